@@ -1,0 +1,3 @@
+#include "app/CoreDump.h"
+
+void CoreDump::init() {}

@@ -1,0 +1,5 @@
+#include "calibration/MeasureEditer.h"
+
+MeasureEditer::MeasureEditer(QWidget *parent) : QMainWindow(parent) {}
+
+MeasureEditer::~MeasureEditer() = default;

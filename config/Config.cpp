@@ -1,0 +1,81 @@
+#include "config/Config.h"
+
+#include "config/BoundedRead.h"
+
+#include <QStandardPaths>
+
+namespace {
+// Smallest encodings, used to bound counts read from a file: a QString is at least its
+// 32-bit length; a BDInfo is a string, a double and an int.
+constexpr qint64 kMinStringBytes = 4;
+constexpr qint64 kMinBDInfoBytes = 4 + 8 + 4;
+} // namespace
+
+Config::Config()
+{
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::DataLocation);
+    imageDir = dataDir + QStringLiteral("/save/image");
+    movieDir = dataDir + QStringLiteral("/save/movie");
+}
+
+void Config::setCurrentCamera(const QString &id)
+{
+    currentCamera = id;
+    if (!cameras.contains(id))
+        cameras.insert(id, CameraConfig());
+}
+
+CameraConfig Config::cameraInfo(const QString &id) const
+{
+    return cameras.value(id);
+}
+
+void Config::setCameraInfo(const QString &id, const CameraConfig &config)
+{
+    cameras.insert(id, config);
+}
+
+void Config::resetCameraInfo(const QString &id)
+{
+    CameraConfig &c = cameras[id];
+    for (CameraParam *p : {&c.exposure, &c.gain, &c.brightness, &c.contrast, &c.saturation,
+                           &c.hue, &c.gamma, &c.sharpness, &c.spareParam})
+        p->reset();
+    c.blackWhite = false;
+    c.flipHorizontal = false;
+    c.flipVertical = false;
+}
+
+QVector<int> magicFileList()
+{
+    return {48, 24, 360, 200, 123};
+}
+
+QDataStream &operator<<(QDataStream &out, const Config &c)
+{
+    out << c.currentCamera << c.showTime << c.language << c.spareRect;
+    out << c.imageDir << c.movieDir << c.imageSubDir << c.movieSubDir;
+    out << c.imageFiles << c.movieFiles;
+    out << c.imageFormat << c.movieFormat;
+    out << c.cameras << c.bdInfos << c.style;
+    out << c.autoRecordOn << c.autoRecordType;
+    out << c.autoRecordStart << c.autoRecordNext;
+    out << c.autoRecordInterval << c.autoRecordLength << c.autoRecordTotal << c.autoRecordCount;
+    return out;
+}
+
+QDataStream &operator>>(QDataStream &in, Config &c)
+{
+    in >> c.currentCamera >> c.showTime >> c.language >> c.spareRect;
+    in >> c.imageDir >> c.movieDir >> c.imageSubDir >> c.movieSubDir;
+    readBoundedSequence(in, c.imageFiles, kMinStringBytes);
+    readBoundedSequence(in, c.movieFiles, kMinStringBytes);
+    in >> c.imageFormat >> c.movieFormat;
+    in >> c.cameras; // Qt's map reader allocates per element read, never ahead of the data
+    readBoundedSequence(in, c.bdInfos, kMinBDInfoBytes);
+    in >> c.style;
+    in >> c.autoRecordOn >> c.autoRecordType;
+    in >> c.autoRecordStart >> c.autoRecordNext;
+    in >> c.autoRecordInterval >> c.autoRecordLength >> c.autoRecordTotal >> c.autoRecordCount;
+    return in;
+}
