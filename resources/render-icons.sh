@@ -136,6 +136,7 @@ TABLE
 # Contact sheets for checking the family by eye.
 command -v montage >/dev/null 2>&1 || { echo "render-icons.sh: montage not found, no sheets" >&2; exit 0; }
 mkdir -p "$sheet_dir"
+sheet_dir=$(cd "$sheet_dir" && pwd)
 sheet() {  # sheet NAME BACKGROUND TILE FILES...
     name=$1 bg=$2 tile=$3; shift 3
     montage "$@" -background "$bg" -resize "${tile}x${tile}" -geometry "${tile}x${tile}+10+10" \
