@@ -6,6 +6,14 @@
 namespace {
 constexpr double kZero = 1e-10;
 constexpr double kNear = 0.001;
+
+// Rounds to single precision. The volatile keeps the round trip: GCC 12 at -O2 merges the two
+// coordinate divisions into one vector division and drops a plain float cast on the way.
+double toSingle(double v)
+{
+    volatile float f = static_cast<float>(v);
+    return f;
+}
 } // namespace
 
 FloatPoint toFloatPoint(const QPointF &p)
@@ -107,8 +115,8 @@ bool IsLineCrossWithLine(LINE l1, LINE l2, FloatPoint &out)
     const double d = l1.a * l2.b - l2.a * l1.b;
     if (std::fabs(d) < kZero)
         return false;
-    out.x = static_cast<float>((l2.c * l1.b - l1.c * l2.b) / d);
-    out.y = static_cast<float>((l2.a * l1.c - l1.a * l2.c) / d);
+    out.x = toSingle((l2.c * l1.b - l1.c * l2.b) / d);
+    out.y = toSingle((l2.a * l1.c - l1.a * l2.c) / d);
     return true;
 }
 
