@@ -1,7 +1,20 @@
 #include "scene/GraphicsCrossItem.h"
 
+#include <QGraphicsScene>
 #include <QLine>
 #include <QPainter>
+
+#include <algorithm>
+
+namespace {
+// The lines reach 4000 pixels each way, further when the picture itself is larger, so that
+// they always cross the whole picture.
+int reach(const QPointF &farCorner)
+{
+    return std::max(
+        {4000, static_cast<int>(farCorner.x()) + 1, static_cast<int>(farCorner.y()) + 1});
+}
+} // namespace
 
 GraphicsCrossItem::GraphicsCrossItem()
 {
@@ -23,8 +36,9 @@ int GraphicsCrossItem::hitTest(const QPointF &point) const
     if (hit != -1 || m_keyPoints.isEmpty())
         return hit;
     const QPointF c = m_keyPoints.first();
-    if (hitLineTest(point, QPointF(c.x(), -4000), QPointF(c.x(), 4000)) ||
-        hitLineTest(point, QPointF(-4000, c.y()), QPointF(4000, c.y())))
+    const int r = reach(scene() ? scene()->sceneRect().bottomRight() : QPointF());
+    if (hitLineTest(point, QPointF(c.x(), -r), QPointF(c.x(), r)) ||
+        hitLineTest(point, QPointF(-r, c.y()), QPointF(r, c.y())))
         return 0;
     return -1;
 }
@@ -38,6 +52,7 @@ void GraphicsCrossItem::draw(QPainter &painter)
         return;
     const int x = static_cast<int>(v.first().x());
     const int y = static_cast<int>(v.first().y());
-    painter.drawLine(QLine(x, -4000, x, 4000));
-    painter.drawLine(QLine(-4000, y, 4000, y));
+    const int r = reach(scene() ? toViewPoint(scene()->sceneRect().bottomRight()) : QPointF());
+    painter.drawLine(QLine(x, -r, x, r));
+    painter.drawLine(QLine(-r, y, r, y));
 }

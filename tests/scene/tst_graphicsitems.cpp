@@ -594,6 +594,12 @@ private slots:
         QVERIFY(rec->lines.contains(QLineF(400, -4000, 400, 4000)));
         QVERIFY(rec->lines.contains(QLineF(-4000, 300, 4000, 300)));
         QVERIFY(rec->rects.isEmpty()); // never key-point squares
+
+        // A picture wider than the reach on screen: the lines still cross all of it.
+        stage.scene.setBaseImage(QImage(5000, 100, QImage::Format_RGB32));
+        const auto wide = Stage::paint(item);
+        QVERIFY(wide->lines.contains(QLineF(-10001, 300, 10001, 300)));
+        QCOMPARE(item->hitTest({4500, 151}), 0);
     }
 
     void keyPointSquares()
