@@ -1,6 +1,9 @@
 #pragma once
 
+#include "calibration/BDInfo.h"
+
 #include <QGraphicsScene>
+#include <QImage>
 
 class Config;
 
@@ -21,6 +24,18 @@ public:
     void showGrid(bool on);
     void showTime(bool on);
 
+    void setBaseImage(const QImage &image);
+    BDInfo &bdInfo() { return m_bdInfo; }
+    double xscale() const { return m_xscale; }
+    double yscale() const { return m_yscale; }
+    void setScale(double xscale, double yscale)
+    {
+        m_xscale = xscale;
+        m_yscale = yscale;
+    }
+    QPointF toViewPoint(const QPointF &p) const;
+    QPoint toDispPoint(const QPoint &p) const;
+
 signals:
     void coorInfo(QPoint p, QColor c);
 
@@ -29,5 +44,10 @@ private:
     bool m_showTime = false;
     int m_graphicType = 0x10011;
     bool m_editable = false;
+    QImage m_baseImage;
+    BDInfo m_bdInfo;
+    double m_xscale = 1.0;
+    double m_yscale = 1.0;
+    bool m_rendering = false;
     Config *m_config = nullptr;
 };
