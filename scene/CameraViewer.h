@@ -4,14 +4,19 @@
 
 class CameraScene;
 
-/// The view that shows one CameraScene.
+/// The view that shows one CameraScene. The host sizes it and then tells the scene with
+/// CameraScene::updateCameraViewSize(); the view itself never zooms or scrolls.
 class CameraViewer : public QGraphicsView
 {
     Q_OBJECT
+    Q_DISABLE_COPY(CameraViewer)
 
 public:
     explicit CameraViewer(QWidget *parent = nullptr);
     ~CameraViewer() override;
 
     CameraScene *scene() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
