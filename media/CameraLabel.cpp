@@ -16,7 +16,7 @@ const char *const UncheckedStyle =
     "border-width: 2px;border-style: solid;border-color: rgb(128, 128, 128);";
 const char *const CheckedStyle =
     "border-width: 2px;border-style: solid;border-color: rgb(0, 0, 255);";
-const char *const ButtonStyle = "background-color:rgb(0,167,246,128); color:rgb(255,255,255); "
+const char *const ButtonStyle = "background-color:rgba(0,167,246,128); color:rgb(255,255,255); "
                                 "border-radius: 10px; border:none; ";
 
 constexpr int AddSide = 40;

@@ -19,7 +19,7 @@ constexpr int NoticeSide = 170;
 constexpr int NoticeMargin = 8;
 
 // Dark, translucent backing behind overlay texts, so they stay readable on any picture.
-const QColor TextBacking(0, 0, 0, 140);
+const QColor TextBacking(0, 0, 0, 160);
 
 // Formats whose pixels a plain byte copy cannot carry (colour tables, sub-byte pixels).
 bool needsConversion(const QImage &image)
