@@ -256,6 +256,28 @@ QImage CameraScene::renderImage()
     return image;
 }
 
+void CameraScene::initRendefBuffer()
+{
+    for (CameraBuffer &buffer : m_renderBuffers)
+        buffer.init(m_baseImage.width(), m_baseImage.height(), QImage::Format_RGB32);
+}
+
+CameraBuffer *CameraScene::rendefBuffer()
+{
+    for (CameraBuffer &buffer : m_renderBuffers) {
+        uchar *data = buffer.getBuffer();
+        if (!data)
+            continue;
+        // The buffer's own size, not the scene's: a picture that changed size since the
+        // recording started must not be rendered past the end of the block.
+        QImage image(data, buffer.width(), buffer.height(), buffer.bytesPerLine(),
+                     QImage::Format_RGB32);
+        renderInto(image);
+        return &buffer;
+    }
+    return nullptr;
+}
+
 void CameraScene::onZoomTimeOut()
 {
     QGraphicsView *view = firstView();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/BDInfo.h"
+#include "capture/CameraBuffer.h"
 
 #include <QElapsedTimer>
 #include <QGraphicsScene>
@@ -10,7 +11,6 @@
 
 #include <memory>
 
-class CameraBuffer;
 class Config;
 class GraphicsItem;
 class GraphicsMeasureItem;
@@ -149,4 +149,5 @@ private:
     Config *m_config = nullptr;
     std::unique_ptr<uchar[]> m_frameBuffer;
     qsizetype m_frameBufferSize = 0;
+    CameraBuffer m_renderBuffers[RenderBufferCount];
 };

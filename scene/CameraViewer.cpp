@@ -35,6 +35,5 @@ void CameraViewer::paintEvent(QPaintEvent *event)
     QElapsedTimer timer;
     timer.start();
     QGraphicsView::paintEvent(event);
-    const double ms = timer.nsecsElapsed() / 1000000.0;
-    Q_UNUSED(ms)
+    m_fps.addValue(timer.nsecsElapsed() / 1000000.0);
 }

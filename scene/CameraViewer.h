@@ -1,5 +1,7 @@
 #pragma once
 
+#include "capture/FpsHelper.h"
+
 #include <QGraphicsView>
 
 class CameraScene;
@@ -16,7 +18,12 @@ public:
     ~CameraViewer() override;
 
     CameraScene *scene() const;
+    /// Painting time in milliseconds per second of the last three seconds.
+    const FpsHelper &fps() const { return m_fps; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    FpsHelper m_fps;
 };

@@ -1,3 +1,4 @@
+#include "capture/CameraBuffer.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
@@ -44,6 +45,7 @@ private slots:
     void readoutAtRightEdge();
     void renderCarriesCrosshairNotRecording();
     void renderWithoutPicture();
+    void renderBuffers();
     void sameLayoutKeepsBufferAndItems();
     void otherLayoutClearsItems_data();
     void otherLayoutClearsItems();
@@ -224,6 +226,45 @@ void tst_CameraScene::renderWithoutPicture()
     const QImage image = scene.renderImage();
     QCOMPARE(image.size(), QSize(8, 6));
     QCOMPARE(QColor(image.pixel(4, 3)), QColor(Qt::black));
+}
+
+void tst_CameraScene::renderBuffers()
+{
+    CameraScene scene;
+    const QImage picture = filled(32, 24, QColor(10, 20, 30));
+    scene.setBaseImage(picture);
+    QVERIFY(!scene.rendefBuffer()); // not prepared yet
+
+    scene.initRendefBuffer();
+    scene.setRecord(true);
+    QVector<CameraBuffer *> held;
+    for (int i = 0; i < CameraScene::RenderBufferCount; ++i) {
+        CameraBuffer *buffer = scene.rendefBuffer();
+        QVERIFY(buffer);
+        QVERIFY(!held.contains(buffer));
+        QVERIFY(buffer->isLocked());
+        QCOMPARE(buffer->getBufferSize(), picture.size());
+        QCOMPARE(buffer->toImage(), picture); // no recording indicator in the video
+        held << buffer;
+    }
+    QVERIFY(!scene.rendefBuffer());
+
+    held.at(2)->releaseBuffer();
+    scene.showGrid(true);
+    CameraBuffer *again = scene.rendefBuffer();
+    QCOMPARE(again, held.at(2));
+    QCOMPARE(QColor(again->toImage().pixel(0, 12)), QColor(0, 0, 255));
+    QVERIFY(!scene.rendefBuffer());
+    for (CameraBuffer *buffer : held)
+        buffer->releaseBuffer();
+
+    // A bigger picture during a recording is drawn into the buffers' own size.
+    scene.setBaseImage(filled(64, 48, Qt::white));
+    CameraBuffer *buffer = scene.rendefBuffer();
+    QVERIFY(buffer);
+    QCOMPARE(buffer->getBufferSize(), picture.size());
+    QCOMPARE(QColor(buffer->toImage().pixel(2, 2)), QColor(Qt::white));
+    buffer->releaseBuffer();
 }
 
 void tst_CameraScene::sameLayoutKeepsBufferAndItems()
