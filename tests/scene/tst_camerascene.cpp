@@ -28,6 +28,22 @@ QImage filled(int w, int h, QColor colour, QImage::Format format = QImage::Forma
     return image;
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
 } // namespace
 
 class tst_CameraScene : public QObject
@@ -52,6 +68,7 @@ private slots:
     void baseImageIsDeepCopy();
     void paddedAndIndexedPictures();
     void wheelChangesNothing();
+    void onePaintPerFrame();
     void elapsedTexts_data();
     void elapsedTexts();
 };
@@ -368,6 +385,31 @@ void tst_CameraScene::wheelChangesNothing()
     QCOMPARE(view.horizontalScrollBar()->value(), h);
     QCOMPARE(view.verticalScrollBar()->value(), v);
     QCOMPARE(scene->xscale(), 0.5);
+}
+
+void tst_CameraScene::onePaintPerFrame()
+{
+    CameraViewer view;
+    view.resize(320, 240);
+    CameraScene *scene = view.scene();
+    scene->setBaseImage(filled(64, 48, Qt::gray));
+    scene->updateCameraViewSize(QSize(64, 48));
+    PaintCounter paints(view.viewport());
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTRY_VERIFY(paints.count > 0);
+    QVERIFY(view.fps().sampleCount() > 0);
+    QCoreApplication::processEvents();
+    const int before = paints.count;
+
+    // A frame with overlay switches in between still costs a single paint.
+    scene->setBaseImage(filled(64, 48, Qt::red));
+    scene->showGrid(true);
+    scene->showTime(true);
+    QTRY_COMPARE(paints.count, before + 1);
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    QCOMPARE(paints.count, before + 1);
 }
 
 void tst_CameraScene::elapsedTexts_data()
