@@ -1,0 +1,40 @@
+#include "scene/GraphicsAngleLineItem.h"
+
+#include "scene/Geometry.h"
+
+#include <QPainter>
+
+GraphicsAngleLineItem::GraphicsAngleLineItem()
+{
+    m_type = GraphicsType::AngleLine;
+    m_requiredPoints = 3;
+}
+
+int GraphicsAngleLineItem::hitTest(const QPointF &point) const
+{
+    return hitKeyPointsOrChain(point);
+}
+
+void GraphicsAngleLineItem::draw(QPainter &painter)
+{
+    const QVector<QPointF> v = viewPoints();
+    const QVector<QPointF> p = imagePoints();
+    if (showKeyPoints())
+        drawKeyPoints(painter);
+    if (v.size() < 2)
+        return;
+    painter.drawLine(v.at(0), v.at(1));
+    if (v.size() < 3)
+        return;
+    painter.drawLine(v.at(1), v.at(2));
+    if (labelsHidden() || p.at(0) == p.at(1) || p.at(2) == p.at(1))
+        return; // an arm without length has no direction
+    // Measured on the picture's points: a stretched or rounded view must not bend the angle.
+    // Both frames have y downward, so the sign follows the placing order the same way.
+    const double angle = AngleBetweenTwoLinesegs(toFloatPoint(p.at(1)), toFloatPoint(p.at(0)),
+                                                 toFloatPoint(p.at(2)));
+    const QString text = QStringLiteral("A:") +
+                         QString::number(angle / kGeometryPi * 180.0, 'f', 2) +
+                         QStringLiteral(" deg");
+    drawLabel(painter, v.at(1), text);
+}

@@ -1,0 +1,37 @@
+#include "scene/GraphicsPointItem.h"
+
+#include "scene/CameraScene.h"
+
+#include <QPainter>
+#include <QRectF>
+
+#include <cmath>
+
+GraphicsPointItem::GraphicsPointItem()
+{
+    m_type = GraphicsType::Point;
+    m_requiredPoints = 1;
+}
+
+int GraphicsPointItem::hitTest(const QPointF &point) const
+{
+    if (m_keyPoints.isEmpty())
+        return -1;
+    const QPointF d = point - m_keyPoints.first();
+    return (std::fabs(d.x()) <= 10.0 && std::fabs(d.y()) <= 10.0) ? 0 : -1;
+}
+
+void GraphicsPointItem::draw(QPainter &painter)
+{
+    const QVector<QPointF> v = viewPoints();
+    const QVector<QPointF> p = imagePoints();
+    if (v.isEmpty())
+        return;
+    painter.drawPoints(v.constData(), 1);
+    if (labelsHidden())
+        return;
+    QPoint disp = p.first().toPoint();
+    if (CameraScene *s = cameraScene())
+        disp = s->toDispPoint(disp);
+    drawLabel(painter, v.first(), QString::asprintf("%.4d,%.4d", disp.x(), disp.y()));
+}
