@@ -1,5 +1,9 @@
 #include "scene/CameraScene.h"
 
+#include "calibration/StyleInfo.h"
+#include "scene/GraphicsItem.h"
+#include "scene/GraphicsMeasureItem.h"
+
 #include <QCursor>
 #include <QDateTime>
 #include <QDebug>
@@ -140,6 +144,71 @@ void CameraScene::clear()
     m_measureItem = nullptr;
     QGraphicsScene::clear();
     m_commandIndex = -1;
+    update();
+}
+
+void CameraScene::addGraphic(GraphicsItem *item)
+{
+    if (!item || m_items.contains(item))
+        return;
+    if (item->scene() != this)
+        addItem(item);
+    m_items.append(item);
+    update();
+}
+
+void CameraScene::delGraphic(GraphicsItem *item)
+{
+    if (!item)
+        return;
+    if (m_selected == item)
+        m_selected = nullptr;
+    if (m_hover == item)
+        m_hover = nullptr;
+    m_items.removeAll(item);
+    if (item->scene() == this)
+        removeItem(item);
+    delete item;
+    update();
+}
+
+void CameraScene::clearNew()
+{
+    if (!m_newItem)
+        return;
+    removeItem(m_newItem);
+    delete m_newItem;
+    m_newItem = nullptr;
+    update();
+}
+
+void CameraScene::clearMeasure()
+{
+    if (!m_measureItem)
+        return;
+    removeItem(m_measureItem);
+    delete m_measureItem;
+    m_measureItem = nullptr;
+    update();
+}
+
+void CameraScene::setMeasure(bool on)
+{
+    clearNew();
+    if (!on) {
+        clearMeasure();
+    } else if (!m_measureItem) {
+        // A horizontal segment of 200 picture pixels in the middle of the picture.
+        const QRectF rect = sceneRect();
+        GraphicsItemData data;
+        data.type = GraphicsType::None;
+        data.points = {QPointF((rect.width() - 200) * 0.5, rect.height() * 0.5),
+                       QPointF((rect.width() - 200) * 0.5 + 200, rect.height() * 0.5)};
+        m_measureItem = new GraphicsMeasureItem;
+        m_measureItem->restore(data);
+        m_measureItem->setSelected(false);
+        addItem(m_measureItem);
+    }
     update();
 }
 
@@ -322,6 +391,7 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
 void CameraScene::drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
                             const QStyleOptionGraphicsItem options[], QWidget *widget)
 {
+    // The scene's own lists decide what is drawn and in which order, not Qt's item array.
     Q_UNUSED(numItems)
     Q_UNUSED(items)
     Q_UNUSED(options)
@@ -329,6 +399,43 @@ void CameraScene::drawItems(QPainter *painter, int numItems, QGraphicsItem *item
     painter->save();
     painter->resetTransform();
     painter->setRenderHint(QPainter::Antialiasing, true);
+
+    const StyleInfo defaults;
+    if (m_measureItem) {
+        // While calibrating, only the measuring segment is drawn.
+        drawItem(painter, m_measureItem,
+                 QPen(QBrush(defaults.penColor()), 2.0, defaults.penStyle(), Qt::SquareCap,
+                      Qt::BevelJoin));
+    } else {
+        // Lines get thinner when the view shrinks the picture, never thicker when it grows.
+        int w = defaults.penSize();
+        if (m_xscale < 1.0)
+            w = std::max(1, int(m_xscale * w));
+        const QPen highlight(QBrush(QColor(0, 128, 255, 255)), w + 1, Qt::SolidLine, Qt::SquareCap,
+                             Qt::BevelJoin);
+        auto stylePen = [w](const GraphicsItem *item) {
+            return QPen(QBrush(item->style().penColor()), w, item->style().penStyle(),
+                        Qt::SquareCap, Qt::BevelJoin);
+        };
+        for (GraphicsItem *item : qAsConst(m_items)) {
+            const bool lit = item == m_hover || item == m_selected;
+            drawItem(painter, item, lit ? highlight : stylePen(item));
+        }
+        if (m_newItem)
+            drawItem(painter, m_newItem, stylePen(m_newItem));
+    }
+    painter->restore();
+}
+
+void CameraScene::drawItem(QPainter *painter, GraphicsItem *item, const QPen &pen)
+{
+    painter->save();
+    QFont font = painter->font();
+    font.setPixelSize(std::max(1, item->style().fontSize()));
+    painter->setFont(font);
+    painter->setTransform(item->sceneTransform(), true);
+    painter->setPen(pen);
+    item->paint(painter, nullptr, nullptr);
     painter->restore();
 }
 

@@ -2,6 +2,7 @@
 
 #include "calibration/BDInfo.h"
 #include "capture/CameraBuffer.h"
+#include "scene/GraphicsItemData.h"
 
 #include <QElapsedTimer>
 #include <QGraphicsScene>
@@ -15,6 +16,7 @@ class Config;
 class GraphicsItem;
 class GraphicsMeasureItem;
 class QGraphicsView;
+class QPen;
 
 /// Display coordinates of a picture point: integers, origin at the picture centre, y upward.
 QPoint pictureToDisplay(QPoint p, QSize picture);
@@ -91,6 +93,18 @@ public:
     BDInfo &bdInfo() { return m_bdInfo; }
     const BDInfo &bdInfo() const { return m_bdInfo; }
 
+    /// Adds a finished item to the scene and the item list (no undo entry).
+    void addGraphic(GraphicsItem *item);
+    /// Removes and deletes an item (no undo entry).
+    void delGraphic(GraphicsItem *item);
+    /// Calibration measuring mode: one measuring segment replaces all items on screen.
+    void setMeasure(bool on);
+    GraphicsMeasureItem *measureItem() const { return m_measureItem; }
+    void clearMeasure();
+    /// Drops the item under construction.
+    void clearNew();
+    const QList<GraphicsItem *> &graphics() const { return m_items; }
+
     /// The first view showing this scene, or null.
     QGraphicsView *firstView() const;
     /// Size of the first view's drawing area in device pixels; empty without a view.
@@ -122,6 +136,7 @@ private:
     QSize targetSize() const;
     QSize renderSize() const;
     void renderInto(QImage &image);
+    void drawItem(QPainter *painter, GraphicsItem *item, const QPen &pen);
     void drawRecordIndicator(QPainter *painter);
     void drawCrosshair(QPainter *painter, QSize size);
     void drawDateTime(QPainter *painter, QSize size);
@@ -132,6 +147,7 @@ private:
     QList<GraphicsItem *> m_items;
     GraphicsItem *m_selected = nullptr;
     GraphicsItem *m_hover = nullptr;
+    GraphicsItemData m_selectSnapshot;
     GraphicsItem *m_newItem = nullptr;
     GraphicsMeasureItem *m_measureItem = nullptr;
     int m_commandIndex = -1;

@@ -1,6 +1,9 @@
 #include "capture/CameraBuffer.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
+#include "scene/GraphicsItem.h"
+#include "scene/GraphicsMeasureItem.h"
+#include "scene/MakeGraphicsItem.h"
 
 #include <QGraphicsRectItem>
 #include <QPainter>
@@ -44,6 +47,24 @@ protected:
     }
 };
 
+GraphicsItem *makeLine(QPointF a, QPointF b)
+{
+    GraphicsItem *item = MakeGraphicsItem(GraphicsType::Line);
+    GraphicsItemData data;
+    data.type = GraphicsType::Line;
+    data.points = {a, b};
+    item->restore(data);
+    return item;
+}
+
+bool rowTouched(const QImage &image, int x, int y0, int y1, QColor background)
+{
+    for (int y = y0; y <= y1; ++y)
+        if (QColor(image.pixel(x, y)) != background)
+            return true;
+    return false;
+}
+
 } // namespace
 
 class tst_CameraScene : public QObject
@@ -63,6 +84,9 @@ private slots:
     void renderWithoutPicture();
     void renderBuffers();
     void sameLayoutKeepsBufferAndItems();
+    void itemsDrawnInViewPixels();
+    void measuringHidesItems();
+    void frameOfOtherSizeDropsItems();
     void otherLayoutClearsItems_data();
     void otherLayoutClearsItems();
     void baseImageIsDeepCopy();
@@ -298,6 +322,77 @@ void tst_CameraScene::sameLayoutKeepsBufferAndItems()
     QCOMPARE(scene.items().size(), 1);
     QCOMPARE(QColor(scene.baseImage().pixel(5, 5)), QColor(Qt::green));
     QCOMPARE(QColor(scene.renderImage().pixel(5, 5)), QColor(Qt::green));
+}
+
+void tst_CameraScene::itemsDrawnInViewPixels()
+{
+    const QColor grey(128, 128, 128);
+    CameraViewer view;
+    view.resize(800, 600);
+    CameraScene *scene = view.scene();
+    scene->setBaseImage(filled(400, 300, grey));
+    scene->updateCameraViewSize(QSize(400, 300));
+    scene->addGraphic(makeLine(QPointF(20, 50), QPointF(380, 50)));
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    // At twice the size the line lies at view row 100 and keeps its thin pen.
+    const QImage shot = view.viewport()->grab().toImage();
+    QVERIFY(rowTouched(shot, 400, 99, 101, grey));
+    QVERIFY(!rowTouched(shot, 400, 45, 55, grey));
+    QVERIFY(!rowTouched(shot, 400, 104, 110, grey));
+
+    // In a render it lies at picture row 50.
+    const QImage image = scene->renderImage();
+    QVERIFY(rowTouched(image, 200, 49, 51, grey));
+    QVERIFY(!rowTouched(image, 200, 95, 105, grey));
+}
+
+void tst_CameraScene::measuringHidesItems()
+{
+    const QColor grey(128, 128, 128);
+    CameraScene scene;
+    scene.setBaseImage(filled(400, 300, grey));
+    scene.addGraphic(makeLine(QPointF(20, 50), QPointF(380, 50)));
+    QVERIFY(rowTouched(scene.renderImage(), 200, 49, 51, grey));
+
+    scene.setMeasure(true);
+    GraphicsMeasureItem *measure = scene.measureItem();
+    QVERIFY(measure);
+    QVERIFY(measure->isVaild());
+    QCOMPARE(measure->keyPoint(0), QPointF(100, 150));
+    QCOMPARE(measure->keyPoint(1), QPointF(300, 150));
+    scene.setMeasure(true); // a second call keeps the same segment
+    QCOMPARE(scene.measureItem(), measure);
+
+    const QImage measuring = scene.renderImage();
+    QVERIFY(!rowTouched(measuring, 200, 45, 55, grey));
+    QVERIFY(rowTouched(measuring, 200, 149, 151, grey));
+
+    scene.setMeasure(false);
+    QVERIFY(!scene.measureItem());
+    const QImage after = scene.renderImage();
+    QVERIFY(rowTouched(after, 200, 49, 51, grey));
+    QVERIFY(!rowTouched(after, 200, 145, 155, grey));
+}
+
+void tst_CameraScene::frameOfOtherSizeDropsItems()
+{
+    CameraScene scene;
+    scene.setBaseImage(filled(400, 300, Qt::gray));
+    scene.addGraphic(makeLine(QPointF(20, 50), QPointF(380, 50)));
+    scene.setMeasure(true);
+    QVERIFY(!scene.isEmpty());
+
+    scene.setBaseImage(filled(400, 300, Qt::white));
+    QCOMPARE(scene.graphics().size(), 1);
+    QVERIFY(scene.measureItem());
+
+    scene.setBaseImage(filled(320, 240, Qt::white));
+    QVERIFY(scene.isEmpty());
+    QVERIFY(!scene.measureItem());
+    QVERIFY(scene.items().isEmpty());
+    QCOMPARE(scene.renderImage().size(), QSize(320, 240)); // no dangling item is painted
 }
 
 void tst_CameraScene::otherLayoutClearsItems_data()
