@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QFontMetrics>
+#include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
 #include <QGraphicsView>
 #include <QPainter>
@@ -527,6 +528,13 @@ void CameraScene::drawOfflineNotice(QPainter *painter, QSize size)
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     painter->drawText(QRectF(textRect), text, option);
     painter->restore();
+}
+
+void CameraScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
+{
+    // Every move over the viewer updates the pixel read-out.
+    onZoomTimeOut();
+    QGraphicsScene::mouseMoveEvent(event);
 }
 
 void CameraScene::wheelEvent(QGraphicsSceneWheelEvent *event)

@@ -129,6 +129,7 @@ protected:
     void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
                    const QStyleOptionGraphicsItem options[], QWidget *widget) override;
     void drawForeground(QPainter *painter, const QRectF &rect) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
     void wheelEvent(QGraphicsSceneWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
