@@ -208,7 +208,9 @@ void CameraLabel::mouseReleaseEvent(QMouseEvent *event)
 void CameraLabel::dragEnterEvent(QDragEnterEvent *event)
 {
     if (m_index != 0 && event->mimeData()->hasFormat(QLatin1String(DragFormat))) {
-        event->acceptProposedAction();
+        // Always a copy: a move would make the browser list drop the entry.
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
         return;
     }
     qDebug() << "CameraLabel: refused drag with formats" << event->mimeData()->formats();
@@ -242,5 +244,6 @@ void CameraLabel::dropEvent(QDropEvent *event)
         return;
     }
     setImageFile(path);
-    event->acceptProposedAction();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }

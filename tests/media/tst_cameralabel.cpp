@@ -35,16 +35,21 @@ QMimeData *browserDrag(const QStringList &paths)
     return list.model()->mimeData(indexes);
 }
 
-bool drop(CameraLabel *label, QMimeData *data)
+bool drop(CameraLabel *label, QMimeData *data, Qt::DropAction action = Qt::CopyAction)
 {
     const QPoint pos = label->rect().center();
-    QDragEnterEvent enter(pos, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(pos, actions, data, Qt::LeftButton, Qt::NoModifier);
+    enter.setDropAction(action);
     QApplication::sendEvent(label, &enter);
     if (!enter.isAccepted())
         return false;
-    QDropEvent dropEvent(pos, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent dropEvent(pos, actions, data, Qt::LeftButton, Qt::NoModifier);
+    dropEvent.setDropAction(action);
     QApplication::sendEvent(label, &dropEvent);
-    return dropEvent.isAccepted();
+    // The browser removes dragged entries after a move; the tile must only ever copy.
+    return dropEvent.isAccepted() && dropEvent.dropAction() == Qt::CopyAction &&
+           enter.dropAction() == Qt::CopyAction;
 }
 
 } // namespace
@@ -204,7 +209,7 @@ void tst_CameraLabel::dropLoadsBrowserEntry()
     QCOMPARE(label.image().size(), QSize(10, 10));
 
     std::unique_ptr<QMimeData> two(browserDrag({first, second}));
-    QVERIFY(drop(&label, two.get()));
+    QVERIFY(drop(&label, two.get(), Qt::MoveAction));
     QCOMPARE(label.fileName(), QStringLiteral("second.jpg"));
     QCOMPARE(label.image().size(), QSize(12, 10));
 }
