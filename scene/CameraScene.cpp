@@ -76,12 +76,14 @@ QString CameraScene::offlineText()
 
 void CameraScene::setGraphicType(int type)
 {
+    clearNew();
     m_graphicType = type;
     update();
 }
 
 void CameraScene::setEditable(bool editable)
 {
+    clearNew();
     m_editable = editable;
     update();
 }
