@@ -1,13 +1,253 @@
 #include "scene/CameraScene.h"
 
-#include <QGraphicsView>
+#include "calibration/StyleInfo.h"
+#include "scene/GraphicsItem.h"
+#include "scene/GraphicsMeasureItem.h"
 
-CameraScene::CameraScene(QObject *parent) : QGraphicsScene(parent)
+#include <QCursor>
+#include <QDateTime>
+#include <QDebug>
+#include <QFontMetrics>
+#include <QGraphicsSceneMouseEvent>
+#include <QGraphicsSceneWheelEvent>
+#include <QGraphicsView>
+#include <QPainter>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Side of the no-device notice square and the text margin inside it.
+constexpr int NoticeSide = 170;
+constexpr int NoticeMargin = 8;
+
+// Dark, translucent backing behind overlay texts, so they stay readable on any picture.
+const QColor TextBacking(0, 0, 0, 160);
+
+// Formats whose pixels a plain byte copy cannot carry (colour tables, sub-byte pixels).
+bool needsConversion(const QImage &image)
+{
+    return image.depth() < 8 || image.format() == QImage::Format_Indexed8;
+}
+
+} // namespace
+
+QPoint pictureToDisplay(QPoint p, QSize picture)
+{
+    return QPoint(p.x() - picture.width() / 2, picture.height() / 2 - p.y());
+}
+
+QPoint clampToPicture(QPointF scenePos, QSize picture)
+{
+    int x = qRound(scenePos.x());
+    int y = qRound(scenePos.y());
+    if (picture.width() > 0)
+        x = std::clamp(x, 0, picture.width() - 1);
+    if (picture.height() > 0)
+        y = std::clamp(y, 0, picture.height() - 1);
+    return QPoint(x, y);
+}
+
+QString elapsedText(qint64 ms)
+{
+    const qint64 seconds = std::max<qint64>(ms, 0) / 1000;
+    return QString::asprintf("%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60,
+                             seconds % 60);
+}
+
+CameraScene::CameraScene(QObject *parent)
+    : QGraphicsScene(parent)
 {
     setItemIndexMethod(QGraphicsScene::NoIndex);
 }
 
-CameraScene::~CameraScene() = default;
+CameraScene::~CameraScene()
+{
+    // Items go before the picture buffer that the pixmap may still reference.
+    clear();
+}
+
+QString CameraScene::offlineText()
+{
+    return tr("没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口");
+}
+
+void CameraScene::setGraphicType(int type)
+{
+    clearNew();
+    m_graphicType = type;
+    update();
+}
+
+void CameraScene::setEditable(bool editable)
+{
+    clearNew();
+    m_editable = editable;
+    update();
+}
+
+void CameraScene::setBaseImage(const QImage &image)
+{
+    if (image.isNull()) {
+        if (m_frameBufferSize != 0)
+            clear();
+        update();
+        return;
+    }
+
+    const QImage source =
+        needsConversion(image)
+            ? image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                            : QImage::Format_RGB32)
+            : image;
+    const qsizetype bytes = source.sizeInBytes();
+
+    // Another byte size (resolution or format) starts a new, empty measurement. So does the
+    // same byte size in another shape: the items were measured on a different picture.
+    const bool sameLayout = bytes == m_frameBufferSize && m_baseImage.size() == source.size() &&
+                            m_baseImage.format() == source.format() &&
+                            m_baseImage.bytesPerLine() == source.bytesPerLine();
+    if (!sameLayout) {
+        clear();
+        m_frameBuffer.reset(new uchar[size_t(bytes)]);
+        m_frameBufferSize = bytes;
+        m_baseImage = QImage(m_frameBuffer.get(), source.width(), source.height(),
+                             source.bytesPerLine(), source.format());
+    }
+
+    std::memcpy(m_frameBuffer.get(), source.constBits(), size_t(bytes));
+    // On the raster backend this shares the buffer instead of converting it (RGB32 frames).
+    m_pixmap = QPixmap::fromImage(m_baseImage);
+
+    const QRectF rect(source.rect());
+    if (sceneRect() != rect)
+        setSceneRect(rect);
+    update();
+}
+
+QImage CameraScene::baseImage() const
+{
+    return m_baseImage.copy();
+}
+
+void CameraScene::clear()
+{
+    // The pixmap and the picture view the buffer: drop them before it.
+    m_pixmap = QPixmap();
+    m_baseImage = QImage();
+    m_frameBuffer.reset();
+    m_frameBufferSize = 0;
+
+    m_items.clear();
+    m_selected = nullptr;
+    m_hover = nullptr;
+    m_newItem = nullptr;
+    m_measureItem = nullptr;
+    QGraphicsScene::clear();
+    m_commandIndex = -1;
+    update();
+}
+
+void CameraScene::addGraphic(GraphicsItem *item)
+{
+    if (!item || m_items.contains(item))
+        return;
+    if (item->scene() != this)
+        addItem(item);
+    m_items.append(item);
+    update();
+}
+
+void CameraScene::delGraphic(GraphicsItem *item)
+{
+    if (!item)
+        return;
+    if (m_selected == item)
+        m_selected = nullptr;
+    if (m_hover == item)
+        m_hover = nullptr;
+    m_items.removeAll(item);
+    if (item->scene() == this)
+        removeItem(item);
+    delete item;
+    update();
+}
+
+void CameraScene::clearNew()
+{
+    if (!m_newItem)
+        return;
+    removeItem(m_newItem);
+    delete m_newItem;
+    m_newItem = nullptr;
+    update();
+}
+
+void CameraScene::clearMeasure()
+{
+    if (!m_measureItem)
+        return;
+    removeItem(m_measureItem);
+    delete m_measureItem;
+    m_measureItem = nullptr;
+    update();
+}
+
+void CameraScene::setMeasure(bool on)
+{
+    clearNew();
+    if (!on) {
+        clearMeasure();
+    } else if (!m_measureItem) {
+        // A horizontal segment of 200 picture pixels in the middle of the picture.
+        const QRectF rect = sceneRect();
+        GraphicsItemData data;
+        data.type = GraphicsType::None;
+        data.points = {QPointF((rect.width() - 200) * 0.5, rect.height() * 0.5),
+                       QPointF((rect.width() - 200) * 0.5 + 200, rect.height() * 0.5)};
+        m_measureItem = new GraphicsMeasureItem;
+        m_measureItem->restore(data);
+        m_measureItem->setSelected(false);
+        addItem(m_measureItem);
+    }
+    update();
+}
+
+QGraphicsView *CameraScene::firstView() const
+{
+    const QList<QGraphicsView *> list = views();
+    return list.isEmpty() ? nullptr : list.first();
+}
+
+QSize CameraScene::viewSize() const
+{
+    QGraphicsView *view = firstView();
+    // Computed from the widget size, so it is right even before a hidden view has laid out
+    // its viewport.
+    return view ? view->maximumViewportSize() : QSize();
+}
+
+void CameraScene::updateCameraViewSize(QSize size)
+{
+    QGraphicsView *view = firstView();
+    if (!view || size.isEmpty())
+        return;
+    const QSize vs = viewSize();
+    m_xscale = double(vs.width()) / size.width();
+    m_yscale = double(vs.height()) / size.height();
+    setSceneRect(0, 0, size.width(), size.height());
+    view->resetTransform();
+    view->scale(m_xscale, m_yscale);
+    update();
+}
+
+void CameraScene::setScale(double xscale, double yscale)
+{
+    m_xscale = xscale;
+    m_yscale = yscale;
+}
 
 void CameraScene::showGrid(bool on)
 {
@@ -21,21 +261,292 @@ void CameraScene::showTime(bool on)
     update();
 }
 
-void CameraScene::setBaseImage(const QImage &image)
+void CameraScene::setOffline(bool on)
 {
-    m_baseImage = image.copy();
-    setSceneRect(QRectF(image.rect()));
+    m_offline = on;
     update();
 }
 
-QPointF CameraScene::toViewPoint(const QPointF &p) const
+void CameraScene::setRecord(bool on)
 {
-    if (m_rendering || views().isEmpty())
-        return p;
-    return views().first()->mapFromScene(p);
+    m_record = on;
+    if (on)
+        m_recordTimer.restart();
+    update();
 }
 
-QPoint CameraScene::toDispPoint(const QPoint &p) const
+void CameraScene::setBDInfo(const BDInfo &info)
 {
-    return QPoint(p.x() - m_baseImage.width() / 2, m_baseImage.height() / 2 - p.y());
+    m_bdInfo.name = info.name;
+    m_bdInfo.ratio = info.ratio;
+    m_bdInfo.unit = info.unit;
+    update();
+}
+
+QPointF CameraScene::toViewPoint(QPointF p) const
+{
+    if (m_rendering)
+        return p;
+    QGraphicsView *view = firstView();
+    if (!view)
+        return p;
+    return QPointF(view->mapFromScene(p));
+}
+
+QPoint CameraScene::toDispPoint(QPoint p) const
+{
+    return pictureToDisplay(p, m_baseImage.size());
+}
+
+QSize CameraScene::renderSize() const
+{
+    const QRectF rect = sceneRect();
+    return QSize(qRound(rect.width()), qRound(rect.height()));
+}
+
+QSize CameraScene::targetSize() const
+{
+    return m_rendering ? renderSize() : viewSize();
+}
+
+void CameraScene::renderInto(QImage &image)
+{
+    m_rendering = true;
+    QPainter painter(&image);
+    render(&painter, QRectF(image.rect()), sceneRect(), Qt::KeepAspectRatio);
+    painter.end();
+    m_rendering = false;
+}
+
+QImage CameraScene::renderImage()
+{
+    const QSize size = renderSize();
+    if (size.isEmpty())
+        return QImage();
+    QImage image(size, QImage::Format_RGB32);
+    renderInto(image);
+    return image;
+}
+
+void CameraScene::initRendefBuffer()
+{
+    for (CameraBuffer &buffer : m_renderBuffers)
+        buffer.init(m_baseImage.width(), m_baseImage.height(), QImage::Format_RGB32);
+}
+
+CameraBuffer *CameraScene::rendefBuffer()
+{
+    for (CameraBuffer &buffer : m_renderBuffers) {
+        uchar *data = buffer.getBuffer();
+        if (!data)
+            continue;
+        // The buffer's own size, not the scene's: a picture that changed size since the
+        // recording started must not be rendered past the end of the block.
+        QImage image(data, buffer.width(), buffer.height(), buffer.bytesPerLine(),
+                     QImage::Format_RGB32);
+        renderInto(image);
+        return &buffer;
+    }
+    return nullptr;
+}
+
+void CameraScene::onZoomTimeOut()
+{
+    QGraphicsView *view = firstView();
+    if (!view || !view->isVisible())
+        return;
+    QWidget *viewport = view->viewport();
+    const QPoint pos = viewport->mapFromGlobal(QCursor::pos());
+    if (!viewport->rect().contains(pos))
+        return;
+    const QPoint p = clampToPicture(view->mapToScene(pos), m_baseImage.size());
+    if (m_baseImage.rect().contains(p))
+        emit coorInfo(p, QColor(m_baseImage.pixel(p)));
+}
+
+void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
+{
+    Q_UNUSED(rect)
+    const QSize size = targetSize();
+    painter->save();
+    painter->resetTransform();
+    if (m_pixmap.isNull()) {
+        // The viewport does not fill itself (it is marked opaque), and a rendered picture
+        // starts uninitialised.
+        QGraphicsView *view = firstView();
+        painter->fillRect(QRect(QPoint(0, 0), size), m_rendering || !view
+                                                         ? QBrush(Qt::black)
+                                                         : view->palette().brush(QPalette::Base));
+    } else {
+        // Nearest-pixel scaling is several times cheaper on big frames; smoothing pays off only
+        // close to 1:1, where skipped or doubled rows and columns would show.
+        const double sx = double(size.width()) / m_pixmap.width();
+        const double sy = double(size.height()) / m_pixmap.height();
+        const bool exact = size == m_pixmap.size();
+        const bool near = sx > 0.75 && sx < 1.5 && sy > 0.75 && sy < 1.5;
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, near && !exact);
+        painter->drawPixmap(QRectF(0, 0, size.width(), size.height()), m_pixmap,
+                            QRectF(m_pixmap.rect()));
+    }
+    painter->restore();
+}
+
+void CameraScene::drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
+                            const QStyleOptionGraphicsItem options[], QWidget *widget)
+{
+    // The scene's own lists decide what is drawn and in which order, not Qt's item array.
+    Q_UNUSED(numItems)
+    Q_UNUSED(items)
+    Q_UNUSED(options)
+    Q_UNUSED(widget)
+    painter->save();
+    painter->resetTransform();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+
+    const StyleInfo defaults;
+    if (m_measureItem) {
+        // While calibrating, only the measuring segment is drawn.
+        drawItem(painter, m_measureItem,
+                 QPen(QBrush(defaults.penColor()), 2.0, defaults.penStyle(), Qt::SquareCap,
+                      Qt::BevelJoin));
+    } else {
+        // Lines get thinner when the view shrinks the picture, never thicker when it grows.
+        int w = defaults.penSize();
+        if (m_xscale < 1.0)
+            w = std::max(1, int(m_xscale * w));
+        const QPen highlight(QBrush(QColor(0, 128, 255, 255)), w + 1, Qt::SolidLine, Qt::SquareCap,
+                             Qt::BevelJoin);
+        auto stylePen = [w](const GraphicsItem *item) {
+            return QPen(QBrush(item->style().penColor()), w, item->style().penStyle(),
+                        Qt::SquareCap, Qt::BevelJoin);
+        };
+        for (GraphicsItem *item : qAsConst(m_items)) {
+            const bool lit = item == m_hover || item == m_selected;
+            drawItem(painter, item, lit ? highlight : stylePen(item));
+        }
+        if (m_newItem)
+            drawItem(painter, m_newItem, stylePen(m_newItem));
+    }
+    painter->restore();
+}
+
+void CameraScene::drawItem(QPainter *painter, GraphicsItem *item, const QPen &pen)
+{
+    painter->save();
+    QFont font = painter->font();
+    font.setPixelSize(std::max(1, item->style().fontSize()));
+    painter->setFont(font);
+    painter->setTransform(item->sceneTransform(), true);
+    painter->setPen(pen);
+    item->paint(painter, nullptr, nullptr);
+    painter->restore();
+}
+
+void CameraScene::drawForeground(QPainter *painter, const QRectF &rect)
+{
+    Q_UNUSED(rect)
+    const QSize size = targetSize();
+    painter->save();
+    painter->resetTransform();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    if (m_record && !m_rendering)
+        drawRecordIndicator(painter);
+    if (m_showGrid)
+        drawCrosshair(painter, size);
+    if (m_showTime)
+        drawDateTime(painter, size);
+    if (m_offline)
+        drawOfflineNotice(painter, size);
+    painter->restore();
+}
+
+void CameraScene::drawRecordIndicator(QPainter *painter)
+{
+    const QString text = elapsedText(m_recordTimer.isValid() ? m_recordTimer.elapsed() : 0);
+    painter->save();
+    QFont font = painter->font();
+    font.setPixelSize(24);
+    painter->setFont(font);
+    const QFontMetrics fm(font);
+    const QPoint origin(30, 30);
+    const QRect textRect(origin.x(), origin.y() - fm.ascent(), fm.horizontalAdvance(text),
+                         fm.height());
+    painter->fillRect(
+        QRect(6, textRect.top() - 2, textRect.right() + 4 - 6 + 1, textRect.height() + 4),
+        TextBacking);
+    painter->fillRect(QRect(10, 14, 16, 16), Qt::red);
+    painter->setPen(Qt::white);
+    painter->drawText(origin, text);
+    painter->restore();
+}
+
+void CameraScene::drawCrosshair(QPainter *painter, QSize size)
+{
+    const int w = size.width();
+    const int h = size.height();
+    painter->save();
+    painter->setPen(QPen(QColor(0, 0, 255, 255), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter->drawLine(0, h / 2, w, h / 2);
+    painter->drawLine(w / 2, 0, w / 2, h);
+    painter->restore();
+}
+
+void CameraScene::drawDateTime(QPainter *painter, QSize size)
+{
+    const QString text =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QRect rect(size.width() - 200, size.height() - 24, 196, 20);
+    const int flags = Qt::AlignRight | Qt::AlignHCenter | Qt::AlignVCenter;
+    painter->save();
+    const QRect used = painter->boundingRect(rect, flags, text);
+    painter->fillRect(used.adjusted(-3, -1, 3, 1), TextBacking);
+    painter->setPen(Qt::red);
+    painter->drawText(rect, flags, text);
+    painter->restore();
+}
+
+void CameraScene::drawOfflineNotice(QPainter *painter, QSize size)
+{
+    const QRect square((size.width() - NoticeSide) / 2, (size.height() - NoticeSide) / 2,
+                       NoticeSide, NoticeSide);
+    const QRect textRect =
+        square.adjusted(NoticeMargin, NoticeMargin, -NoticeMargin, -NoticeMargin);
+    const QString text = offlineText();
+
+    painter->save();
+    // 20 pixels, smaller only when a translation does not fit into the square.
+    QFont font = painter->font();
+    for (int px = 20; px >= 9; --px) {
+        font.setPixelSize(px);
+        const QRect need =
+            QFontMetrics(font).boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, text);
+        if (need.height() <= textRect.height() && need.width() <= textRect.width())
+            break;
+    }
+    painter->setFont(font);
+    painter->fillRect(square, QColor(240, 240, 240, 255));
+    painter->setPen(Qt::black);
+    QTextOption option(Qt::AlignCenter);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    painter->drawText(QRectF(textRect), text, option);
+    painter->restore();
+}
+
+void CameraScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
+{
+    // Every move over the viewer updates the pixel read-out.
+    onZoomTimeOut();
+    QGraphicsScene::mouseMoveEvent(event);
+}
+
+void CameraScene::wheelEvent(QGraphicsSceneWheelEvent *event)
+{
+    qDebug().noquote() << (event->delta() > 0 ? QStringLiteral("向上滚动了")
+                                              : QStringLiteral("向下滚动了"));
+    event->accept();
+}
+
+void CameraScene::keyPressEvent(QKeyEvent *event)
+{
+    QGraphicsScene::keyPressEvent(event);
 }

@@ -1,53 +1,170 @@
 #pragma once
 
 #include "calibration/BDInfo.h"
+#include "capture/CameraBuffer.h"
+#include "scene/GraphicsItemData.h"
 
+#include <QElapsedTimer>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QList>
+#include <QPixmap>
+
+#include <memory>
 
 class Config;
+class GraphicsItem;
+class GraphicsMeasureItem;
+class QGraphicsView;
+class QPen;
 
-/// The scene that shows one picture with its overlays and measurement items.
+/// Display coordinates of a picture point: integers, origin at the picture centre, y upward.
+QPoint pictureToDisplay(QPoint p, QSize picture);
+/// The picture pixel for a scene position: rounded, then clamped into the picture.
+QPoint clampToPicture(QPointF scenePos, QSize picture);
+/// "HH:mm:ss" of an elapsed time; hours keep counting past 24.
+QString elapsedText(qint64 ms);
+
+/// The scene that shows one picture (a live frame or a stored picture) as its background, the
+/// measurement items drawn on it and a few overlays: crosshair, date and time, recording
+/// indicator and the no-device notice.
+///
+/// Items keep their geometry in picture pixels but are drawn in view pixels, so lines, marks and
+/// texts keep their size at every zoom. The view transform is a pure scale set by
+/// updateCameraViewSize(); the picture is stretched to fill the view.
 class CameraScene : public QGraphicsScene
 {
     Q_OBJECT
+    Q_DISABLE_COPY(CameraScene)
 
 public:
+    /// Number of buffers a recording can hold at once.
+    static constexpr int RenderBufferCount = 5;
+
     explicit CameraScene(QObject *parent = nullptr);
     ~CameraScene() override;
 
     void setConfig(Config *config) { m_config = config; }
     Config *config() const { return m_config; }
-    void setGraphicType(int type) { m_graphicType = type; }
-    void setEditable(bool editable) { m_editable = editable; }
+    void setGraphicType(int type);
+    int graphicType() const { return m_graphicType; }
+    void setEditable(bool editable);
     bool isEditable() const { return m_editable; }
-    void showGrid(bool on);
-    void showTime(bool on);
 
+    /// Shows a new picture. Same byte size as before: one copy into the existing buffer. Another
+    /// byte size (resolution or format change) starts an empty measurement.
     void setBaseImage(const QImage &image);
-    BDInfo &bdInfo() { return m_bdInfo; }
+    /// A deep copy of the picture (the scene's own buffer is overwritten by the next frame).
+    QImage baseImage() const;
+    /// Drops the picture, every item and the undo history.
+    void clear();
+    bool isEmpty() const { return m_items.isEmpty(); }
+
+    /// The host has resized the viewer; size is the picture size.
+    void updateCameraViewSize(QSize size);
+    void setScale(double xscale, double yscale);
     double xscale() const { return m_xscale; }
     double yscale() const { return m_yscale; }
-    void setScale(double xscale, double yscale)
-    {
-        m_xscale = xscale;
-        m_yscale = yscale;
-    }
-    QPointF toViewPoint(const QPointF &p) const;
-    QPoint toDispPoint(const QPoint &p) const;
+
+    void showGrid(bool on);
+    void showTime(bool on);
+    void setOffline(bool on);
+    void setRecord(bool on);
+    bool isGridShown() const { return m_showGrid; }
+    bool isTimeShown() const { return m_showTime; }
+    bool isOffline() const { return m_offline; }
+    bool isRecord() const { return m_record; }
+
+    /// The whole scene (picture, items, overlays but the recording indicator) at picture
+    /// resolution.
+    QImage renderImage();
+    /// Sizes the recording buffers for the current picture; called when a recording starts.
+    void initRendefBuffer();
+    /// Renders the scene into the first free recording buffer and returns it claimed, or null
+    /// when all are held. The recorder releases it after conversion.
+    CameraBuffer *rendefBuffer();
+
+    /// Picture to view coordinates (unchanged while rendering into a picture).
+    QPointF toViewPoint(QPointF p) const;
+    /// Picture to display coordinates.
+    QPoint toDispPoint(QPoint p) const;
+
+    void setBDInfo(const BDInfo &info);
+    BDInfo &bdInfo() { return m_bdInfo; }
+    const BDInfo &bdInfo() const { return m_bdInfo; }
+
+    /// Adds a finished item to the scene and the item list (no undo entry).
+    void addGraphic(GraphicsItem *item);
+    /// Removes and deletes an item (no undo entry).
+    void delGraphic(GraphicsItem *item);
+    /// Calibration measuring mode: one measuring segment replaces all items on screen.
+    void setMeasure(bool on);
+    GraphicsMeasureItem *measureItem() const { return m_measureItem; }
+    void clearMeasure();
+    /// Drops the item under construction.
+    void clearNew();
+    const QList<GraphicsItem *> &graphics() const { return m_items; }
+
+    /// The first view showing this scene, or null.
+    QGraphicsView *firstView() const;
+    /// Size of the first view's drawing area in device pixels; empty without a view.
+    QSize viewSize() const;
+    /// True only while the scene paints into a picture.
+    bool isRendering() const { return m_rendering; }
+    /// The picture storage; stays the same while frames keep their byte size.
+    const uchar *frameBufferData() const { return m_frameBuffer.get(); }
+
+    /// The no-device notice.
+    static QString offlineText();
 
 signals:
     void coorInfo(QPoint p, QColor c);
 
+public slots:
+    /// Pixel read-out under the mouse; called on every mouse move.
+    void onZoomTimeOut();
+
+protected:
+    void drawBackground(QPainter *painter, const QRectF &rect) override;
+    void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
+                   const QStyleOptionGraphicsItem options[], QWidget *widget) override;
+    void drawForeground(QPainter *painter, const QRectF &rect) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
+    void wheelEvent(QGraphicsSceneWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    QSize targetSize() const;
+    QSize renderSize() const;
+    void renderInto(QImage &image);
+    void drawItem(QPainter *painter, GraphicsItem *item, const QPen &pen);
+    void drawRecordIndicator(QPainter *painter);
+    void drawCrosshair(QPainter *painter, QSize size);
+    void drawDateTime(QPainter *painter, QSize size);
+    void drawOfflineNotice(QPainter *painter, QSize size);
+
     bool m_showGrid = false;
     bool m_showTime = false;
+    QList<GraphicsItem *> m_items;
+    GraphicsItem *m_selected = nullptr;
+    GraphicsItem *m_hover = nullptr;
+    GraphicsItemData m_selectSnapshot;
+    GraphicsItem *m_newItem = nullptr;
+    GraphicsMeasureItem *m_measureItem = nullptr;
+    int m_commandIndex = -1;
     int m_graphicType = 0x10011;
-    bool m_editable = false;
     QImage m_baseImage;
+    QPixmap m_pixmap;
     BDInfo m_bdInfo;
+    bool m_editable = false;
     double m_xscale = 1.0;
     double m_yscale = 1.0;
     bool m_rendering = false;
+    bool m_record = false;
+    bool m_offline = false;
+    QElapsedTimer m_recordTimer;
     Config *m_config = nullptr;
+    std::unique_ptr<uchar[]> m_frameBuffer;
+    qsizetype m_frameBufferSize = 0;
+    CameraBuffer m_renderBuffers[RenderBufferCount];
 };

@@ -1,0 +1,168 @@
+// Per-frame GUI cost of the live view: copying a frame into the scene and repainting the viewer.
+// Run by hand: build/bench/bench_camerascene (uses the offscreen platform unless one is set).
+
+#include "scene/CameraScene.h"
+#include "scene/CameraViewer.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+QImage testFrame(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            line[x] = qRgb(x & 255, y & 255, (x ^ y) & 255);
+    }
+    return image;
+}
+
+// The viewer size a host would choose to fit the picture into about 1200 x 800.
+QSize fitted(QSize picture)
+{
+    return picture.scaled(QSize(1200, 800), Qt::KeepAspectRatio);
+}
+
+struct Viewer
+{
+    explicit Viewer(QSize picture, QSize widget)
+    {
+        view.resize(widget);
+        view.show();
+        scene()->setBaseImage(testFrame(picture.width(), picture.height()));
+        scene()->updateCameraViewSize(picture);
+        QCoreApplication::processEvents();
+    }
+    CameraScene *scene() { return view.scene(); }
+    CameraViewer view;
+};
+
+void BM_SetBaseImage(benchmark::State &state)
+{
+    const QSize picture(int(state.range(0)), int(state.range(1)));
+    CameraScene scene;
+    const QImage frames[2] = {testFrame(picture.width(), picture.height()),
+                              testFrame(picture.width(), picture.height()).mirrored()};
+    int i = 0;
+    for (auto _ : state) {
+        scene.setBaseImage(frames[i ^= 1]);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * frames[0].sizeInBytes());
+}
+
+// One live frame: setBaseImage and a full synchronous repaint of the viewer.
+void BM_FrameAndPaint(benchmark::State &state)
+{
+    const QSize picture(int(state.range(0)), int(state.range(1)));
+    const bool oneToOne = state.range(2) != 0;
+    const bool overlays = state.range(3) != 0;
+    Viewer viewer(picture, oneToOne ? picture : fitted(picture));
+    viewer.scene()->showGrid(overlays);
+    viewer.scene()->showTime(overlays);
+    viewer.scene()->setRecord(overlays);
+    const QImage frames[2] = {testFrame(picture.width(), picture.height()),
+                              testFrame(picture.width(), picture.height()).mirrored()};
+    int i = 0;
+    for (auto _ : state) {
+        viewer.scene()->setBaseImage(frames[i ^= 1]);
+        viewer.view.viewport()->repaint();
+    }
+    state.SetLabel(QStringLiteral("view %1x%2%3")
+                       .arg(viewer.view.width())
+                       .arg(viewer.view.height())
+                       .arg(overlays ? " +overlays" : "")
+                       .toStdString());
+}
+
+// The picture pass alone, nearest-pixel against smoothed scaling.
+void BM_DrawScaled(benchmark::State &state)
+{
+    const QSize picture(int(state.range(0)), int(state.range(1)));
+    const bool smooth = state.range(2) != 0;
+    const QPixmap pixmap = QPixmap::fromImage(testFrame(picture.width(), picture.height()));
+    const QSize target = fitted(picture);
+    QImage device(target, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&device);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+        painter.drawPixmap(QRectF(QPointF(0, 0), QSizeF(target)), pixmap, QRectF(pixmap.rect()));
+    }
+    state.SetLabel(smooth ? "smooth" : "nearest");
+}
+
+// A recording frame: the scene rendered at picture resolution into a render buffer.
+void BM_RenderBuffer(benchmark::State &state)
+{
+    const QSize picture(int(state.range(0)), int(state.range(1)));
+    Viewer viewer(picture, fitted(picture));
+    viewer.scene()->showTime(true);
+    viewer.scene()->initRendefBuffer();
+    for (auto _ : state) {
+        CameraBuffer *buffer = viewer.scene()->rendefBuffer();
+        if (!buffer) {
+            state.SkipWithError("no free buffer");
+            break;
+        }
+        buffer->releaseBuffer();
+    }
+}
+
+void pictureSizes(benchmark::internal::Benchmark *b)
+{
+    b->Args({1920, 1080})->Args({3264, 2448});
+}
+
+void paintCases(benchmark::internal::Benchmark *b)
+{
+    for (const auto &size : {std::pair<int, int>{1920, 1080}, {3264, 2448}})
+        for (int oneToOne : {0, 1})
+            b->Args({size.first, size.second, oneToOne, 0});
+    b->Args({1920, 1080, 0, 1});
+}
+
+void scaleCases(benchmark::internal::Benchmark *b)
+{
+    for (const auto &size : {std::pair<int, int>{1920, 1080}, {3264, 2448}})
+        for (int smooth : {0, 1})
+            b->Args({size.first, size.second, smooth});
+}
+
+} // namespace
+
+BENCHMARK(BM_SetBaseImage)->Apply(pictureSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameAndPaint)->Apply(paintCases)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawScaled)->Apply(scaleCases)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderBuffer)->Apply(pictureSizes)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    // Whether the pixmap made from a frame shares its bytes or converts them.
+    const QImage frame = testFrame(64, 48);
+    for (QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_ARGB32}) {
+        const QImage image = frame.convertToFormat(format);
+        const QPixmap pixmap = QPixmap::fromImage(image);
+        std::printf("QPixmap::fromImage, format %d: %s\n", int(format),
+                    pixmap.toImage().constBits() == image.constBits() ? "shares the bytes"
+                                                                      : "converts (copy)");
+    }
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
