@@ -596,7 +596,9 @@ private slots:
         QVERIFY(rec->rects.isEmpty()); // never key-point squares
 
         // A picture wider than the reach on screen: the lines still cross all of it.
+        // (A picture of another size starts a new measurement, so the item is drawn anew.)
         stage.scene.setBaseImage(QImage(5000, 100, QImage::Format_RGB32));
+        item = stage.build(0x10009, {{100, 100}, {200, 150}});
         const auto wide = Stage::paint(item);
         QVERIFY(wide->lines.contains(QLineF(-10001, 300, 10001, 300)));
         QCOMPARE(item->hitTest({4500, 151}), 0);
