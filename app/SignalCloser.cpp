@@ -92,9 +92,10 @@ void SignalCloser::closeWindow()
         if (modal->isVisible())
             break;
     }
+    // Closing the last window ends the main loop; main() then destroys the window, which
+    // writes the settings. Should the window refuse, end the loop anyway.
     if (m_window)
         m_window->close();
-    // Ends the main loop even when the window refused or other windows are still open; the
-    // window is then destroyed by main() and writes the settings.
-    QCoreApplication::quit();
+    if (!m_window || m_window->isVisible())
+        QCoreApplication::quit();
 }
