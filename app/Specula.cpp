@@ -277,14 +277,15 @@ void Specula::switchLang(int index)
         index = kDefaultLanguage;
     m_config.language = index;
 
+    // Installing does not check for an earlier install of the same translator; take it out
+    // first so that switching back and forth never piles up entries.
+    QCoreApplication::removeTranslator(&m_translator);
     if (index != 0) {
         // A missing file leaves the translator empty: texts then show in the source language.
         m_translator.load(QCoreApplication::applicationDirPath() +
                           QStringLiteral("/lang/specula_") + m_langs.at(index).first +
                           QStringLiteral(".qm"));
         QCoreApplication::installTranslator(&m_translator);
-    } else {
-        QCoreApplication::removeTranslator(&m_translator);
     }
 
     // Camera-parameter groups: setLabelText(key, tr(key)) for every control key, once the

@@ -227,14 +227,33 @@ private slots:
         QCOMPARE(languageActions().at(0)->text(), QStringLiteral("中文"));
         QCOMPARE(languageActions().at(15)->text(), QStringLiteral("匈牙利"));
 
+        // Russian comes from lang/specula_ru.qm beside the program (a test file).
         languageActions().at(7)->trigger();
         QCOMPARE(m_window->config().language, 7);
         QCOMPARE(checkedLanguages(), QList<int>{7});
-
-        // Texts set afresh keep the program title and the zoom box's first entry.
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Lumivex Pro"));
-        QCOMPARE(child<QComboBox>("comboZoom")->itemText(0), QStringLiteral("Scale"));
+        QCOMPARE(languageActions().at(0)->text(), QStringLiteral("Chinese (test)"));
+        QCOMPARE(languageActions().at(7)->text(), QStringLiteral("Russian (test)"));
+        QCOMPARE(languageActions().at(1)->text(), QStringLiteral("英语")); // not translated
+        QCOMPARE(child<QMenu>("menu")->title(), QStringLiteral("File (test)"));
+        QCOMPARE(tip()->text(), QStringLiteral("Press ESC (test)"));
+        QCOMPARE(child<QComboBox>("comboZoom")->itemText(0), QStringLiteral("Fit (test)"));
         QCOMPARE(child<QComboBox>("comboZoom")->count(), 8);
+        // The form's placeholder title never replaces the program title.
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Lumivex Pro"));
+
+        // A language without a file shows the source texts.
+        languageActions().at(3)->trigger();
+        QCOMPARE(child<QMenu>("menu")->title(), QStringLiteral("文件"));
+        languageActions().at(7)->trigger();
+        languageActions().at(7)->trigger();
+        QCOMPARE(tip()->text(), QStringLiteral("Press ESC (test)"));
+
+        languageActions().at(0)->trigger();
+        QCOMPARE(child<QMenu>("menu")->title(), QStringLiteral("文件"));
+        QCOMPARE(languageActions().at(0)->text(), QStringLiteral("中文"));
+        QCOMPARE(tip()->text(), QStringLiteral("按ESC退出全屏"));
+        QCOMPARE(child<QComboBox>("comboZoom")->itemText(0), QStringLiteral("Scale"));
+        QCOMPARE(checkedLanguages(), QList<int>{0});
 
         for (int outside : {16, -1, 1000}) {
             m_window->switchLang(outside);
