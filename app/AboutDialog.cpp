@@ -35,6 +35,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     m_version->setObjectName(QStringLiteral("labelVersion"));
     m_contact->setObjectName(QStringLiteral("labelContact"));
     m_contact->setWordWrap(true);
+    m_contact->setMinimumWidth(320);
     m_contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *texts = new QVBoxLayout;
