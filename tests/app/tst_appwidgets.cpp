@@ -1,4 +1,3 @@
-#include "app/AboutDialog.h"
 #include "app/IconHelp.h"
 #include "app/MessageBox.h"
 
@@ -36,12 +35,6 @@ class tst_AppWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void iconPath()
-    {
-        QCOMPARE(IconHelp::iconPath(QStringLiteral("拍照")),
-                 QStringLiteral(":/Specula/image/icon/拍照.png"));
-    }
-
     void iconFollowsPressAndRelease()
     {
         IconHelp help;
@@ -138,16 +131,6 @@ private slots:
         QVERIFY(parented);
         QVERIFY(modal);
         QCOMPARE(captions, QStringList{"确定"});
-    }
-
-    void aboutDialog()
-    {
-        AboutDialog dialog;
-        QVERIFY(dialog.isModal());
-        QCOMPARE(AboutDialog::version(), QStringLiteral(LUMIVEX_VERSION));
-        QVERIFY(!AboutDialog::version().isEmpty());
-        QVERIFY(dialog.findChild<QLabel *>("labelVersion")->text().contains(LUMIVEX_VERSION));
-        QVERIFY(!dialog.findChild<QLabel *>("labelContact")->text().isEmpty());
     }
 };
 

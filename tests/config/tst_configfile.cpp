@@ -95,13 +95,6 @@ private slots:
         QFile::remove(m_path + ".bad");
     }
 
-    void defaultPath()
-    {
-        QCOMPARE(ConfigFile::defaultPath(),
-                 QStandardPaths::writableLocation(QStandardPaths::DataLocation) +
-                     "/Measure.config");
-    }
-
     void saveCreatesFolderAndReadsBack()
     {
         const QString path = m_dir.filePath(QStringLiteral("new/deeper/Measure.config"));

@@ -172,51 +172,6 @@ class tst_ConfigRecords : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void cameraParamBytes()
-    {
-        ByteList expected;
-        appendParam(expected, 7);
-        QCOMPARE(expected.size(), 29);
-        COMPARE_BYTES(encode(makeParam(7)), expected.bytes());
-
-        bool atEnd = false;
-        const CameraParam back = decode<CameraParam>(expected.bytes(), &atEnd);
-        QVERIFY(atEnd);
-        COMPARE_BYTES(encode(back), expected.bytes());
-    }
-
-    void cameraParamMethods_data()
-    {
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<int>("caps");
-        QTest::addColumn<bool>("isAuto");
-        QTest::addColumn<bool>("autoSupported");
-        QTest::newRow("automatic") << 1 << 1 << true << true;
-        QTest::newRow("manual") << 2 << 0 << false << false;
-        QTest::newRow("bit 0 only counts") << 3 << 6 << true << false;
-        QTest::newRow("zeroed") << 0 << 0 << false << false;
-    }
-
-    void cameraParamMethods()
-    {
-        QFETCH(int, flags);
-        QFETCH(int, caps);
-        CameraParam p;
-        p.flags = flags;
-        p.caps = caps;
-        QTEST(p.isAuto(), "isAuto");
-        QTEST(p.isAutoSupport(), "autoSupported");
-
-        p.setAuto(true);
-        QCOMPARE(p.flags, 1);
-        p.setAuto(false);
-        QCOMPARE(p.flags, 2);
-        p.value = 9;
-        p.defaultValue = 4;
-        p.reset();
-        QCOMPARE(p.value, 4);
-    }
-
     void cameraConfigBytes()
     {
         ByteList expected;
@@ -231,19 +186,6 @@ private slots:
         QCOMPARE(back.flipVertical, true);
         QCOMPARE(back.blueGain, 0.1);
         COMPARE_BYTES(encode(back), expected.bytes());
-    }
-
-    void cameraConfigDefaults()
-    {
-        const CameraConfig c;
-        QCOMPARE(c.resolution, QSize(640, 480));
-        QCOMPARE(c.format, QStringLiteral("MJPG"));
-        ByteList expected;
-        expected.nullStr().boolean(false).i32(640).i32(480).str(QStringLiteral("MJPG"));
-        for (int i = 0; i < 9; ++i)
-            expected.raw(QByteArray(29, '\0'));
-        expected.boolean(false).f64(0).f64(0).f64(0).boolean(false).boolean(false).boolean(false);
-        COMPARE_BYTES(encode(c), expected.bytes());
     }
 
     void configBytes() { COMPARE_BYTES(encode(makeConfig()), expectedConfigBytes()); }
@@ -358,18 +300,6 @@ private slots:
         // An unknown camera gets a default entry first.
         c.resetCameraInfo(QStringLiteral("new"));
         QVERIFY(c.cameras.contains(QStringLiteral("new")));
-    }
-
-    void copiesAreIndependent()
-    {
-        Config a = makeConfig();
-        Config b = a;
-        b.cameras[QStringLiteral("a")].name = QStringLiteral("other");
-        b.bdInfos[0].ratio = 99;
-        b.imageFiles.clear();
-        COMPARE_BYTES(encode(a), expectedConfigBytes());
-        a = b;
-        QCOMPARE(a.cameras.value("a").name, QStringLiteral("other"));
     }
 };
 
