@@ -31,7 +31,11 @@ constexpr int kFullScreenCheckMs = 100;
 // Language selected when the stored index is not in the table.
 constexpr int kDefaultLanguage = 1;
 
-void initResources()
+} // namespace
+
+// Outside the anonymous namespace: Q_INIT_RESOURCE declares the resource initialiser at block
+// scope, and it must keep external linkage.
+static void initResources()
 {
 #ifdef LUMIVEX_HAVE_RESOURCES
     // The core is a static library: without this reference the linker drops the compiled
@@ -43,8 +47,6 @@ void initResources()
     Q_UNUSED(done)
 #endif
 }
-
-} // namespace
 
 Specula::Specula(QWidget *parent)
     : QMainWindow(parent)
