@@ -122,6 +122,27 @@ private slots:
         QVERIFY(!QFile::exists(ConfigFile::defaultPath()));
     }
 
+    void actionsClickTheirButtons_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("capture") << "actionCapture"
+                                 << "btnCapture";
+        QTest::newRow("record") << "actionRecord"
+                                << "btnRecord";
+        QTest::newRow("timed series") << "actionSetTime"
+                                      << "btnTimeSetting";
+    }
+
+    void actionsClickTheirButtons()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, button);
+        QSignalSpy clicked(child<QToolButton>(qPrintable(button)), SIGNAL(clicked()));
+        child<QAction>(qPrintable(action))->trigger();
+        QCOMPARE(clicked.count(), 1);
+    }
+
     void sidePanel_data()
     {
         QTest::addColumn<QString>("button");
