@@ -18,17 +18,17 @@ class SpeculaClass;
 }
 
 class CameraLabel;
-class QAbstractButton;
-class QKeyEvent;
-class QMouseEvent;
-class QResizeEvent;
 class CameraScene;
 class MeasureEditer;
+class QAbstractButton;
 class QAction;
 class QColor;
+class QKeyEvent;
 class QLabel;
 class QListWidgetItem;
+class QMouseEvent;
 class QPrinter;
+class QResizeEvent;
 
 /// The program's main window: owns the settings record, the widget tree, the timers and the
 /// objects the other subsystems reach through it.
