@@ -1,13 +1,170 @@
 #pragma once
 
-#include <QMainWindow>
+#include "app/IconHelp.h"
+#include "config/Config.h"
+#include "media/RtmpThread.h"
 
-/// The program's main window.
-class Specula : public QMainWindow
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QMainWindow>
+#include <QPair>
+#include <QStringList>
+#include <QTimer>
+#include <QTranslator>
+#include <QVector>
+
+namespace Ui {
+class SpeculaClass;
+}
+
+class CameraLabel;
+class CameraScene;
+class MeasureEditer;
+class QAbstractButton;
+class QAction;
+class QColor;
+class QKeyEvent;
+class QLabel;
+class QListWidgetItem;
+class QMouseEvent;
+class QPrinter;
+class QResizeEvent;
+
+/// The program's main window: owns the settings record, the widget tree, the timers and the
+/// objects the other subsystems reach through it.
+class Specula final : public QMainWindow
 {
     Q_OBJECT
+    Q_DISABLE_COPY(Specula)
 
 public:
     explicit Specula(QWidget *parent = nullptr);
     ~Specula() override;
+
+    /// The settings record the window works on.
+    const Config &config() const { return m_config; }
+
+    void setShowTime(bool on);
+    void setCrossOn(bool on);
+
+    /// Switches to entry `index` of the language table; an index outside the table selects
+    /// the default language.
+    void switchLang(int index);
+
+    void loadConfig();
+    void saveConfig();
+
+signals:
+    /// One shot of a timed series or one timed video is complete.
+    void autoRecordFinish();
+
+public slots:
+    // Frame: full screen, timers, side panel, overlays, about.
+    void onBtnFullScreen();
+    void onFullScreenTimer();
+    void onCameraTimer();
+    void onBtnOpenDir();
+    void onBtnSetting();
+    void onBtnCalib();
+    void onActionTimeOn();
+    void onActionTimeOff();
+    void onActionCrossOn();
+    void onActionCrossOff();
+    void onActionAbout();
+    void onBdInfoChanged();
+    void onActionLang();
+
+    // Camera control and views.
+    void onCamChanged();
+    void onCamResolutionChanged();
+    void onCamFormatChanged();
+    void onLocalCamera(QString camId, bool needCapture);
+    void onUpdateFourCamViewer();
+    void onUpdateCamViewSize();
+    void onCameraViewChecked(bool checked);
+    void onCameraAddClicked();
+    void onCameraMenu(QPoint pos);
+    void onCoorInfo(QPoint point, QColor color);
+    void onComboZoomChanged();
+    void onBtnScreenSwitch();
+
+    // Camera parameter panel.
+    void onFuncBtnClicked();
+    void onSwitchChanged(bool on);
+    void onSliderChanged();
+    void onBtnCamParamReset();
+
+    // Photo capture, save folders, formats and printing.
+    void onBtnCapture();
+    void onActionSetting();
+    void onActionImagePath();
+    void onActionRecordPath();
+    void onActionPrint();
+    void plotPrintPic(QPrinter *printer);
+    void onFormatImageChanged();
+    void onFormatRecordChanged();
+
+    // Recording.
+    void onBtnRecord();
+    void onRtmpFinished();
+    void onRecordTimer();
+    void onRecordImageTimer();
+
+    // Timed series.
+    void onBtnTimeSetting();
+    void onActionSetTime();
+    void onAutoRecordTimer();
+
+    // History lists and file operations.
+    void onListItemMenu(QPoint pos);
+    void onListItemOpen(QListWidgetItem *item);
+    void onActionImport();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildLanguageMenu();
+    void connectSignals();
+    void registerSidePanelIcons(QAbstractButton *selected);
+    void showSidePage(int page, QAbstractButton *selected, bool editable);
+    void setFrameVisible(bool visible);
+    void placeFullScreenTip();
+    void initCam();
+    void initCameraParam();
+    void updateLabelRes();
+
+    Ui::SpeculaClass *m_ui = nullptr;
+
+    // Members constructed in this order before the widget tree exists.
+    Config m_config;
+    QTimer m_cameraTimer;
+    QTimer m_recordTimer;
+    QTimer m_fullScreenTimer;
+    RtmpThread m_rtmpThread;
+    QTimer m_recordImageTimer;
+    QTimer m_autoRecordTimer;
+    IconHelp m_iconHelp;
+    QTranslator m_translator;
+
+    QElapsedTimer m_startTimer;
+    CameraScene *m_scene = nullptr;
+    MeasureEditer *m_measureEditer = nullptr;
+    QLabel *m_fullScreenTip = nullptr;
+    QVector<CameraLabel *> m_viewLabels;
+    QStringList m_imageFormats;
+    QStringList m_movieFormats;
+    QIcon m_recordPlayingIcon;
+    QIcon m_recordIcon;
+
+    bool m_isRecording = false;     // a recording runs
+    bool m_isAutoRecording = false; // the running recording belongs to a timed series
+    int m_recordFps = 15;
+    bool m_syncingParam = false; // the parameter controls are being refreshed
+
+    /// Language table: translation-file code and the menu text in the source language.
+    QVector<QPair<QString, const char *>> m_langs;
+    QVector<QAction *> m_langActions;
 };

@@ -1,5 +1,6 @@
 #include "app/CoreDump.h"
 #include "app/DeviceProfile.h"
+#include "app/SignalCloser.h"
 #include "app/Specula.h"
 #include "app/Startup.h"
 #include "media/RtmpThread.h"
@@ -17,6 +18,9 @@ int main(int argc, char *argv[])
     int result = 0;
     {
         Specula window;
+        // Termination signals and the end of the desktop session close the window normally,
+        // so that its destructor still writes the settings.
+        SignalCloser closer(&window);
         window.show();
         result = app.exec();
     }

@@ -44,3 +44,25 @@ QDataStream &readBoundedSequence(QDataStream &in, Container &container, qint64 m
     }
     return in;
 }
+
+/// Reads a map written by Qt's QMap operator<< into `map`. Unlike Qt's reader, a key that a
+/// damaged file repeats keeps one entry (the last value read) instead of becoming a multi-map
+/// entry that would be written back twice.
+template <typename Map> QDataStream &readBoundedMap(QDataStream &in, Map &map, qint64 minEntryBytes)
+{
+    map.clear();
+    quint32 count = 0;
+    if (!readBoundedCount(in, count, minEntryBytes))
+        return in;
+    for (quint32 i = 0; i < count; ++i) {
+        typename Map::key_type key;
+        typename Map::mapped_type value;
+        in >> key >> value;
+        if (in.status() != QDataStream::Ok) {
+            map.clear();
+            break;
+        }
+        map.insert(key, value);
+    }
+    return in;
+}

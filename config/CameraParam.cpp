@@ -10,6 +10,6 @@ QDataStream &operator<<(QDataStream &out, const CameraParam &p)
 
 QDataStream &operator>>(QDataStream &in, CameraParam &p)
 {
-    return in >> p.valid >> p.value >> p.defaultValue >> p.minValue >> p.maxValue >> p.step
-           >> p.flags >> p.caps;
+    return in >> p.valid >> p.value >> p.defaultValue >> p.minValue >> p.maxValue >> p.step >>
+           p.flags >> p.caps;
 }

@@ -9,6 +9,9 @@ namespace {
 // 32-bit length; a BDInfo is a string, a double and an int.
 constexpr qint64 kMinStringBytes = 4;
 constexpr qint64 kMinBDInfoBytes = 4 + 8 + 4;
+// A camera entry: its key string and the fixed part of CameraConfig (both of its strings
+// included as empty ones).
+constexpr qint64 kMinCameraEntryBytes = 4 + 306;
 } // namespace
 
 Config::Config()
@@ -38,8 +41,8 @@ void Config::setCameraInfo(const QString &id, const CameraConfig &config)
 void Config::resetCameraInfo(const QString &id)
 {
     CameraConfig &c = cameras[id];
-    for (CameraParam *p : {&c.exposure, &c.gain, &c.brightness, &c.contrast, &c.saturation,
-                           &c.hue, &c.gamma, &c.sharpness, &c.spareParam})
+    for (CameraParam *p : {&c.exposure, &c.gain, &c.brightness, &c.contrast, &c.saturation, &c.hue,
+                           &c.gamma, &c.sharpness, &c.spareParam})
         p->reset();
     c.blackWhite = false;
     c.flipHorizontal = false;
@@ -57,7 +60,14 @@ QDataStream &operator<<(QDataStream &out, const Config &c)
     out << c.imageDir << c.movieDir << c.imageSubDir << c.movieSubDir;
     out << c.imageFiles << c.movieFiles;
     out << c.imageFormat << c.movieFormat;
-    out << c.cameras << c.bdInfos << c.style;
+    // The camera map is stored from its last key to its first. Qt's own map writer does that
+    // only while deprecated behaviour is compiled in, so the order is spelled out here.
+    out << quint32(c.cameras.size());
+    for (auto it = c.cameras.constEnd(); it != c.cameras.constBegin();) {
+        --it;
+        out << it.key() << it.value();
+    }
+    out << c.bdInfos << c.style;
     out << c.autoRecordOn << c.autoRecordType;
     out << c.autoRecordStart << c.autoRecordNext;
     out << c.autoRecordInterval << c.autoRecordLength << c.autoRecordTotal << c.autoRecordCount;
@@ -71,7 +81,7 @@ QDataStream &operator>>(QDataStream &in, Config &c)
     readBoundedSequence(in, c.imageFiles, kMinStringBytes);
     readBoundedSequence(in, c.movieFiles, kMinStringBytes);
     in >> c.imageFormat >> c.movieFormat;
-    in >> c.cameras; // Qt's map reader allocates per element read, never ahead of the data
+    readBoundedMap(in, c.cameras, kMinCameraEntryBytes);
     readBoundedSequence(in, c.bdInfos, kMinBDInfoBytes);
     in >> c.style;
     in >> c.autoRecordOn >> c.autoRecordType;

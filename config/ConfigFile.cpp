@@ -29,8 +29,8 @@ void keepRejectedFile(const QString &path)
 
 QString ConfigFile::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DataLocation)
-           + QStringLiteral("/Measure.config");
+    return QStandardPaths::writableLocation(QStandardPaths::DataLocation) +
+           QStringLiteral("/Measure.config");
 }
 
 ConfigFile::LoadResult ConfigFile::load(const QString &path, Config &config)

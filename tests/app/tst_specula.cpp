@@ -1,0 +1,375 @@
+#include "ByteList.h"
+#include "app/AboutDialog.h"
+#include "app/DeviceProfile.h"
+#include "app/Specula.h"
+#include "app/Startup.h"
+#include "config/ConfigFile.h"
+#include "media/CameraLabel.h"
+#include "scene/CameraScene.h"
+#include "scene/CameraViewer.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+// The window keeps its splash picture up for three seconds, so one window serves every test
+// up to the restart at the end.
+class tst_Specula : public QObject
+{
+    Q_OBJECT
+
+private:
+    template <typename T> T *child(const char *name) const
+    {
+        T *found = m_window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+    QWidget *widget(const char *name) const { return child<QWidget>(name); }
+    QAction *action(const char *name) const { return child<QAction>(name); }
+    CameraScene *scene() const { return child<CameraViewer>("camViewer")->scene(); }
+    QList<QAction *> languageActions() const { return child<QMenu>("menuLang")->actions(); }
+    QList<int> checkedLanguages() const
+    {
+        QList<int> checked;
+        const QList<QAction *> actions = languageActions();
+        for (int i = 0; i < actions.size(); ++i)
+            if (actions.at(i)->isChecked())
+                checked.append(i);
+        return checked;
+    }
+    bool frameShown() const
+    {
+        return widget("mainMenuBar")->isVisible() && widget("headFrame")->isVisible() &&
+               widget("rightStackWidget")->isVisible();
+    }
+    bool frameHidden() const
+    {
+        return widget("mainMenuBar")->isHidden() && widget("headFrame")->isHidden() &&
+               widget("rightStackWidget")->isHidden();
+    }
+    QLabel *tip() const { return child<QLabel>("labelFullScreenTip"); }
+
+    Specula *m_window = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
+        if (g_supportDevice.isEmpty())
+            initSetting();
+
+        // Most connections are made by signature text; a mistyped one only shows as a warning.
+        static QStringList connectWarnings;
+        static QtMessageHandler previous = nullptr;
+        previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+                if (text.startsWith(QLatin1String("QObject::connect")))
+                    connectWarnings.append(text);
+                else if (previous)
+                    previous(type, context, text);
+            });
+        QElapsedTimer clock;
+        clock.start();
+        m_window = new Specula;
+        const qint64 elapsed = clock.elapsed();
+        qInstallMessageHandler(previous);
+        QVERIFY2(connectWarnings.isEmpty(), qPrintable(connectWarnings.join('\n')));
+        // The splash stays up at least 3000 ms, however fast the rest of the start is.
+        QVERIFY2(elapsed >= 3000, qPrintable(QString::number(elapsed)));
+
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    void cleanupTestCase() { delete m_window; }
+
+    void firstStart()
+    {
+        QCOMPARE(m_window->objectName(), QStringLiteral("SpeculaClass"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Lumivex Pro"));
+        QCOMPARE(m_window->minimumSize(), QSize(800, 600));
+        QCOMPARE(child<QStackedWidget>("stackMainWidget")->currentIndex(), 0);
+        QCOMPARE(child<QStackedWidget>("rightStackWidget")->currentIndex(), 1);
+        QCOMPARE(child<QTabWidget>("tabWidget")->currentIndex(), 0);
+        QVERIFY(!scene()->isEditable());
+
+        const Config &config = m_window->config();
+        QCOMPARE(config.language, 1);
+        QVERIFY(config.showTime);
+        QVERIFY(action("actionTimeOn")->isChecked());
+        QVERIFY(!action("actionTimeOff")->isChecked());
+        QVERIFY(!action("actionCrossOn")->isChecked());
+        QVERIFY(action("actionCrossOff")->isChecked());
+        QCOMPARE(child<QComboBox>("boxFormatImage")->currentIndex(), 1);
+        QCOMPARE(child<QComboBox>("boxFormatImage")->currentText(), QStringLiteral("jpg"));
+        QCOMPARE(child<QComboBox>("boxFormatRecord")->currentText(), QStringLiteral("mp4"));
+
+        auto *zoom = child<QComboBox>("comboZoom");
+        QCOMPARE(zoom->count(), 8);
+        QCOMPARE(zoom->currentText(), QStringLiteral("1.0x"));
+        QCOMPARE(zoom->itemText(0), QStringLiteral("Scale"));
+
+        QCOMPARE(languageActions().size(), 16);
+        QCOMPARE(checkedLanguages(), QList<int>{1});
+        QVERIFY(!action("actionSetting")->isVisible());
+        QCOMPARE(action("actionAbout")->menuRole(), QAction::NoRole);
+        QVERIFY(!widget("btnZoom")->isEnabled());
+        QVERIFY(child<CameraLabel>("labelView2")->isChecked());
+        QVERIFY(tip()->isHidden());
+        QCOMPARE(tip()->text(), QStringLiteral("按ESC退出全屏"));
+        QVERIFY(!QFile::exists(ConfigFile::defaultPath()));
+    }
+
+    void actionsClickTheirButtons_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("capture") << "actionCapture"
+                                 << "btnCapture";
+        QTest::newRow("record") << "actionRecord"
+                                << "btnRecord";
+        QTest::newRow("timed series") << "actionSetTime"
+                                      << "btnTimeSetting";
+    }
+
+    void actionsClickTheirButtons()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, button);
+        QSignalSpy clicked(child<QToolButton>(qPrintable(button)), SIGNAL(clicked()));
+        child<QAction>(qPrintable(action))->trigger();
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void sidePanel_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("editable");
+        QTest::newRow("measurement") << "btnCalib" << 2 << true;
+        QTest::newRow("camera settings") << "btnSetting" << 1 << false;
+        QTest::newRow("measurement again") << "btnCalib" << 2 << true;
+        QTest::newRow("files") << "btnOpenDir" << 0 << false;
+        QTest::newRow("files twice") << "btnOpenDir" << 0 << false;
+        QTest::newRow("back to settings") << "btnSetting" << 1 << false;
+    }
+
+    void sidePanel()
+    {
+        QFETCH(QString, button);
+        auto *clicked = child<QToolButton>(qPrintable(button));
+        QTest::mouseClick(clicked, Qt::LeftButton);
+        QVERIFY(clicked->isChecked());
+        QTEST(child<QStackedWidget>("rightStackWidget")->currentIndex(), "page");
+        QTEST(scene()->isEditable(), "editable");
+    }
+
+    void fullScreen_data()
+    {
+        QTest::addColumn<QString>("leaveBy");
+        QTest::newRow("button") << "button";
+        QTest::newRow("escape") << "escape";
+        QTest::newRow("right double click") << "right double click";
+    }
+
+    void fullScreen()
+    {
+        QFETCH(QString, leaveBy);
+        QVERIFY(!m_window->isFullScreen());
+
+        // Escape outside full screen changes nothing.
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QVERIFY(!m_window->isFullScreen());
+        QVERIFY(frameShown());
+
+        QTest::mouseClick(child<QToolButton>("btnFullScreen"), Qt::LeftButton);
+        QVERIFY(m_window->isFullScreen());
+        QVERIFY(frameHidden());
+        QVERIFY(tip()->isVisible());
+        QTRY_COMPARE(tip()->geometry(), QRect(10, m_window->height() - 240, 480, 200));
+
+        if (leaveBy == "button")
+            m_window->onBtnFullScreen();
+        else if (leaveBy == "escape")
+            QTest::keyClick(m_window, Qt::Key_Escape);
+        else
+            QTest::mouseDClick(m_window, Qt::RightButton);
+        QVERIFY(!m_window->isFullScreen());
+        QVERIFY(frameShown());
+        QVERIFY(tip()->isHidden());
+    }
+
+    void leftDoubleClickStaysFullScreen()
+    {
+        m_window->onBtnFullScreen();
+        QTest::mouseDClick(m_window, Qt::LeftButton);
+        QVERIFY(m_window->isFullScreen());
+        m_window->onBtnFullScreen();
+        QVERIFY(frameShown());
+    }
+
+    void platformChangesFullScreen()
+    {
+        // The window manager ends full screen on its own: the frame comes back.
+        m_window->onBtnFullScreen();
+        QVERIFY(frameHidden());
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowFullScreen);
+        QTRY_VERIFY(frameShown());
+        QVERIFY(tip()->isHidden());
+
+        // ... or puts the window into full screen: the frame goes away and the hint shows.
+        m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
+        QTRY_VERIFY(frameHidden());
+        QVERIFY(tip()->isVisible());
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QVERIFY(frameShown());
+    }
+
+    void overlays()
+    {
+        action("actionTimeOff")->trigger();
+        QVERIFY(!m_window->config().showTime);
+        QVERIFY(!action("actionTimeOn")->isChecked());
+        QVERIFY(action("actionTimeOff")->isChecked());
+        action("actionTimeOn")->trigger();
+        QVERIFY(m_window->config().showTime);
+        QVERIFY(action("actionTimeOn")->isChecked());
+        QVERIFY(!action("actionTimeOff")->isChecked());
+
+        action("actionCrossOn")->trigger();
+        QVERIFY(action("actionCrossOn")->isChecked());
+        QVERIFY(!action("actionCrossOff")->isChecked());
+        // Triggering the checked entry again keeps it checked.
+        action("actionCrossOn")->trigger();
+        QVERIFY(action("actionCrossOn")->isChecked());
+        QVERIFY(!action("actionCrossOff")->isChecked());
+        action("actionCrossOff")->trigger();
+        QVERIFY(!action("actionCrossOn")->isChecked());
+        QVERIFY(action("actionCrossOff")->isChecked());
+        QVERIFY(m_window->config().showTime);
+    }
+
+    void languages()
+    {
+        languageActions().at(0)->trigger();
+        QCOMPARE(m_window->config().language, 0);
+        QCOMPARE(checkedLanguages(), QList<int>{0});
+        languageActions().at(0)->trigger();
+        QCOMPARE(checkedLanguages(), QList<int>{0});
+        QCOMPARE(languageActions().at(0)->text(), QStringLiteral("中文"));
+        QCOMPARE(languageActions().at(15)->text(), QStringLiteral("匈牙利"));
+
+        // Russian comes from lang/specula_ru.qm beside the program (a test file).
+        languageActions().at(7)->trigger();
+        QCOMPARE(m_window->config().language, 7);
+        QCOMPARE(checkedLanguages(), QList<int>{7});
+        QCOMPARE(languageActions().at(0)->text(), QStringLiteral("Chinese (test)"));
+        QCOMPARE(languageActions().at(7)->text(), QStringLiteral("Russian (test)"));
+        QCOMPARE(languageActions().at(1)->text(), QStringLiteral("英语")); // not translated
+        QCOMPARE(child<QMenu>("menu")->title(), QStringLiteral("File (test)"));
+        QCOMPARE(tip()->text(), QStringLiteral("Press ESC (test)"));
+        QCOMPARE(child<QComboBox>("comboZoom")->itemText(0), QStringLiteral("Fit (test)"));
+        QCOMPARE(child<QComboBox>("comboZoom")->count(), 8);
+        // The form's placeholder title never replaces the program title.
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Lumivex Pro"));
+
+        // A language without a file shows the source texts.
+        languageActions().at(3)->trigger();
+        QCOMPARE(child<QMenu>("menu")->title(), QStringLiteral("文件"));
+        languageActions().at(7)->trigger();
+        languageActions().at(7)->trigger();
+        QCOMPARE(tip()->text(), QStringLiteral("Press ESC (test)"));
+
+        languageActions().at(0)->trigger();
+        QCOMPARE(child<QMenu>("menu")->title(), QStringLiteral("文件"));
+        QCOMPARE(languageActions().at(0)->text(), QStringLiteral("中文"));
+        QCOMPARE(tip()->text(), QStringLiteral("按ESC退出全屏"));
+        QCOMPARE(child<QComboBox>("comboZoom")->itemText(0), QStringLiteral("Scale"));
+        QCOMPARE(checkedLanguages(), QList<int>{0});
+
+        for (int outside : {16, -1, 1000}) {
+            m_window->switchLang(outside);
+            QCOMPARE(m_window->config().language, 1);
+            QCOMPARE(checkedLanguages(), QList<int>{1});
+        }
+    }
+
+    void aboutDialog()
+    {
+        QPointer<AboutDialog> seen;
+        bool modal = false;
+        QString texts;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<AboutDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            seen = dialog;
+            modal = dialog->isModal();
+            for (QLabel *label : dialog->findChildren<QLabel *>())
+                texts += label->text() + '\n';
+            dialog->accept();
+        });
+        poll.start(20);
+        action("actionAbout")->trigger();
+        poll.stop();
+        QVERIFY(modal);
+        QVERIFY(texts.contains(QStringLiteral("Lumivex Pro")));
+        QVERIFY(texts.contains(QStringLiteral(LUMIVEX_VERSION)));
+        QVERIFY(seen.isNull()); // lives only while it is shown
+    }
+
+    void closeWritesSettingsAndNextStartReadsThem()
+    {
+        action("actionTimeOff")->trigger();
+        languageActions().at(0)->trigger();
+        const Config expected = m_window->config();
+
+        action("actionExit")->trigger();
+        QVERIFY(!m_window->isVisible());
+        delete m_window;
+        m_window = nullptr;
+
+        const QString path = ConfigFile::defaultPath();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+        ByteList head;
+        head.u32(5).i32(48).i32(24).i32(360).i32(200).i32(123); // signature
+        head.nullStr();                                         // no current camera
+        head.boolean(false).i32(0);                             // time overlay off, Chinese
+        head.i32(0).i32(0).i32(-1).i32(-1);                     // the spare rectangle
+        head.str(expected.imageDir);
+        COMPARE_BYTES(bytes.left(head.size()), head.bytes());
+
+        Config stored;
+        QCOMPARE(ConfigFile::load(path, stored), ConfigFile::LoadResult::Loaded);
+        QVERIFY(!stored.showTime);
+        QCOMPARE(stored.language, 0);
+        QCOMPARE(stored.imageSubDir, QStringLiteral("Photo"));
+        QCOMPARE(stored.movieSubDir, QStringLiteral("Video"));
+
+        // Values a damaged or foreign file could hold are brought back to the defaults.
+        stored.language = 99;
+        stored.imageFormat = 7;
+        stored.movieFormat = -2;
+        QVERIFY(ConfigFile::save(path, stored));
+
+        m_window = new Specula;
+        QVERIFY(!m_window->config().showTime);
+        QVERIFY(action("actionTimeOff")->isChecked());
+        QVERIFY(!action("actionTimeOn")->isChecked());
+        QCOMPARE(m_window->config().language, 1);
+        QCOMPARE(checkedLanguages(), QList<int>{1});
+        QCOMPARE(m_window->config().imageFormat, 1);
+        QCOMPARE(child<QComboBox>("boxFormatImage")->currentIndex(), 1);
+        QCOMPARE(child<QComboBox>("boxFormatRecord")->currentIndex(), 0);
+        QVERIFY(!QFile::exists(path + ".bad"));
+    }
+};
+
+QTEST_MAIN(tst_Specula)
+#include "tst_specula.moc"
