@@ -257,6 +257,18 @@ private slots:
                      QPointF(int(anchor.x() * zoom), int(anchor.y() * zoom + fs)));
     }
 
+    void pointMarkShows()
+    {
+        // A point is a dot a few pixels across, not a single pixel lost in the picture.
+        Stage stage;
+        stage.draw(0x10002, {{100, 100}});
+        const QImage shot = stage.scene->renderImage();
+        const QColor background(90, 110, 100);
+        for (const QPoint &p : {QPoint(100, 100), QPoint(102, 100), QPoint(100, 98)})
+            QVERIFY2(QColor(shot.pixel(p)) != background, qPrintable(QString::number(p.x())));
+        QCOMPARE(QColor(shot.pixel(105, 100)), background);
+    }
+
     void textNote_data()
     {
         QTest::addColumn<bool>("accept");
