@@ -798,6 +798,8 @@ void CameraScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
     const QPointF p = event->scenePos();
     if (m_graphicType == GraphicsType::Delete) {
         delGraphicCommand(graphicAt(p));
+        // Show at once what lies under the mouse now, not the deleted item's hand.
+        updateHoverAndCursor(p);
         return;
     }
     if (m_graphicType == GraphicsType::Select) {
@@ -851,6 +853,11 @@ void CameraScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
         return;
     }
 
+    updateHoverAndCursor(p);
+}
+
+void CameraScene::updateHoverAndCursor(const QPointF &p)
+{
     Qt::CursorShape shape = isDrawingTool(m_graphicType) ? Qt::CrossCursor : Qt::ArrowCursor;
     if (m_graphicType == GraphicsType::Select || m_graphicType == GraphicsType::Delete) {
         GraphicsItem *item = graphicAt(p);
@@ -876,6 +883,8 @@ void CameraScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     if (m_selected) {
         m_selected->mouseReleaseEvent(event);
         clearSelect();
+        // The item usually stays under the mouse: keep it lit rather than wait for a move.
+        updateHoverAndCursor(event->scenePos());
         return;
     }
     if (m_newItem) {

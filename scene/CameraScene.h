@@ -203,6 +203,8 @@ private:
     /// Removes and deletes every finished and unfinished item; the measuring segment stays.
     void removeGraphics();
     void setHoverGraphic(GraphicsItem *item);
+    /// Hover and cursor for the mouse at p when no press is in progress.
+    void updateHoverAndCursor(const QPointF &p);
 
     bool m_showGrid = false;
     bool m_showTime = false;

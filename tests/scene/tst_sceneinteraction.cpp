@@ -369,6 +369,9 @@ private slots:
         QCOMPARE(stage.pointsOf(1), (Points{{300, 300}, {330, 300}}));
         QCOMPARE(stage.entries(), 3);
         QVERIFY(!stage.scene->selectedGraphic());
+        // Still under the mouse after the release: still lit.
+        QCOMPARE(stage.scene->hoverGraphic(), stage.scene->graphics().first());
+        QCOMPARE(stage.scene->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(paint(stage.scene->graphics().first())->textList(), QStringList{"L:123.6932 px"});
 
         // The rim of the circle alone.
@@ -547,6 +550,7 @@ private slots:
         QCOMPARE(stage.scene->graphics().size(), 1);
         QCOMPARE(stage.scene->graphics().first()->type(), 0x1000c);
         QVERIFY(!stage.scene->hoverGraphic());
+        QCOMPARE(stage.scene->cursor().shape(), Qt::ArrowCursor); // nothing left under it
         QCOMPARE(stage.entries(), 3);
 
         stage.scene->undo();
