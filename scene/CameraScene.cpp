@@ -1,8 +1,11 @@
 #include "scene/CameraScene.h"
 
 #include "calibration/StyleInfo.h"
+#include "config/Config.h"
 #include "scene/GraphicsItem.h"
 #include "scene/GraphicsMeasureItem.h"
+#include "scene/GraphicsTextItem.h"
+#include "scene/MakeGraphicsItem.h"
 
 #include <QCursor>
 #include <QDateTime>
@@ -11,6 +14,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
 #include <QGraphicsView>
+#include <QInputDialog>
 #include <QPainter>
 #include <QTextOption>
 
@@ -25,6 +29,13 @@ constexpr int NoticeMargin = 8;
 
 // Dark, translucent backing behind overlay texts, so they stay readable on any picture.
 const QColor TextBacking(0, 0, 0, 160);
+
+// Tools that build an item (every other number selects, deletes or does nothing).
+bool isDrawingTool(int type)
+{
+    return (type >= GraphicsType::Point && type <= GraphicsType::CircleLine) ||
+           type == GraphicsType::Text;
+}
 
 // Formats whose pixels a plain byte copy cannot carry (colour tables, sub-byte pixels).
 bool needsConversion(const QImage &image)
@@ -77,6 +88,10 @@ QString CameraScene::offlineText()
 void CameraScene::setGraphicType(int type)
 {
     clearNew();
+    clearSelect();
+    // A highlight left from the select or delete tool would stay lit under a drawing tool,
+    // which never updates it.
+    clearHover();
     m_graphicType = type;
     update();
 }
@@ -84,7 +99,12 @@ void CameraScene::setGraphicType(int type)
 void CameraScene::setEditable(bool editable)
 {
     clearNew();
+    clearSelect();
+    clearHover();
     m_editable = editable;
+    // The drawing cross means "click to measure"; without editing it would promise too much.
+    if (!editable && firstView())
+        setCursor(Qt::ArrowCursor);
     update();
 }
 
@@ -143,10 +163,11 @@ void CameraScene::clear()
     m_items.clear();
     m_selected = nullptr;
     m_hover = nullptr;
+    m_selectSnapshot.points.clear();
     m_newItem = nullptr;
     m_measureItem = nullptr;
     QGraphicsScene::clear();
-    m_commandIndex = -1;
+    clearCommandStack();
     update();
 }
 
@@ -164,14 +185,190 @@ void CameraScene::delGraphic(GraphicsItem *item)
 {
     if (!item)
         return;
-    if (m_selected == item)
+    if (m_selected == item) {
         m_selected = nullptr;
+        m_selectSnapshot.points.clear();
+    }
     if (m_hover == item)
         m_hover = nullptr;
+    if (m_newItem == item)
+        m_newItem = nullptr;
     m_items.removeAll(item);
     if (item->scene() == this)
         removeItem(item);
     delete item;
+    update();
+}
+
+void CameraScene::addGraphicCommand(GraphicsItem *item)
+{
+    if (!item || m_items.contains(item))
+        return;
+    addGraphic(item);
+    pushCommandStack();
+}
+
+void CameraScene::delGraphicCommand(GraphicsItem *item)
+{
+    if (!item || !m_items.contains(item))
+        return;
+    delGraphic(item);
+    pushCommandStack();
+}
+
+void CameraScene::moveGraphicCommand(GraphicsItem *item, int dx, int dy)
+{
+    if (!item || !m_items.contains(item))
+        return;
+    item->move(dx, dy);
+    pushCommandStack();
+}
+
+GraphicsItem *CameraScene::graphicAt(const QPointF &p) const
+{
+    for (GraphicsItem *item : m_items) {
+        if (item->hitTest(p) != -1)
+            return item;
+    }
+    return nullptr;
+}
+
+void CameraScene::clearSelect()
+{
+    if (!m_selected)
+        return;
+    if (m_graphicType == GraphicsType::Select && !m_selectSnapshot.points.isEmpty() &&
+        m_selected->keyPoints() != m_selectSnapshot.points) {
+        pushCommandStack();
+    }
+    m_selectSnapshot.points.clear();
+    m_selected->setSelected(false);
+    m_selected = nullptr;
+    clearHover();
+}
+
+void CameraScene::clearHover()
+{
+    setHoverGraphic(nullptr);
+}
+
+void CameraScene::setHoverGraphic(GraphicsItem *item)
+{
+    if (item == m_hover)
+        return;
+    if (m_hover)
+        m_hover->setHover(false);
+    m_hover = item;
+    if (m_hover)
+        m_hover->setHover(true);
+    update();
+}
+
+QCursor CameraScene::cursor() const
+{
+    QGraphicsView *view = firstView();
+    return view ? view->viewport()->cursor() : QCursor(Qt::ArrowCursor);
+}
+
+void CameraScene::setCursor(const QCursor &cursor)
+{
+    QGraphicsView *view = firstView();
+    if (!view)
+        return;
+    // The drawing area, not the view: the view may keep a cursor of its own for its frame.
+    QWidget *viewport = view->viewport();
+    if (cursor.shape() == Qt::BitmapCursor || viewport->cursor().shape() != cursor.shape())
+        viewport->setCursor(cursor);
+}
+
+void CameraScene::pushCommandStack()
+{
+    popCommandStack();
+    m_commandStack.append(saveGraphics());
+    while (m_commandStack.size() > MaxCommands)
+        m_commandStack.removeFirst();
+    m_commandIndex = m_commandStack.size() - 1;
+}
+
+void CameraScene::popCommandStack()
+{
+    while (m_commandStack.size() > m_commandIndex + 1)
+        m_commandStack.removeLast();
+}
+
+void CameraScene::clearCommandStack()
+{
+    m_commandStack.clear();
+    m_commandIndex = -1;
+}
+
+CommandInfo CameraScene::saveGraphics() const
+{
+    CommandInfo info;
+    info.graphics.reserve(m_items.size());
+    for (const GraphicsItem *item : m_items)
+        info.graphics.append(item->save());
+    return info;
+}
+
+void CameraScene::restoreGraphics(const QVector<GraphicsItemData> &graphics)
+{
+    removeGraphics();
+    for (const GraphicsItemData &data : graphics) {
+        GraphicsItem *item = MakeGraphicsItem(data.type);
+        if (!item)
+            continue;
+        item->restore(data);
+        addItem(item);
+        m_items.append(item);
+    }
+    update();
+}
+
+void CameraScene::undo()
+{
+    if (m_commandIndex < 0)
+        return;
+    --m_commandIndex;
+    if (m_commandIndex >= 0)
+        restoreGraphics(m_commandStack.at(m_commandIndex).graphics);
+    else
+        removeGraphics();
+}
+
+void CameraScene::redo()
+{
+    if (!canRedo())
+        return;
+    ++m_commandIndex;
+    restoreGraphics(m_commandStack.at(m_commandIndex).graphics);
+}
+
+void CameraScene::clearItems()
+{
+    removeGraphics();
+    clearCommandStack();
+}
+
+void CameraScene::clearGraphics()
+{
+    removeGraphics();
+}
+
+void CameraScene::removeGraphics()
+{
+    // The measuring segment is no measurement: it lives from setMeasure(true) to
+    // setMeasure(false), whatever happens to the items meanwhile.
+    m_selected = nullptr;
+    m_hover = nullptr;
+    m_selectSnapshot.points.clear();
+    clearNew();
+    const QList<GraphicsItem *> items = m_items;
+    m_items.clear();
+    for (GraphicsItem *item : items) {
+        removeItem(item);
+        delete item;
+    }
     update();
 }
 
@@ -198,6 +395,8 @@ void CameraScene::clearMeasure()
 void CameraScene::setMeasure(bool on)
 {
     clearNew();
+    clearSelect();
+    clearHover();
     if (!on) {
         clearMeasure();
     } else if (!m_measureItem) {
@@ -532,11 +731,166 @@ void CameraScene::drawOfflineNotice(QPainter *painter, QSize size)
     painter->restore();
 }
 
+bool CameraScene::event(QEvent *event)
+{
+    // The mouse left the viewer: nothing lies under it any more.
+    if (event->type() == QEvent::Leave && !m_selected)
+        clearHover();
+    return QGraphicsScene::event(event);
+}
+
+bool CameraScene::startNewItem()
+{
+    GraphicsItem *item = MakeGraphicsItem(m_graphicType);
+    if (!item)
+        return false;
+    item->setStyle(m_config ? m_config->style : StyleInfo());
+    if (m_graphicType == GraphicsType::Text) {
+        // Asked before the item joins the scene, so nothing refers to it while the modal
+        // dialog runs (frames keep arriving meanwhile and may clear the scene).
+        bool ok = false;
+        const QString text = QInputDialog::getText(firstView(), QString(), tr("文字"),
+                                                   QLineEdit::Normal, QString(), &ok);
+        // A blank note would be an invisible item: treat it as cancelled.
+        if (!ok || text.trimmed().isEmpty()) {
+            delete item;
+            return false;
+        }
+        static_cast<GraphicsTextItem *>(item)->setText(text);
+    }
+    m_newItem = item;
+    addItem(item);
+    return true;
+}
+
+void CameraScene::adoptNewItemIfFinished()
+{
+    if (!m_newItem || !m_newItem->isVaild())
+        return;
+    GraphicsItem *item = m_newItem;
+    m_newItem = nullptr;
+    addGraphicCommand(item);
+}
+
+void CameraScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (m_measureItem) {
+        m_measureItem->mousePressEvent(event);
+        event->accept();
+        return;
+    }
+    if (!m_editable)
+        return;
+    if (event->button() == Qt::RightButton) {
+        // A right click adds a point like a left one; its release may end a broken line or
+        // a polygon.
+        if (m_newItem) {
+            m_newItem->mousePressEvent(event);
+            adoptNewItemIfFinished();
+        }
+        event->accept();
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    event->accept();
+
+    const QPointF p = event->scenePos();
+    if (m_graphicType == GraphicsType::Delete) {
+        delGraphicCommand(graphicAt(p));
+        // Show at once what lies under the mouse now, not the deleted item's hand.
+        updateHoverAndCursor(p);
+        return;
+    }
+    if (m_graphicType == GraphicsType::Select) {
+        GraphicsItem *item = graphicAt(p);
+        if (!item)
+            return;
+        if (item != m_selected) {
+            clearSelect();
+            m_selected = item;
+            m_selectSnapshot = item->save();
+            item->setSelected(true);
+        }
+        m_selected->mousePressEvent(event);
+        return;
+    }
+    if (!m_newItem && !startNewItem())
+        return;
+    m_newItem->mousePressEvent(event);
+    adoptNewItemIfFinished();
+}
+
+void CameraScene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
+{
+    // A quick second click is still a click: it places its point like any other.
+    mousePressEvent(event);
+}
+
 void CameraScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
     // Every move over the viewer updates the pixel read-out.
     onZoomTimeOut();
-    QGraphicsScene::mouseMoveEvent(event);
+    const QPointF p = event->scenePos();
+
+    if (m_measureItem) {
+        // Lit while under the mouse, and all through a drag even when the mouse runs ahead.
+        const bool dragging = m_measureItem->isPressed() && m_measureItem->dragIndex() != -1;
+        const bool lit = dragging || m_measureItem->hitTest(p) != -1;
+        if (lit != m_measureItem->isSelected())
+            m_measureItem->setSelected(lit);
+        m_measureItem->mouseMoveEvent(event);
+        return;
+    }
+    if (!m_editable)
+        return;
+    if ((event->buttons() & Qt::LeftButton) && m_selected) {
+        m_selected->mouseMoveEvent(event);
+        return;
+    }
+    if (m_newItem) {
+        m_newItem->mouseMoveEvent(event);
+        return;
+    }
+
+    updateHoverAndCursor(p);
+}
+
+void CameraScene::updateHoverAndCursor(const QPointF &p)
+{
+    Qt::CursorShape shape = isDrawingTool(m_graphicType) ? Qt::CrossCursor : Qt::ArrowCursor;
+    if (m_graphicType == GraphicsType::Select || m_graphicType == GraphicsType::Delete) {
+        GraphicsItem *item = graphicAt(p);
+        const int hit = item ? item->hitTest(p) : -1;
+        if (m_graphicType == GraphicsType::Delete)
+            shape = hit != -1 ? Qt::PointingHandCursor : Qt::ArrowCursor;
+        else
+            shape = hit == 0 ? Qt::SizeAllCursor
+                             : (hit >= 1 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        setHoverGraphic(item);
+    }
+    setCursor(shape);
+}
+
+void CameraScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (m_measureItem) {
+        m_measureItem->mouseReleaseEvent(event);
+        return;
+    }
+    if (!m_editable)
+        return;
+    if (m_selected) {
+        m_selected->mouseReleaseEvent(event);
+        clearSelect();
+        // The item usually stays under the mouse: keep it lit rather than wait for a move.
+        updateHoverAndCursor(event->scenePos());
+        return;
+    }
+    if (m_newItem) {
+        m_newItem->mouseReleaseEvent(event);
+        adoptNewItemIfFinished();
+    }
 }
 
 void CameraScene::wheelEvent(QGraphicsSceneWheelEvent *event)

@@ -2,6 +2,7 @@
 
 #include "calibration/BDInfo.h"
 #include "capture/CameraBuffer.h"
+#include "scene/CommandInfo.h"
 #include "scene/GraphicsItemData.h"
 
 #include <QElapsedTimer>
@@ -9,12 +10,14 @@
 #include <QImage>
 #include <QList>
 #include <QPixmap>
+#include <QVector>
 
 #include <memory>
 
 class Config;
 class GraphicsItem;
 class GraphicsMeasureItem;
+class QCursor;
 class QGraphicsView;
 class QPen;
 
@@ -46,8 +49,11 @@ public:
 
     void setConfig(Config *config) { m_config = config; }
     Config *config() const { return m_config; }
+    /// Chooses the tool (a kind number, the select or the delete tool). Drops the unfinished
+    /// item and ends any grab.
     void setGraphicType(int type);
     int graphicType() const { return m_graphicType; }
+    /// Measuring input on or off; off ignores presses (the measuring segment still reacts).
     void setEditable(bool editable);
     bool isEditable() const { return m_editable; }
 
@@ -97,13 +103,57 @@ public:
     void addGraphic(GraphicsItem *item);
     /// Removes and deletes an item (no undo entry).
     void delGraphic(GraphicsItem *item);
-    /// Calibration measuring mode: one measuring segment replaces all items on screen.
+    /// addGraphic, then an undo entry.
+    void addGraphicCommand(GraphicsItem *item);
+    /// delGraphic, then an undo entry.
+    void delGraphicCommand(GraphicsItem *item);
+    /// Moves an item by whole picture pixels, then an undo entry.
+    void moveGraphicCommand(GraphicsItem *item, int dx, int dy);
+    /// Calibration measuring mode: one measuring segment replaces all items on screen and
+    /// takes every mouse event, editable or not.
     void setMeasure(bool on);
     GraphicsMeasureItem *measureItem() const { return m_measureItem; }
     void clearMeasure();
     /// Drops the item under construction.
     void clearNew();
+    /// Ends a grab of the select tool; a grab that changed the item records an undo entry.
+    void clearSelect();
+    /// Ends the hover highlight.
+    void clearHover();
     const QList<GraphicsItem *> &graphics() const { return m_items; }
+    /// The oldest finished item whose hit test finds p (picture coordinates), or null.
+    GraphicsItem *graphicAt(const QPointF &p) const;
+    GraphicsItem *selectedGraphic() const { return m_selected; }
+    GraphicsItem *hoverGraphic() const { return m_hover; }
+    GraphicsItem *newGraphic() const { return m_newItem; }
+
+    /// Cursor of the first view's drawing area (arrow without a view).
+    QCursor cursor() const;
+    void setCursor(const QCursor &cursor);
+
+    // Undo history: up to MaxCommands snapshots of all finished items. Index -1 is the state
+    // before the oldest entry, an empty scene.
+    static constexpr int MaxCommands = 20;
+    void undo();
+    void redo();
+    bool canUndo() const { return m_commandIndex >= 0; }
+    bool canRedo() const { return m_commandIndex < m_commandStack.size() - 1; }
+    /// Records a snapshot of the current items; drops the redo entries first.
+    void pushCommandStack();
+    /// Drops the redo entries.
+    void popCommandStack();
+    /// Empties the history.
+    void clearCommandStack();
+    const QList<CommandInfo> &commandStack() const { return m_commandStack; }
+    int commandIndex() const { return m_commandIndex; }
+    /// The snapshot of the current items.
+    CommandInfo saveGraphics() const;
+    /// Replaces every item by the saved ones.
+    void restoreGraphics(const QVector<GraphicsItemData> &graphics);
+    /// Deletes every item and the whole history; cannot be undone.
+    void clearItems();
+    /// Deletes every item but keeps the history.
+    void clearGraphics();
 
     /// The first view showing this scene, or null.
     QGraphicsView *firstView() const;
@@ -129,7 +179,11 @@ protected:
     void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
                    const QStyleOptionGraphicsItem options[], QWidget *widget) override;
     void drawForeground(QPainter *painter, const QRectF &rect) override;
+    bool event(QEvent *event) override;
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
     void wheelEvent(QGraphicsSceneWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -142,6 +196,15 @@ private:
     void drawCrosshair(QPainter *painter, QSize size);
     void drawDateTime(QPainter *painter, QSize size);
     void drawOfflineNotice(QPainter *painter, QSize size);
+    /// Starts a new item of the current tool at a left press; false when none was made.
+    bool startNewItem();
+    /// A new item that its last event finished joins the items with an undo entry.
+    void adoptNewItemIfFinished();
+    /// Removes and deletes every finished and unfinished item; the measuring segment stays.
+    void removeGraphics();
+    void setHoverGraphic(GraphicsItem *item);
+    /// Hover and cursor for the mouse at p when no press is in progress.
+    void updateHoverAndCursor(const QPointF &p);
 
     bool m_showGrid = false;
     bool m_showTime = false;
@@ -151,6 +214,7 @@ private:
     GraphicsItemData m_selectSnapshot;
     GraphicsItem *m_newItem = nullptr;
     GraphicsMeasureItem *m_measureItem = nullptr;
+    QList<CommandInfo> m_commandStack;
     int m_commandIndex = -1;
     int m_graphicType = 0x10011;
     QImage m_baseImage;

@@ -7,6 +7,10 @@
 
 #include <cmath>
 
+namespace {
+constexpr double MarkWidth = 5.0;
+}
+
 GraphicsPointItem::GraphicsPointItem()
 {
     m_type = GraphicsType::Point;
@@ -27,7 +31,17 @@ void GraphicsPointItem::draw(QPainter &painter)
     const QVector<QPointF> p = imagePoints();
     if (v.isEmpty())
         return;
+    // A point of the plain line width is a single pixel, lost on any real picture: the mark
+    // is at least a round dot of five pixels in the pen colour.
+    painter.save();
+    QPen pen = painter.pen();
+    if (pen.widthF() < MarkWidth) {
+        pen.setWidthF(MarkWidth);
+        pen.setCapStyle(Qt::RoundCap);
+        painter.setPen(pen);
+    }
     painter.drawPoints(v.constData(), 1);
+    painter.restore();
     if (labelsHidden())
         return;
     QPoint disp = p.first().toPoint();
