@@ -21,15 +21,27 @@ public:
     ThreadHandle(const ThreadHandle &) = delete;
     ThreadHandle &operator=(const ThreadHandle &) = delete;
     tjhandle get() const { return m_handle; }
+    /// A failed header read can leave the handle in a state that refuses every later picture.
+    void reset()
+    {
+        if (m_handle)
+            tjDestroy(m_handle);
+        m_handle = tjInitDecompress();
+    }
 
 private:
     tjhandle m_handle = nullptr;
 };
 
-tjhandle decoder()
+ThreadHandle &threadHandle()
 {
     thread_local ThreadHandle handle;
-    return handle.get();
+    return handle;
+}
+
+tjhandle decoder()
+{
+    return threadHandle().get();
 }
 
 bool readHeader(tjhandle tj, const uchar *data, qsizetype size, int *w, int *h)
@@ -39,8 +51,10 @@ bool readHeader(tjhandle tj, const uchar *data, qsizetype size, int *w, int *h)
     int subsamp = 0;
     int colorspace = 0;
     if (tjDecompressHeader3(tj, data, static_cast<unsigned long>(size), w, h, &subsamp,
-                            &colorspace) != 0)
+                            &colorspace) != 0) {
+        threadHandle().reset();
         return false;
+    }
     // CMYK and YCCK need the toolkit's own conversion.
     return *w > 0 && *h > 0 && colorspace != TJCS_CMYK && colorspace != TJCS_YCCK;
 }
@@ -60,7 +74,10 @@ bool turboDecode(const uchar *data, qsizetype size, uchar *dst, int stride, int 
         return true;
     // Warnings (corrupt entropy data, a missing end) still produce a whole picture, as with
     // the toolkit's reader; only fatal errors refuse it.
-    return tjGetErrorCode(tj) == TJERR_WARNING;
+    if (tjGetErrorCode(tj) == TJERR_WARNING)
+        return true;
+    threadHandle().reset();
+    return false;
 }
 
 } // namespace
