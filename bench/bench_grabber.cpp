@@ -54,8 +54,9 @@ Fixture &fixture(int sizeIndex)
     return f;
 }
 
-void configure(CameraFrameGrabber &g, Variant v)
+void configure(CameraFrameGrabber &g, Variant v, bool simd)
 {
+    PixelAdjust::setSimdEnabled(simd);
     const bool flips = v == Flips || v == All;
     const bool adjust = v == Adjust || v == All;
     g.setResver(flips, flips);
@@ -93,7 +94,7 @@ void BM_PresentRgb32(benchmark::State &state)
     buffer->init(size.width(), size.height());
     CameraFrameGrabber grabber(nullptr, QStringLiteral("bench"));
     grabber.setBuffer(buffer);
-    configure(grabber, Variant(state.range(1)));
+    configure(grabber, Variant(state.range(1)), state.range(2) != 0);
     size_t i = 0;
     for (auto _ : state) {
         if (!grabber.present(f.rgbFrames[i++ % f.rgbFrames.size()]))
@@ -146,7 +147,7 @@ void BM_PresentJpeg(benchmark::State &state)
     buffer->init(size.width(), size.height());
     CameraFrameGrabber grabber(nullptr, QStringLiteral("bench"));
     grabber.setBuffer(buffer);
-    configure(grabber, Variant(state.range(1)));
+    configure(grabber, Variant(state.range(1)), state.range(2) != 0);
     const QVideoFrame frame = JpegTestData::jpegFrame(f.jpeg, size);
     for (auto _ : state) {
         if (!grabber.present(frame))
@@ -174,12 +175,16 @@ void sizes(benchmark::internal::Benchmark *b)
     b->Unit(benchmark::kMillisecond);
 }
 
+// variant: 0 none, 1 both flips, 2 gamma and brightness, 3 all; simd 0: the portable kernel.
 void sizesAndVariants(benchmark::internal::Benchmark *b)
 {
-    b->ArgNames({"size", "variant"});
-    for (int s = 0; s < 4; ++s)
+    b->ArgNames({"size", "variant", "simd"});
+    for (int s = 0; s < 4; ++s) {
         for (int v = None; v <= All; ++v)
-            b->Args({s, v});
+            b->Args({s, v, 1});
+        b->Args({s, Adjust, 0});
+        b->Args({s, All, 0});
+    }
     b->Unit(benchmark::kMillisecond);
 }
 

@@ -218,11 +218,15 @@ bool CameraFrameGrabber::writeFrame(const QVideoFrame &f, uchar *dst, int width,
     }
     if (format == QVideoFrame::Format_Jpeg &&
         JpegDecoder::headerSize(f.bits(), f.mappedBytes()) == QSize(width, height)) {
-        // Straight into the buffer; the decoder stores bottom-up for a vertical flip.
-        if (!JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height, vflip))
-            return false;
-        adjust.applyInPlace(dst, stride, width, height, hflip);
-        return true;
+        // Straight into the buffer, bottom-up for a vertical flip; each strip of rows is
+        // mirrored and adjusted while it is still in cache.
+        JpegDecoder::StripDone finish;
+        if (hflip || adjust.hasTable())
+            finish = [&](int first, int count) {
+                adjust.applyInPlace(dst + qptrdiff(stride) * first, stride, width, count, hflip);
+            };
+        return JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height, vflip,
+                                       finish);
     }
     if (sameSize && convertWithLibyuv(f, dst, stride, vflip)) {
         adjust.applyInPlace(dst, stride, width, height, hflip);
