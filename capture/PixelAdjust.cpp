@@ -184,7 +184,11 @@ void PixelAdjust::applyInPlace(uchar *pixels, int stride, int w, int h, bool hfl
         quint32 *r = row32(pixels, stride, y);
         if (hflip) {
             memcpy(scratch.data(), r, size_t(w) * 4);
-            kernel(scratch.data(), r, w, m_table.data(), true, 0);
+            if (m_hasTable)
+                kernel(scratch.data(), r, w, m_table.data(), true, 0);
+            else
+                libyuv::ARGBMirror(reinterpret_cast<const uchar *>(scratch.data()), w * 4,
+                                   reinterpret_cast<uchar *>(r), w * 4, w, 1);
         } else {
             kernel(r, r, w, m_table.data(), false, 0);
         }
