@@ -218,15 +218,20 @@ bool CameraFrameGrabber::writeFrame(const QVideoFrame &f, uchar *dst, int width,
     }
     if (format == QVideoFrame::Format_Jpeg &&
         JpegDecoder::headerSize(f.bits(), f.mappedBytes()) == QSize(width, height)) {
-        // Straight into the buffer, bottom-up for a vertical flip; each strip of rows is
-        // mirrored and adjusted while it is still in cache.
-        JpegDecoder::StripDone finish;
-        if (hflip || adjust.hasTable())
-            finish = [&](int first, int count) {
-                adjust.applyInPlace(dst + qptrdiff(stride) * first, stride, width, count, hflip);
-            };
-        return JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height, vflip,
-                                       finish);
+        if (!hflip && !adjust.hasTable()) {
+            // Straight into the buffer, bottom-up for a vertical flip.
+            return JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height,
+                                           vflip);
+        }
+        // Strip by strip through a small buffer that stays in cache: each strip is mirrored
+        // and adjusted on its way into the frame buffer, which is written once.
+        return JpegDecoder::decodeStrips(
+            f.bits(), f.mappedBytes(), width, height,
+            [&](const uchar *rows, int rowStride, int first, int count) {
+                const int to = vflip ? height - first - count : first;
+                adjust.copy(rows, rowStride, dst + qptrdiff(stride) * to, stride, width, count,
+                            hflip, vflip);
+            });
     }
     if (sameSize && convertWithLibyuv(f, dst, stride, vflip)) {
         adjust.applyInPlace(dst, stride, width, height, hflip);

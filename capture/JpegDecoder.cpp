@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -26,8 +27,18 @@ void silent(j_common_ptr) {}
 /// Header and decode with the same library and settings as the toolkit's reader. Warnings
 /// (corrupt entropy data, a missing end) still give a whole picture, as there; errors refuse.
 /// Kept free of C++ objects with destructors: errors leave through longjmp.
-bool decodeFast(const uchar *data, qsizetype size, uchar *dst, int stride, int w, int h,
-                bool bottomUp, const JpegDecoder::StripDone *stripDone, QSize *headerOnly)
+/// Rows go to dst (bottom-up if asked), or with a sink through the strip buffer to the sink.
+struct Target
+{
+    uchar *dst = nullptr;
+    int stride = 0;
+    bool bottomUp = false;
+    const JpegDecoder::StripSink *sink = nullptr;
+    uchar *strip = nullptr; // StripRows rows of w * 4 bytes
+};
+
+bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &target,
+                QSize *headerOnly)
 {
     if (!data || size <= 0 || size > qsizetype(0x7fffffff))
         return false;
@@ -69,15 +80,18 @@ bool decodeFast(const uchar *data, qsizetype size, uchar *dst, int stride, int w
         const int first = int(cinfo.output_scanline);
         const int count = std::min(StripRows, h - first);
         for (int i = 0; i < count; ++i) {
-            const int y = bottomUp ? h - 1 - (first + i) : first + i;
-            rows[i] = dst + qptrdiff(stride) * y;
+            if (target.sink) {
+                rows[i] = target.strip + qptrdiff(w) * 4 * i;
+            } else {
+                const int y = target.bottomUp ? h - 1 - (first + i) : first + i;
+                rows[i] = target.dst + qptrdiff(target.stride) * y;
+            }
         }
         int done = 0;
         while (done < count)
             done += int(jpeg_read_scanlines(&cinfo, rows + done, JDIMENSION(count - done)));
-        // The strip is still in cache: let the caller finish it now.
-        if (stripDone && *stripDone)
-            (*stripDone)(bottomUp ? h - first - count : first, count);
+        if (target.sink)
+            (*target.sink)(target.strip, w * 4, first, count);
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
@@ -89,17 +103,21 @@ bool decodeFast(const uchar *data, qsizetype size, uchar *dst, int stride, int w
 QSize JpegDecoder::headerSize(const uchar *data, qsizetype size)
 {
     QSize s;
-    if (!decodeFast(data, size, nullptr, 0, 0, 0, false, nullptr, &s) || s.isEmpty())
+    if (!decodeFast(data, size, 0, 0, Target(), &s) || s.isEmpty())
         return QSize();
     return s;
 }
 
 bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int stride, int w,
-                             int h, bool bottomUp, const StripDone &stripDone)
+                             int h, bool bottomUp)
 {
     if (!dst || w <= 0 || h <= 0 || stride < w * 4)
         return false;
-    if (decodeFast(data, size, dst, stride, w, h, bottomUp, &stripDone, nullptr))
+    Target target;
+    target.dst = dst;
+    target.stride = stride;
+    target.bottomUp = bottomUp;
+    if (decodeFast(data, size, w, h, target, nullptr))
         return true;
     const QImage ref = decodeReference(data, size);
     if (ref.isNull() || ref.width() != w || ref.height() != h)
@@ -107,8 +125,24 @@ bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int 
     for (int y = 0; y < h; ++y)
         memcpy(dst + qptrdiff(stride) * (bottomUp ? h - 1 - y : y), ref.constScanLine(y),
                size_t(w) * 4);
-    if (stripDone)
-        stripDone(0, h);
+    return true;
+}
+
+bool JpegDecoder::decodeStrips(const uchar *data, qsizetype size, int w, int h,
+                               const StripSink &sink)
+{
+    if (w <= 0 || h <= 0 || !sink)
+        return false;
+    std::vector<uchar> strip(size_t(w) * 4 * StripRows);
+    Target target;
+    target.sink = &sink;
+    target.strip = strip.data();
+    if (decodeFast(data, size, w, h, target, nullptr))
+        return true;
+    const QImage ref = decodeReference(data, size);
+    if (ref.isNull() || ref.width() != w || ref.height() != h)
+        return false;
+    sink(ref.constBits(), ref.bytesPerLine(), 0, h);
     return true;
 }
 
@@ -117,8 +151,10 @@ QImage JpegDecoder::decode(const uchar *data, qsizetype size)
     const QSize s = headerSize(data, size);
     if (s.isValid()) {
         QImage img(s, QImage::Format_RGB32);
-        if (!img.isNull() && decodeFast(data, size, img.bits(), img.bytesPerLine(), s.width(),
-                                        s.height(), false, nullptr, nullptr))
+        Target target;
+        target.dst = img.bits();
+        target.stride = img.bytesPerLine();
+        if (!img.isNull() && decodeFast(data, size, s.width(), s.height(), target, nullptr))
             return img;
     }
     return decodeReference(data, size);

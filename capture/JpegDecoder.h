@@ -15,8 +15,10 @@
 class JpegDecoder final
 {
 public:
-    /// Called with the first buffer row and the number of rows of each finished strip.
-    using StripDone = std::function<void(int firstRow, int rowCount)>;
+    /// Receives each decoded strip: `rowCount` rows of `stride` bytes in picture order, the
+    /// first of them being picture row `firstRow`.
+    using StripSink =
+        std::function<void(const uchar *rows, int stride, int firstRow, int rowCount)>;
 
     /// The picture size from the JPEG header; invalid when the fast path cannot decode it.
     static QSize headerSize(const uchar *data, qsizetype size);
