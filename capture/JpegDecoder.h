@@ -26,7 +26,12 @@ public:
     /// `bottomUp` stores the rows in reverse order. False when the data does not decode to
     /// exactly that size; dst may then hold a partial picture.
     static bool decodeInto(const uchar *data, qsizetype size, uchar *dst, int stride, int w, int h,
-                           bool bottomUp = false, const StripDone &stripDone = {});
+                           bool bottomUp = false);
+    /// Decodes a w x h picture a few rows at a time into a small buffer that stays in cache and
+    /// hands each strip to `sink`, which writes it where it belongs (mirrored, adjusted).
+    /// False when the data does not decode to exactly that size.
+    static bool decodeStrips(const uchar *data, qsizetype size, int w, int h,
+                             const StripSink &sink);
     /// Decodes into a new Format_RGB32 picture; null when the data does not decode.
     static QImage decode(const uchar *data, qsizetype size);
     /// The reference decoder alone (QImage::fromData converted to Format_RGB32).
