@@ -1,5 +1,6 @@
 #include "capture/JpegDecoder.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -24,9 +25,6 @@ struct ErrorManager
 
 void silent(j_common_ptr) {}
 
-/// Header and decode with the same library and settings as the toolkit's reader. Warnings
-/// (corrupt entropy data, a missing end) still give a whole picture, as there; errors refuse.
-/// Kept free of C++ objects with destructors: errors leave through longjmp.
 /// Rows go to dst (bottom-up if asked), or with a sink through the strip buffer to the sink.
 struct Target
 {
@@ -37,6 +35,9 @@ struct Target
     uchar *strip = nullptr; // StripRows rows of w * 4 bytes
 };
 
+/// Header and decode with the same library and settings as the toolkit's reader. Warnings
+/// (corrupt entropy data, a missing end) still give a whole picture, as there; errors refuse.
+/// Kept free of C++ objects with destructors: errors leave through longjmp.
 bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &target,
                 QSize *headerOnly)
 {
