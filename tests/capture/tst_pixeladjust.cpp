@@ -1,4 +1,3 @@
-#include "capture/CameraFrameGrabber.h"
 #include "capture/PixelAdjust.h"
 
 #include <QtTest>
@@ -263,19 +262,6 @@ private slots:
             }
         }
         PixelAdjust::setSimdEnabled(true);
-    }
-
-    void grabberStepsUseItsSettings()
-    {
-        CameraFrameGrabber grabber(nullptr, QStringLiteral("cam"), 80, 20);
-        Pixels p = pattern(4, 2);
-        Pixels expected = p;
-        PixelAdjust::processGamma(bytes(expected), 4, 2, 20);
-        grabber.processGamma(bytes(p), 4, 2);
-        QCOMPARE(p, expected);
-        PixelAdjust::processBright(bytes(expected), 4, 2, 80);
-        grabber.processBright(bytes(p), 4, 2);
-        QCOMPARE(p, expected);
     }
 };
 
