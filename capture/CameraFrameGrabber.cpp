@@ -178,21 +178,21 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     const std::shared_ptr<CameraBuffer> buffer = this->buffer();
     if (!buffer)
         return false;
-    uchar *dst = buffer->getBuffer();
-    if (!dst)
-        return false; // busy: drop, never wait
-
+    // Settings are read once per frame; the table and the mapping are made before the lock so
+    // that readers find the buffer busy only while pixels are written.
     const bool hflip = m_hflip.load(std::memory_order_relaxed);
     const bool vflip = m_vflip.load(std::memory_order_relaxed);
     const PixelAdjust adjust(gamma(), brightness());
+    QVideoFrame mapped(frame);
+    if (!mapped.map(QAbstractVideoBuffer::ReadOnly))
+        return false;
 
     bool stored = false;
-    QVideoFrame mapped(frame);
-    if (mapped.map(QAbstractVideoBuffer::ReadOnly)) {
+    if (uchar *dst = buffer->getBuffer()) {
         stored = writeFrame(mapped, dst, buffer->width(), buffer->height(), hflip, vflip, adjust);
-        mapped.unmap();
-    }
-    buffer->releaseBuffer();
+        buffer->releaseBuffer();
+    } // else busy: drop, never wait
+    mapped.unmap();
 
     if (!stored)
         return false;
