@@ -1,0 +1,259 @@
+#include "capture/CameraFrameGrabber.h"
+
+#include "capture/CameraBuffer.h"
+#include "capture/FrameEvent.h"
+#include "capture/JpegDecoder.h"
+#include "capture/PixelAdjust.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QImage>
+#include <QMutexLocker>
+
+#include <libyuv/convert_argb.h>
+#include <libyuv/scale_argb.h>
+
+namespace {
+
+/// Frames whose rows would run past the mapped bytes are refused rather than read.
+bool fitsMapping(const QVideoFrame &f, int plane, int rowBytes, int rows)
+{
+    const int bpl = f.bytesPerLine(plane);
+    if (bpl < rowBytes || rows <= 0 || f.bits(plane) == nullptr)
+        return false;
+    const qint64 end = qint64(f.bits(plane) - f.bits(0)) + qint64(bpl) * (rows - 1) + rowBytes;
+    return end <= f.mappedBytes();
+}
+
+/// Converts the uncompressed formats without a QImage equivalent (and the 32-bit orders)
+/// with libyuv. Negative heights make libyuv store the rows bottom-up. False: not handled.
+bool convertWithLibyuv(const QVideoFrame &f, uchar *dst, int stride, bool bottomUp)
+{
+    const int w = f.width();
+    const int h = f.height();
+    const int sh = bottomUp ? -h : h;
+    const int cw = (w + 1) / 2;
+    const int ch = (h + 1) / 2;
+    switch (f.pixelFormat()) {
+    case QVideoFrame::Format_YUYV:
+        return fitsMapping(f, 0, w * 2, h) &&
+               libyuv::YUY2ToARGB(f.bits(), f.bytesPerLine(), dst, stride, w, sh) == 0;
+    case QVideoFrame::Format_UYVY:
+        return fitsMapping(f, 0, w * 2, h) &&
+               libyuv::UYVYToARGB(f.bits(), f.bytesPerLine(), dst, stride, w, sh) == 0;
+    case QVideoFrame::Format_NV12:
+    case QVideoFrame::Format_NV21: {
+        if (f.planeCount() < 2 || !fitsMapping(f, 0, w, h) || !fitsMapping(f, 1, cw * 2, ch))
+            return false;
+        const auto convert =
+            f.pixelFormat() == QVideoFrame::Format_NV12 ? libyuv::NV12ToARGB : libyuv::NV21ToARGB;
+        return convert(f.bits(0), f.bytesPerLine(0), f.bits(1), f.bytesPerLine(1), dst, stride, w,
+                       sh) == 0;
+    }
+    case QVideoFrame::Format_YUV420P:
+    case QVideoFrame::Format_YV12:
+    case QVideoFrame::Format_YUV422P: {
+        const bool is422 = f.pixelFormat() == QVideoFrame::Format_YUV422P;
+        const int rowsUv = is422 ? h : ch;
+        if (f.planeCount() < 3 || !fitsMapping(f, 0, w, h) || !fitsMapping(f, 1, cw, rowsUv) ||
+            !fitsMapping(f, 2, cw, rowsUv))
+            return false;
+        // YV12 stores V before U.
+        const int u = f.pixelFormat() == QVideoFrame::Format_YV12 ? 2 : 1;
+        const int v = 3 - u;
+        const auto convert = is422 ? libyuv::I422ToARGB : libyuv::I420ToARGB;
+        return convert(f.bits(0), f.bytesPerLine(0), f.bits(u), f.bytesPerLine(u), f.bits(v),
+                       f.bytesPerLine(v), dst, stride, w, sh) == 0;
+    }
+    case QVideoFrame::Format_BGRA32: // 0xBBGGRRAA: bytes A, R, G, B
+    case QVideoFrame::Format_BGR32:
+        return fitsMapping(f, 0, w * 4, h) &&
+               libyuv::BGRAToARGB(f.bits(), f.bytesPerLine(), dst, stride, w, sh) == 0;
+    case QVideoFrame::Format_ABGR32: // 0xAABBGGRR: bytes R, G, B, A
+        return fitsMapping(f, 0, w * 4, h) &&
+               libyuv::ABGRToARGB(f.bits(), f.bytesPerLine(), dst, stride, w, sh) == 0;
+    default: return false;
+    }
+}
+
+/// Any frame as a Format_RGB32 picture of its own size, or null.
+QImage frameToImage(const QVideoFrame &f)
+{
+    const int w = f.width();
+    const int h = f.height();
+    if (f.pixelFormat() == QVideoFrame::Format_Jpeg)
+        return JpegDecoder::decode(f.bits(), f.mappedBytes());
+    const QImage::Format imageFormat = QVideoFrame::imageFormatFromPixelFormat(f.pixelFormat());
+    if (imageFormat != QImage::Format_Invalid) {
+        const int depth = QImage::toPixelFormat(imageFormat).bitsPerPixel();
+        if (!fitsMapping(f, 0, (w * depth + 7) / 8, h))
+            return QImage();
+        const QImage wrapped(f.bits(), w, h, f.bytesPerLine(), imageFormat);
+        // convertToFormat() shares a picture that already has the format: copy it then.
+        return imageFormat == QImage::Format_RGB32 ? wrapped.copy()
+                                                   : wrapped.convertToFormat(QImage::Format_RGB32);
+    }
+    if (w > 0 && h > 0) {
+        QImage img(w, h, QImage::Format_RGB32);
+        if (!img.isNull() && convertWithLibyuv(f, img.bits(), img.bytesPerLine(), false))
+            return img;
+    }
+    // Last resort: whatever the toolkit's readers recognise in the bytes.
+    return JpegDecoder::decodeReference(f.bits(), f.mappedBytes());
+}
+
+/// Fits a picture of another size into the buffer's size, keeping its aspect ratio (black
+/// borders when it differs), so measurements on it stay undistorted.
+QImage fitToSize(const QImage &img, int w, int h)
+{
+    const QSize scaled = img.size().scaled(w, h, Qt::KeepAspectRatio);
+    if (scaled.isEmpty())
+        return QImage();
+    QImage out(w, h, QImage::Format_RGB32);
+    if (out.isNull())
+        return out;
+    out.fill(Qt::black);
+    const int x = (w - scaled.width()) / 2;
+    const int y = (h - scaled.height()) / 2;
+    libyuv::ARGBScale(img.constBits(), img.bytesPerLine(), img.width(), img.height(),
+                      out.bits() + qptrdiff(y) * out.bytesPerLine() + x * 4, out.bytesPerLine(),
+                      scaled.width(), scaled.height(), libyuv::kFilterBox);
+    return out;
+}
+
+} // namespace
+
+CameraFrameGrabber::CameraFrameGrabber(QObject *parent, const QString &camId, int brightness,
+                                       int gamma)
+    : QAbstractVideoSurface(parent)
+    , m_camId(camId)
+    , m_brightness(brightness)
+    , m_gamma(gamma)
+{}
+
+CameraFrameGrabber::~CameraFrameGrabber() = default;
+
+QList<QVideoFrame::PixelFormat>
+CameraFrameGrabber::supportedPixelFormats(QAbstractVideoBuffer::HandleType type) const
+{
+    Q_UNUSED(type)
+    // Everything from ARGB32 to AdobeDng; the service picks the format it opens the camera with.
+    QList<QVideoFrame::PixelFormat> formats;
+    for (int f = QVideoFrame::Format_ARGB32; f <= QVideoFrame::Format_AdobeDng; ++f)
+        formats.append(static_cast<QVideoFrame::PixelFormat>(f));
+    return formats;
+}
+
+void CameraFrameGrabber::setBuffer(std::shared_ptr<CameraBuffer> buffer)
+{
+    QMutexLocker lock(&m_bufferMutex);
+    m_buffer.swap(buffer);
+    // The old buffer is released outside the lock (when `buffer` goes out of scope).
+    lock.unlock();
+}
+
+std::shared_ptr<CameraBuffer> CameraFrameGrabber::buffer() const
+{
+    QMutexLocker lock(&m_bufferMutex);
+    return m_buffer;
+}
+
+void CameraFrameGrabber::setResver(bool horizontal, bool vertical)
+{
+    m_hflip.store(horizontal, std::memory_order_relaxed);
+    m_vflip.store(vertical, std::memory_order_relaxed);
+}
+
+void CameraFrameGrabber::resverFlag(bool &horizontal, bool &vertical) const
+{
+    horizontal = m_hflip.load(std::memory_order_relaxed);
+    vertical = m_vflip.load(std::memory_order_relaxed);
+}
+
+bool CameraFrameGrabber::present(const QVideoFrame &frame)
+{
+    if (!frame.isValid())
+        return false;
+    // Our own reference keeps the buffer alive even if the camera is forgotten meanwhile.
+    const std::shared_ptr<CameraBuffer> buffer = this->buffer();
+    if (!buffer)
+        return false;
+    uchar *dst = buffer->getBuffer();
+    if (!dst)
+        return false; // busy: drop, never wait
+
+    const bool hflip = m_hflip.load(std::memory_order_relaxed);
+    const bool vflip = m_vflip.load(std::memory_order_relaxed);
+    const PixelAdjust adjust(gamma(), brightness());
+
+    bool stored = false;
+    QVideoFrame mapped(frame);
+    if (mapped.map(QAbstractVideoBuffer::ReadOnly)) {
+        stored = writeFrame(mapped, dst, buffer->width(), buffer->height(), hflip, vflip, adjust);
+        mapped.unmap();
+    }
+    buffer->releaseBuffer();
+
+    if (!stored)
+        return false;
+    if (QObject *receiver = m_receiver.load())
+        QCoreApplication::postEvent(receiver, new FrameEvent(m_camId));
+    return true;
+}
+
+bool CameraFrameGrabber::writeFrame(const QVideoFrame &f, uchar *dst, int width, int height,
+                                    bool hflip, bool vflip, const PixelAdjust &adjust)
+{
+    const int stride = width * 4;
+    const QVideoFrame::PixelFormat format = f.pixelFormat();
+    const bool sameSize = f.width() == width && f.height() == height;
+
+    // Fast paths: the frame already has the buffer's size.
+    if (sameSize && (format == QVideoFrame::Format_RGB32 || format == QVideoFrame::Format_ARGB32) &&
+        fitsMapping(f, 0, width * 4, height)) {
+        // ARGB32 is converted to RGB32 by making it opaque, as the toolkit does.
+        adjust.copy(f.bits(), f.bytesPerLine(), dst, stride, width, height, hflip, vflip,
+                    format == QVideoFrame::Format_ARGB32);
+        return true;
+    }
+    if (format == QVideoFrame::Format_Jpeg &&
+        JpegDecoder::headerSize(f.bits(), f.mappedBytes()) == QSize(width, height)) {
+        // Straight into the buffer; the decoder stores bottom-up for a vertical flip.
+        if (!JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height, vflip))
+            return false;
+        adjust.applyInPlace(dst, stride, width, height, hflip);
+        return true;
+    }
+    if (sameSize && convertWithLibyuv(f, dst, stride, vflip)) {
+        adjust.applyInPlace(dst, stride, width, height, hflip);
+        return true;
+    }
+
+    // Everything else: a picture of its own, fitted to the buffer when its size differs.
+    QImage img = frameToImage(f);
+    if (img.isNull())
+        return false;
+    if (img.size() != QSize(width, height)) {
+        img = fitToSize(img, width, height);
+        if (img.isNull())
+            return false;
+    }
+    adjust.copy(img.constBits(), img.bytesPerLine(), dst, stride, width, height, hflip, vflip);
+    return true;
+}
+
+void CameraFrameGrabber::processPixels(const uchar *src, uchar *dst, int width, int height,
+                                       bool horizontal, bool vertical)
+{
+    PixelAdjust::processPixels(src, dst, width, height, horizontal, vertical);
+}
+
+void CameraFrameGrabber::processGamma(uchar *pixels, int width, int height) const
+{
+    PixelAdjust::processGamma(pixels, width, height, gamma());
+}
+
+void CameraFrameGrabber::processBright(uchar *pixels, int width, int height) const
+{
+    PixelAdjust::processBright(pixels, width, height, brightness());
+}

@@ -1,0 +1,190 @@
+#include "capture/PixelAdjust.h"
+
+#include <libyuv/planar_functions.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+inline quint32 lookup(const uchar *t, quint32 p)
+{
+    return quint32(t[p & 0xff]) | quint32(t[(p >> 8) & 0xff]) << 8 |
+           quint32(t[(p >> 16) & 0xff]) << 16 | (p & 0xff000000u);
+}
+
+inline const quint32 *row32(const uchar *base, int stride, int y)
+{
+    return reinterpret_cast<const quint32 *>(base + qptrdiff(stride) * y);
+}
+
+inline quint32 *row32(uchar *base, int stride, int y)
+{
+    return reinterpret_cast<quint32 *>(base + qptrdiff(stride) * y);
+}
+
+} // namespace
+
+PixelAdjust::PixelAdjust(int gamma, int brightness)
+    : m_gamma(gamma)
+    , m_brightness(brightness)
+    , m_hasTable(gamma != Neutral || brightness != Neutral)
+{
+    if (m_hasTable)
+        m_table = composite(gamma, brightness);
+}
+
+PixelAdjust::Table PixelAdjust::gammaTable(int gamma)
+{
+    // The precision of every step matters: results must not drift by one between builds.
+    const float e = float(gamma) / 100.0f + 0.5f;
+    Table t{};
+    for (int i = 0; i < 256; ++i) {
+        const float x = float(double(i) / 255.0);
+        const float y = powf(x, e);
+        const double v = double(y) * 255.0;
+        t[i] = uchar(std::clamp(int(v), 0, 255));
+    }
+    return t;
+}
+
+uchar PixelAdjust::brightValue(int c, int brightness)
+{
+    const int t = std::min(c + brightness, 305);
+    return uchar(std::max(t, 50) - 50);
+}
+
+PixelAdjust::Table PixelAdjust::composite(int gamma, int brightness)
+{
+    Table t{};
+    for (int i = 0; i < 256; ++i)
+        t[i] = uchar(i);
+    // A neutral step is skipped, not applied: the gamma table at 50 is not exactly identity.
+    if (gamma != Neutral)
+        t = gammaTable(gamma);
+    if (brightness != Neutral) {
+        for (uchar &v : t)
+            v = brightValue(v, brightness);
+    }
+    return t;
+}
+
+void PixelAdjust::copy(const uchar *src, int srcStride, uchar *dst, int dstStride, int w, int h,
+                       bool hflip, bool vflip, bool opaque) const
+{
+    if (w <= 0 || h <= 0)
+        return;
+    if (!m_hasTable && !opaque) {
+        if (hflip) {
+            // libyuv inverts the source when given a negative height.
+            libyuv::ARGBMirror(src, srcStride, dst, dstStride, w, vflip ? -h : h);
+        } else {
+            const size_t row = size_t(w) * 4;
+            for (int y = 0; y < h; ++y)
+                memcpy(dst + qptrdiff(dstStride) * y,
+                       src + qptrdiff(srcStride) * (vflip ? h - 1 - y : y), row);
+        }
+        return;
+    }
+    const quint32 alpha = opaque ? 0xff000000u : 0u;
+    const uchar *t = m_table.data();
+    for (int y = 0; y < h; ++y) {
+        const quint32 *s = row32(src, srcStride, vflip ? h - 1 - y : y);
+        quint32 *d = row32(dst, dstStride, y);
+        if (!m_hasTable) {
+            if (hflip) {
+                for (int x = 0; x < w; ++x)
+                    d[x] = s[w - 1 - x] | alpha;
+            } else {
+                for (int x = 0; x < w; ++x)
+                    d[x] = s[x] | alpha;
+            }
+        } else if (hflip) {
+            for (int x = 0; x < w; ++x)
+                d[x] = lookup(t, s[w - 1 - x]) | alpha;
+        } else {
+            for (int x = 0; x < w; ++x)
+                d[x] = lookup(t, s[x]) | alpha;
+        }
+    }
+}
+
+void PixelAdjust::applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip) const
+{
+    if (w <= 0 || h <= 0 || (!hflip && !m_hasTable))
+        return;
+    const uchar *t = m_table.data();
+    for (int y = 0; y < h; ++y) {
+        quint32 *r = row32(pixels, stride, y);
+        if (!hflip) {
+            for (int x = 0; x < w; ++x)
+                r[x] = lookup(t, r[x]);
+        } else if (!m_hasTable) {
+            std::reverse(r, r + w);
+        } else {
+            int a = 0;
+            int b = w - 1;
+            for (; a < b; ++a, --b) {
+                const quint32 pa = r[a];
+                r[a] = lookup(t, r[b]);
+                r[b] = lookup(t, pa);
+            }
+            if (a == b)
+                r[a] = lookup(t, r[a]);
+        }
+    }
+}
+
+void PixelAdjust::processPixels(const uchar *src, uchar *dst, int w, int h, bool hflip, bool vflip)
+{
+    if (w <= 0 || h <= 0)
+        return;
+    const size_t row = size_t(w) * 4;
+    if (!hflip && !vflip) {
+        memcpy(dst, src, row * size_t(h));
+        return;
+    }
+    for (int i = 0; i < h; ++i) {
+        const uchar *s = src + row * size_t(vflip ? h - 1 - i : i);
+        uchar *d = dst + row * size_t(i);
+        if (!hflip) {
+            memcpy(d, s, row);
+            continue;
+        }
+        for (int k = 0; k < w; ++k) {
+            const uchar *sp = s + size_t(w - 1 - k) * 4;
+            d[k * 4 + 0] = sp[0];
+            d[k * 4 + 1] = sp[1];
+            d[k * 4 + 2] = sp[2];
+        }
+    }
+}
+
+void PixelAdjust::processGamma(uchar *pixels, int w, int h, int gamma)
+{
+    if (gamma == Neutral)
+        return;
+    const Table t = gammaTable(gamma);
+    const size_t n = size_t(std::max(w, 0)) * size_t(std::max(h, 0));
+    for (size_t i = 0; i < n; ++i) {
+        uchar *p = pixels + i * 4;
+        p[0] = t[p[0]];
+        p[1] = t[p[1]];
+        p[2] = t[p[2]];
+    }
+}
+
+void PixelAdjust::processBright(uchar *pixels, int w, int h, int brightness)
+{
+    if (brightness == Neutral)
+        return;
+    const size_t n = size_t(std::max(w, 0)) * size_t(std::max(h, 0));
+    for (size_t i = 0; i < n; ++i) {
+        uchar *p = pixels + i * 4;
+        p[0] = brightValue(p[0], brightness);
+        p[1] = brightValue(p[1], brightness);
+        p[2] = brightValue(p[2], brightness);
+    }
+}

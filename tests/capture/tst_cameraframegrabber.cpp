@@ -1,0 +1,355 @@
+#include "JpegTestData.h"
+
+#include "capture/ByteArrayVideoBuffer.h"
+#include "capture/CameraBuffer.h"
+#include "capture/CameraFrameGrabber.h"
+#include "capture/FrameEvent.h"
+#include "capture/PixelAdjust.h"
+
+#include <QtTest>
+
+#include <thread>
+#include <turbojpeg.h>
+
+namespace {
+
+/// Stands in for the camera service: counts the frame events it receives.
+class FrameReceiver final : public QObject
+{
+public:
+    int count = 0;
+    QString lastId;
+
+protected:
+    bool event(QEvent *e) override
+    {
+        if (e->type() != FrameEvent::frameEventType())
+            return QObject::event(e);
+        ++count;
+        lastId = static_cast<FrameEvent *>(e)->cameraId();
+        return true;
+    }
+};
+
+QImage bufferImage(CameraBuffer &buffer)
+{
+    if (!buffer.getBuffer())
+        return QImage();
+    const QImage copy = buffer.toImage().copy();
+    buffer.releaseBuffer();
+    return copy;
+}
+
+/// The frame through the three separate steps, as the reference pipeline computes it.
+QImage expectedPicture(const QImage &rgb32, bool hf, bool vf, int gamma, int bright)
+{
+    QImage out(rgb32.size(), QImage::Format_RGB32);
+    out.fill(0);
+    PixelAdjust::processPixels(rgb32.constBits(), out.bits(), rgb32.width(), rgb32.height(), hf,
+                               vf);
+    PixelAdjust::processGamma(out.bits(), out.width(), out.height(), gamma);
+    PixelAdjust::processBright(out.bits(), out.width(), out.height(), bright);
+    return out;
+}
+
+/// Colours only: the step-by-step mirror leaves byte 3 unwritten, the grabber copies it.
+bool sameColours(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto *ra = reinterpret_cast<const quint32 *>(a.constScanLine(y));
+        const auto *rb = reinterpret_cast<const quint32 *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if ((ra[x] ^ rb[x]) & 0x00ffffff) {
+                qWarning() << "differs at" << x << y << Qt::hex << ra[x] << rb[x];
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QImage solid(int w, int h, QRgb colour)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(colour);
+    return img;
+}
+
+} // namespace
+
+class tst_CameraFrameGrabber : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::shared_ptr<CameraBuffer> m_buffer;
+    std::unique_ptr<CameraFrameGrabber> m_grabber;
+    std::unique_ptr<FrameReceiver> m_receiver;
+
+private slots:
+    void init()
+    {
+        m_buffer = std::make_shared<CameraBuffer>();
+        m_buffer->init(64, 48, QImage::Format_RGB32);
+        m_receiver = std::make_unique<FrameReceiver>();
+        m_grabber = std::make_unique<CameraFrameGrabber>(nullptr, QStringLiteral("cam-1"));
+        m_grabber->setBuffer(m_buffer);
+        m_grabber->setFrameReceiver(m_receiver.get());
+    }
+
+    void cleanup()
+    {
+        m_grabber.reset();
+        m_receiver.reset();
+        m_buffer.reset();
+    }
+
+    void supportedFormats()
+    {
+        const auto formats = m_grabber->supportedPixelFormats(QAbstractVideoBuffer::NoHandle);
+        QCOMPARE(formats.size(), 32);
+        QCOMPARE(formats.first(), QVideoFrame::Format_ARGB32);
+        QCOMPARE(formats.last(), QVideoFrame::Format_AdobeDng);
+        QCOMPARE(m_grabber->supportedPixelFormats(QAbstractVideoBuffer::GLTextureHandle), formats);
+    }
+
+    void adjustments_data()
+    {
+        QTest::addColumn<bool>("jpeg");
+        QTest::addColumn<bool>("hflip");
+        QTest::addColumn<bool>("vflip");
+        QTest::addColumn<int>("gamma");
+        QTest::addColumn<int>("brightness");
+        for (bool jpeg : {false, true}) {
+            const char *kind = jpeg ? "jpeg" : "rgb32";
+            QTest::addRow("%s neutral", kind) << jpeg << false << false << 50 << 50;
+            QTest::addRow("%s horizontal", kind) << jpeg << true << false << 50 << 50;
+            QTest::addRow("%s vertical", kind) << jpeg << false << true << 50 << 50;
+            QTest::addRow("%s both flips", kind) << jpeg << true << true << 50 << 50;
+            QTest::addRow("%s gamma 0", kind) << jpeg << false << false << 0 << 50;
+            QTest::addRow("%s brightness 100", kind) << jpeg << false << false << 50 << 100;
+            QTest::addRow("%s all", kind) << jpeg << true << true << 70 << 35;
+            QTest::addRow("%s horizontal adjusted", kind) << jpeg << true << false << 20 << 60;
+            QTest::addRow("%s vertical adjusted", kind) << jpeg << false << true << 90 << 10;
+        }
+    }
+
+    void adjustments()
+    {
+        QFETCH(bool, jpeg);
+        QFETCH(bool, hflip);
+        QFETCH(bool, vflip);
+        QFETCH(int, gamma);
+        QFETCH(int, brightness);
+        m_grabber->setResver(hflip, vflip);
+        m_grabber->setGamma(gamma);
+        m_grabber->setBrightness(brightness);
+
+        const QImage picture = JpegTestData::cameraPicture(64, 48, 9);
+        QImage converted = picture;
+        QVideoFrame frame(picture);
+        if (jpeg) {
+            const QByteArray bytes = JpegTestData::encode(picture, TJSAMP_422);
+            converted = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+            frame = JpegTestData::jpegFrame(bytes, picture.size());
+        }
+        QVERIFY(m_grabber->present(frame));
+        const QImage stored = bufferImage(*m_buffer);
+        QVERIFY(sameColours(stored, expectedPicture(converted, hflip, vflip, gamma, brightness)));
+        if (hflip || vflip || gamma != 50 || brightness != 50)
+            return;
+        // Neutral settings leave the converted frame bit-identical, byte 3 included.
+        QCOMPARE(stored, converted);
+        QTRY_COMPARE(m_receiver->count, 1);
+        QCOMPARE(m_receiver->lastId, QStringLiteral("cam-1"));
+    }
+
+    void otherPixelFormats_data()
+    {
+        QTest::addColumn<QImage>("image");
+        const QImage picture = JpegTestData::cameraPicture(64, 48, 5);
+        QImage translucent = picture.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < translucent.height(); ++y)
+            for (int x = 0; x < translucent.width(); ++x)
+                translucent.setPixel(x, y, (translucent.pixel(x, y) & 0x00ffffff) | 0x80000000);
+        QTest::newRow("ARGB32") << translucent;
+        QTest::newRow("RGB888") << picture.convertToFormat(QImage::Format_RGB888);
+        QTest::newRow("RGB16") << picture.convertToFormat(QImage::Format_RGB16);
+    }
+
+    void otherPixelFormats()
+    {
+        QFETCH(QImage, image);
+        m_grabber->setResver(true, false);
+        QVERIFY(m_grabber->present(QVideoFrame(image)));
+        // The toolkit's conversion to RGB32, mirrored; alpha becomes opaque.
+        const QImage expected = image.convertToFormat(QImage::Format_RGB32).mirrored(true, false);
+        QCOMPARE(bufferImage(*m_buffer), expected);
+    }
+
+    void yuyv()
+    {
+        // Mid grey in YUYV (Y 126, U = V = 128): grey in RGB, limited range expanded.
+        QByteArray bytes(64 * 2 * 48, char(0));
+        for (int i = 0; i < bytes.size(); i += 2) {
+            bytes[i] = char(126);
+            bytes[i + 1] = char(128);
+        }
+        QVideoFrame frame(new ByteArrayVideoBuffer(bytes, 64 * 2), QSize(64, 48),
+                          QVideoFrame::Format_YUYV);
+        QVERIFY(m_grabber->present(frame));
+        const QImage stored = bufferImage(*m_buffer);
+        const QRgb p = stored.pixel(10, 10);
+        QVERIFY2(qAbs(qRed(p) - 128) <= 1 && qRed(p) == qGreen(p) && qGreen(p) == qBlue(p),
+                 qPrintable(QString::number(p, 16)));
+    }
+
+    void otherSizeIsFitted_data()
+    {
+        QTest::addColumn<QSize>("frameSize");
+        QTest::addColumn<bool>("jpeg");
+        QTest::addColumn<QRect>("picture"); // where the frame lands in the 64x48 buffer
+        QTest::newRow("twice as large") << QSize(128, 96) << false << QRect(0, 0, 64, 48);
+        QTest::newRow("smaller") << QSize(32, 24) << false << QRect(0, 0, 64, 48);
+        QTest::newRow("wider") << QSize(128, 48) << false << QRect(0, 12, 64, 24);
+        QTest::newRow("taller") << QSize(16, 48) << false << QRect(24, 0, 16, 48);
+        QTest::newRow("very wide") << QSize(640, 20) << false << QRect(0, 23, 64, 2);
+        QTest::newRow("jpeg larger") << QSize(256, 192) << true << QRect(0, 0, 64, 48);
+        QTest::newRow("jpeg wider") << QSize(256, 96) << true << QRect(0, 12, 64, 24);
+    }
+
+    void otherSizeIsFitted()
+    {
+        QFETCH(QSize, frameSize);
+        QFETCH(bool, jpeg);
+        QFETCH(QRect, picture);
+        const QRgb colour = qRgb(200, 40, 90);
+        const QImage img = solid(frameSize.width(), frameSize.height(), colour);
+        const QVideoFrame frame =
+            jpeg ? JpegTestData::jpegFrame(JpegTestData::encode(img, TJSAMP_444, 100), frameSize)
+                 : QVideoFrame(img);
+        m_grabber->setResver(true, true);
+        QVERIFY(m_grabber->present(frame));
+        const QImage stored = bufferImage(*m_buffer);
+        QCOMPARE(stored.size(), QSize(64, 48));
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                const QRgb p = stored.pixel(x, y);
+                if (picture.contains(x, y)) {
+                    QVERIFY(qAbs(qRed(p) - 200) <= 2 && qAbs(qGreen(p) - 40) <= 2);
+                } else {
+                    QCOMPARE(p, qRgb(0, 0, 0));
+                }
+            }
+        }
+    }
+
+    void busyBufferDropsFrame()
+    {
+        const QImage first = solid(64, 48, qRgb(1, 2, 3));
+        QVERIFY(m_grabber->present(QVideoFrame(first)));
+        QTRY_COMPARE(m_receiver->count, 1);
+
+        // The GUI holds the buffer: the frame is dropped at once, not queued.
+        QVERIFY(m_buffer->getBuffer());
+        QVERIFY(!m_grabber->present(QVideoFrame(solid(64, 48, qRgb(9, 9, 9)))));
+        m_buffer->releaseBuffer();
+        QCOMPARE(bufferImage(*m_buffer), first);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_receiver->count, 1);
+
+        QVERIFY(m_grabber->present(QVideoFrame(solid(64, 48, qRgb(9, 9, 9)))));
+        QTRY_COMPARE(m_receiver->count, 2);
+    }
+
+    void droppedFrames_data()
+    {
+        QTest::addColumn<QVideoFrame>("frame");
+        const QByteArray good =
+            JpegTestData::encode(JpegTestData::cameraPicture(64, 48), TJSAMP_422);
+        QTest::newRow("invalid") << QVideoFrame();
+        QTest::newRow("damaged jpeg") << JpegTestData::jpegFrame(good.left(120), QSize(64, 48));
+        QTest::newRow("not a jpeg")
+            << JpegTestData::jpegFrame(QByteArray(3000, 'x'), QSize(64, 48));
+        QTest::newRow("empty jpeg") << JpegTestData::jpegFrame(QByteArray(), QSize(64, 48));
+        // Rows would run past the mapped bytes.
+        QTest::newRow("short rgb32")
+            << QVideoFrame(new ByteArrayVideoBuffer(QByteArray(64 * 4 * 10, 'a'), 64 * 4),
+                           QSize(64, 48), QVideoFrame::Format_RGB32);
+        QTest::newRow("short yuyv")
+            << QVideoFrame(new ByteArrayVideoBuffer(QByteArray(64 * 2 * 10, 'a'), 64 * 2),
+                           QSize(64, 48), QVideoFrame::Format_YUYV);
+        QTest::newRow("unknown format")
+            << QVideoFrame(new ByteArrayVideoBuffer(QByteArray(64 * 48 * 2, 'a'), 64),
+                           QSize(64, 48), QVideoFrame::Format_IMC1);
+    }
+
+    void droppedFrames()
+    {
+        QFETCH(QVideoFrame, frame);
+        QVERIFY(!m_grabber->present(frame));
+        QCoreApplication::processEvents();
+        QCOMPARE(m_receiver->count, 0);
+        QVERIFY(!m_buffer->isLocked());
+    }
+
+    void forgottenCamera()
+    {
+        // The service forgets the camera while the grabber still has it: the buffer memory
+        // lives until the grabber lets go, and afterwards frames are dropped.
+        std::weak_ptr<CameraBuffer> watch = m_buffer;
+        m_buffer.reset();
+        QVERIFY(!watch.expired());
+        QVERIFY(m_grabber->present(QVideoFrame(solid(64, 48, qRgb(5, 5, 5)))));
+        m_grabber->setBuffer(nullptr);
+        QVERIFY(watch.expired());
+        QVERIFY(!m_grabber->present(QVideoFrame(solid(64, 48, qRgb(5, 5, 5)))));
+    }
+
+    void noReceiver()
+    {
+        m_grabber->setFrameReceiver(nullptr);
+        QVERIFY(m_grabber->present(QVideoFrame(solid(64, 48, qRgb(5, 5, 5)))));
+    }
+
+    void concurrentReconfiguration()
+    {
+        // Frames arrive on another thread while the GUI side swaps, resizes and reads buffers.
+        const QVideoFrame frame(JpegTestData::cameraPicture(64, 48));
+        const QByteArray jpeg =
+            JpegTestData::encode(JpegTestData::cameraPicture(64, 48), TJSAMP_420);
+        std::atomic<bool> stop{false};
+        std::atomic<int> presented{0};
+        std::thread camera([&] {
+            for (int i = 0; !stop.load(); ++i) {
+                m_grabber->present(i % 2 ? frame : JpegTestData::jpegFrame(jpeg, QSize(64, 48)));
+                m_grabber->setResver(i % 3 == 0, i % 5 == 0);
+                ++presented;
+            }
+        });
+        for (int i = 0; i < 300; ++i) {
+            auto buffer = std::make_shared<CameraBuffer>();
+            buffer->init(i % 2 ? 64 : 32, 48);
+            m_grabber->setBuffer(buffer);
+            m_grabber->setGamma(i % 100);
+            if (buffer->getBuffer()) {
+                const QImage view = buffer->toImage();
+                QCOMPARE(view.height(), 48);
+                buffer->releaseBuffer();
+            }
+            buffer->init(i % 3 ? 64 : 16, 48);
+            if (i % 7 == 0)
+                m_grabber->setBuffer(nullptr);
+        }
+        // Let the camera thread make progress before stopping it.
+        QTRY_VERIFY(presented.load() > 10);
+        stop = true;
+        camera.join();
+        QCoreApplication::processEvents();
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CameraFrameGrabber)
+#include "tst_cameraframegrabber.moc"

@@ -1,0 +1,141 @@
+#include "JpegTestData.h"
+
+#include "capture/JpegDecoder.h"
+
+#include <QBuffer>
+#include <QtTest>
+
+#include <turbojpeg.h>
+
+namespace {
+
+QImage fromBytes(const QByteArray &bytes)
+{
+    return JpegDecoder::decode(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
+}
+
+QImage reference(const QByteArray &bytes)
+{
+    return QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class tst_JpegDecoder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void equalsReference_data()
+    {
+        QTest::addColumn<QByteArray>("jpeg");
+        QTest::addColumn<QSize>("size");
+        const QImage pic = JpegTestData::cameraPicture(64, 48, 3);
+        const QImage odd = JpegTestData::cameraPicture(37, 23, 4);
+        QTest::newRow("4:2:0") << JpegTestData::encode(pic, TJSAMP_420) << pic.size();
+        QTest::newRow("4:2:2") << JpegTestData::encode(pic, TJSAMP_422) << pic.size();
+        QTest::newRow("4:4:4") << JpegTestData::encode(pic, TJSAMP_444) << pic.size();
+        QTest::newRow("4:4:0") << JpegTestData::encode(pic, TJSAMP_440) << pic.size();
+        QTest::newRow("greyscale") << JpegTestData::encode(pic, TJSAMP_GRAY) << pic.size();
+        QTest::newRow("4:2:0 odd size") << JpegTestData::encode(odd, TJSAMP_420) << odd.size();
+        QTest::newRow("4:2:2 odd size q100")
+            << JpegTestData::encode(odd, TJSAMP_422, 100) << odd.size();
+        QTest::newRow("progressive")
+            << JpegTestData::encode(pic, TJSAMP_422, 85, true) << pic.size();
+        // Refused by the fast path, decoded by the fallback.
+        QTest::newRow("cmyk") << JpegTestData::encodeCmyk(pic) << pic.size();
+    }
+
+    void equalsReference()
+    {
+        QFETCH(QByteArray, jpeg);
+        QFETCH(QSize, size);
+        QVERIFY(!jpeg.isEmpty());
+        const QImage ref = reference(jpeg);
+        QCOMPARE(ref.size(), size);
+
+        const QImage img = fromBytes(jpeg);
+        QCOMPARE(img.format(), QImage::Format_RGB32);
+        QCOMPARE(img, ref);
+        // The padding byte is 0xff, as in the toolkit's RGB32.
+        QCOMPARE(qAlpha(img.pixel(size.width() - 1, size.height() - 1)), 255);
+
+        // Straight into memory, top-down and bottom-up.
+        const auto *data = reinterpret_cast<const uchar *>(jpeg.constData());
+        for (bool bottomUp : {false, true}) {
+            QImage into(size, QImage::Format_RGB32);
+            into.fill(0);
+            QVERIFY(JpegDecoder::decodeInto(data, jpeg.size(), into.bits(), into.bytesPerLine(),
+                                            size.width(), size.height(), bottomUp));
+            QCOMPARE(into, bottomUp ? ref.mirrored(false, true) : ref);
+        }
+    }
+
+    void otherPictureFormatsFallBack()
+    {
+        // Whatever the toolkit reads, the decoder reads too.
+        const QImage pic = JpegTestData::cameraPicture(20, 10);
+        QByteArray png;
+        QBuffer out(&png);
+        QVERIFY(pic.save(&out, "PNG"));
+        QCOMPARE(fromBytes(png), pic);
+        QVERIFY(
+            !JpegDecoder::headerSize(reinterpret_cast<const uchar *>(png.constData()), png.size())
+                 .isValid());
+    }
+
+    void damaged_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good =
+            JpegTestData::encode(JpegTestData::cameraPicture(64, 48), TJSAMP_422);
+        QByteArray badFrame = good;
+        const int sof = badFrame.indexOf("\xff\xc0");
+        QVERIFY(sof > 0);
+        badFrame[sof + 5] = 0; // height 0 is invalid
+        badFrame[sof + 6] = 0;
+        QByteArray badTables = good;
+        const int dqt = badTables.indexOf("\xff\xdb");
+        badTables[dqt + 4] = char(0x37); // table number 7, precision 3
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("not a picture") << QByteArray(500, 'x');
+        QTest::newRow("header only") << good.left(100);
+        QTest::newRow("start marker only") << good.left(2);
+        QTest::newRow("zero height") << badFrame;
+        QTest::newRow("bad quantisation table") << badTables;
+    }
+
+    void damaged()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(reference(bytes).isNull());
+        QVERIFY(fromBytes(bytes).isNull());
+        QImage into(64, 48, QImage::Format_RGB32);
+        QVERIFY(!JpegDecoder::decodeInto(reinterpret_cast<const uchar *>(bytes.constData()),
+                                         bytes.size(), into.bits(), into.bytesPerLine(), 64, 48));
+    }
+
+    void truncatedScanLikeReference()
+    {
+        // A frame cut short by the transfer: the toolkit still shows what arrived, and so do we.
+        const QByteArray good =
+            JpegTestData::encode(JpegTestData::cameraPicture(64, 48), TJSAMP_422);
+        const QByteArray cut = good.left(good.size() * 2 / 3);
+        const QImage ref = reference(cut);
+        QCOMPARE(fromBytes(cut), ref);
+    }
+
+    void sizeMismatchRefused()
+    {
+        const QByteArray jpeg =
+            JpegTestData::encode(JpegTestData::cameraPicture(32, 16), TJSAMP_420);
+        const auto *data = reinterpret_cast<const uchar *>(jpeg.constData());
+        QCOMPARE(JpegDecoder::headerSize(data, jpeg.size()), QSize(32, 16));
+        QImage small(16, 16, QImage::Format_RGB32);
+        QVERIFY(!JpegDecoder::decodeInto(data, jpeg.size(), small.bits(), small.bytesPerLine(), 16,
+                                         16));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_JpegDecoder)
+#include "tst_jpegdecoder.moc"
