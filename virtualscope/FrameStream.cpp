@@ -94,6 +94,10 @@ void FrameStream::rebuildIfStale()
     }
     m_builtContent = content.generation;
     m_builtProcessing = processingGeneration;
+    // Processed once per change on the whole canvas; the ring frames only crop and add noise.
+    m_processed = m_canvas;
+    ScopePicture::applyProcessing(m_processed, m_ringProcessing.contrast,
+                                  m_ringProcessing.saturation, m_ringProcessing.sharpening);
 
     // Still pictures need one frame; the specimen drifts and carries noise over a ring.
     if (content.kind != ScopeContent::Specimen) {
@@ -115,11 +119,9 @@ QVideoFrame FrameStream::frameAt(int index)
     const bool jpeg = m_format == QVideoFrame::Format_Jpeg;
     if (jpeg ? m_jpegs[slot].isEmpty() : m_images[slot].isNull()) {
         // Rendered on first use, then reused: the first cycle pays, later frames are free.
-        QImage image =
-            m_margin > 0 ? ScopePicture::specimenFrame(m_canvas, m_size, m_margin, slot, m_ringSize)
-                         : m_canvas;
-        ScopePicture::applyProcessing(image, m_ringProcessing.contrast, m_ringProcessing.saturation,
-                                      m_ringProcessing.sharpening);
+        const QImage image = m_margin > 0 ? ScopePicture::specimenFrame(m_processed, m_size,
+                                                                        m_margin, slot, m_ringSize)
+                                          : m_processed;
         if (jpeg)
             m_jpegs[slot] = ScopePicture::encodeJpeg(image, 85);
         else

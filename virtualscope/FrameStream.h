@@ -63,6 +63,7 @@ private:
     int m_builtContent = -1;
     int m_builtProcessing = -1;
     QImage m_canvas;
+    QImage m_processed;
     int m_margin = 0;
     int m_ringSize = 1;
     QVector<QImage> m_images;

@@ -236,6 +236,18 @@ private slots:
         QCOMPARE(cam->getParam(kKestrel, 11).value, 80);
     }
 
+    void platformAdjustmentsReachFrames()
+    {
+        scope->showSolid(QColor(100, 150, 200));
+        QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
+        QTRY_COMPARE(pixel(kKestrel, 5, 5), qRgb(100, 150, 200));
+        QVERIFY(cam->setProperty(kKestrel, 11, 100)); // contrast doubled around 128
+        QTRY_COMPARE(pixel(kKestrel, 5, 5), qRgb(72, 172, 255));
+        QVERIFY(cam->setProperty(kKestrel, 11, 50));
+        QVERIFY(cam->setProperty(kKestrel, 12, 0)); // no colour left
+        QTRY_VERIFY(qRed(pixel(kKestrel, 5, 5)) == qBlue(pixel(kKestrel, 5, 5)));
+    }
+
     void flips_data()
     {
         QTest::addColumn<bool>("horizontal");
