@@ -15,8 +15,10 @@
 #include <QCameraViewfinderSettings>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEventLoop>
 #include <QMutex>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -67,6 +69,25 @@ double toLevel(int value)
     return (std::clamp(value, 0, 100) - 50) / 50.0;
 }
 
+/// Some backends report a loaded camera later, from their pipeline's messages; the sizes and
+/// formats are only known then. Waits (without user input) until loading has finished.
+void waitUntilLoaded(QCamera &camera)
+{
+    if (camera.status() != QCamera::LoadingStatus)
+        return;
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&camera, &QCamera::statusChanged, &loop, [&loop](QCamera::Status status) {
+        if (status != QCamera::LoadingStatus)
+            loop.quit();
+    });
+    QObject::connect(&camera, &QCamera::errorOccurred, &loop, &QEventLoop::quit);
+    timeout.start(3000);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 } // namespace
 
 CvCaptureCAM_DShow *CvCaptureCAM_DShow::instance()
@@ -95,6 +116,10 @@ CvCaptureCAM_DShow::~CvCaptureCAM_DShow()
 
 void CvCaptureCAM_DShow::init()
 {
+    // Loading a camera may spin an event loop; a timer must not start a second listing.
+    if (m_listing)
+        return;
+    m_listing = true;
     const QList<QCameraInfo> cameras = QCameraInfo::availableCameras();
     QStringList ids;
     for (const QCameraInfo &info : cameras)
@@ -114,6 +139,7 @@ void CvCaptureCAM_DShow::init()
         } else {
             QCamera probe(info);
             probe.load();
+            waitUntilLoaded(probe);
             offered = probe.supportedViewfinderResolutions();
             probe.unload();
         }
@@ -123,6 +149,7 @@ void CvCaptureCAM_DShow::init()
         list.append({profile->description, id, resolutions, profile->defaultResolutionIndex});
     }
     m_cameraList = list;
+    m_listing = false;
 
     const QStringList open = m_devices.keys();
     for (const QString &id : open) {
@@ -159,6 +186,11 @@ void CvCaptureCAM_DShow::startCamera(const QString &id, int width, int height, i
     GrabberEntry *entry = registry().entry(id);
 
     camera->load();
+    waitUntilLoaded(*camera);
+    // The wait may have run other operations, a close of this very camera included.
+    entry = registry().entry(id);
+    if (!entry || m_devices.value(id) != state)
+        return;
     entry->width = width;
     entry->height = height;
     entry->format = format;
@@ -204,8 +236,11 @@ bool CvCaptureCAM_DShow::open(const QString &id, int width, int height, const QS
         carry.gamma = entry->gamma;
     }
     startCamera(id, width, height, wanted, state, carry);
+    if (m_devices.value(id) != state)
+        return false; // closed while it was loading
 
-    if (registry().camera(id)->isAvailable()) {
+    const QSharedPointer<QCamera> camera = registry().camera(id);
+    if (camera && camera->isAvailable()) {
         state->currentWidth = width;
         state->currentHeight = height;
         state->currentFormat = wanted;
@@ -281,6 +316,8 @@ bool CvCaptureCAM_DShow::restartStream(const QString &id, DeviceState *state)
         }
         registry().remove(id);
         startCamera(id, width, height, format, state, carry);
+        if (m_devices.value(id) != state)
+            return false; // closed while it was loading
     }
 
     const QSharedPointer<QCamera> camera = registry().camera(id);

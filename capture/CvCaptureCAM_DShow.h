@@ -92,4 +92,5 @@ private:
     /// Buffers of removed devices that the GUI thread still held; freed when it releases them.
     QHash<QString, std::shared_ptr<CameraBuffer>> m_retired;
     QString m_sysfsRoot = QStringLiteral("/sys");
+    bool m_listing = false;
 };

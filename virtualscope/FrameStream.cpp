@@ -31,11 +31,12 @@ int FrameStream::framesPerSecond(const QSize &size)
     return 10;
 }
 
-void FrameStream::start(QAbstractVideoSurface *surface, const QSize &size,
-                        QVideoFrame::PixelFormat format)
+void FrameStream::start(QAbstractVideoSurface *surface, const QByteArray &deviceId,
+                        const QSize &size, QVideoFrame::PixelFormat format)
 {
     stop();
     m_surface = surface;
+    m_deviceId = deviceId;
     m_size = size;
     m_format = format;
     m_stop = false;
@@ -144,8 +145,10 @@ void FrameStream::run()
         const auto now = Clock::now();
         frame.setStartTime(
             std::chrono::duration_cast<std::chrono::microseconds>(now - begin).count());
-        if (m_surface->isActive())
+        if (m_surface->isActive()) {
             m_surface->present(frame);
+            VirtualScope::instance()->noteFramePresented(m_deviceId);
+        }
 
         due += interval;
         if (Clock::now() > due + interval)

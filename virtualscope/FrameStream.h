@@ -33,7 +33,8 @@ public:
     FrameStream &operator=(const FrameStream &) = delete;
 
     /// The surface must already be started with this size and format.
-    void start(QAbstractVideoSurface *surface, const QSize &size, QVideoFrame::PixelFormat format);
+    void start(QAbstractVideoSurface *surface, const QByteArray &deviceId, const QSize &size,
+               QVideoFrame::PixelFormat format);
     /// Returns once the worker has left the surface alone.
     void stop();
     bool isRunning() const { return m_thread.joinable(); }
@@ -49,6 +50,7 @@ private:
     QVideoFrame frameAt(int index);
 
     QAbstractVideoSurface *m_surface = nullptr;
+    QByteArray m_deviceId;
     QSize m_size;
     QVideoFrame::PixelFormat m_format = QVideoFrame::Format_Invalid;
 

@@ -57,6 +57,8 @@ void VirtualScope::reset()
     m_content = ScopeContent{};
     m_content.generation = ++m_contentGeneration;
     m_starts.clear();
+    m_presented.clear();
+    m_asyncLoad.store(false);
 }
 
 QList<VirtualDevice> VirtualScope::devices() const
@@ -233,4 +235,16 @@ void VirtualScope::noteStreamStopped(const QByteArray &id)
 {
     QMutexLocker lock(&m_mutex);
     m_streams.remove(id);
+}
+
+int VirtualScope::presentedFrames(const QByteArray &id) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_presented.value(id);
+}
+
+void VirtualScope::noteFramePresented(const QByteArray &id)
+{
+    QMutexLocker lock(&m_mutex);
+    ++m_presented[id];
 }

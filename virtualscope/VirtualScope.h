@@ -49,6 +49,11 @@ public:
     void setFailOpen(const QByteArray &id, bool fail);
     bool failsOpen(const QByteArray &id) const;
 
+    /// Loading completes on the next event-loop pass, as with backends whose pipelines
+    /// report readiness asynchronously.
+    void setAsyncLoad(bool async) { m_asyncLoad.store(async); }
+    bool asyncLoad() const { return m_asyncLoad.load(); }
+
     void showSpecimen();
     void showSolid(const QColor &colour);
     void showImage(const QImage &image);
@@ -60,10 +65,13 @@ public:
     /// Format of the device's running stream; Format_Invalid when it is not streaming.
     QVideoFrame::PixelFormat streamFormat(const QByteArray &id) const;
     QSize streamSize(const QByteArray &id) const;
+    /// Frames handed to a surface for a device since the last reset.
+    int presentedFrames(const QByteArray &id) const;
 
     // Called by the camera services of the plugin.
     void noteStreamStarted(const QByteArray &id, const QSize &size, QVideoFrame::PixelFormat fmt);
     void noteStreamStopped(const QByteArray &id);
+    void noteFramePresented(const QByteArray &id);
 
 signals:
     void devicePlugged(const QByteArray &id);
@@ -90,4 +98,6 @@ private:
     std::atomic<int> m_contentGeneration{0};
     QHash<QByteArray, int> m_starts;
     QHash<QByteArray, Stream> m_streams;
+    QHash<QByteArray, int> m_presented;
+    std::atomic<bool> m_asyncLoad{false};
 };

@@ -11,6 +11,7 @@
 #include "virtualscope/VirtualViewfinderSettings.h"
 
 #include <QAbstractVideoSurface>
+#include <QTimer>
 #include <QVideoSurfaceFormat>
 
 VirtualScopeService::VirtualScopeService(QObject *parent)
@@ -111,7 +112,17 @@ void VirtualScopeService::setState(QCamera::State state)
     emit stateChanged(state);
     switch (state) {
     case QCamera::UnloadedState: setStatus(QCamera::UnloadedStatus); break;
-    case QCamera::LoadedState: setStatus(QCamera::LoadedStatus); break;
+    case QCamera::LoadedState:
+        if (scope->asyncLoad() && m_status == QCamera::UnloadedStatus) {
+            setStatus(QCamera::LoadingStatus);
+            QTimer::singleShot(0, this, [this] {
+                if (m_state == QCamera::LoadedState && m_status == QCamera::LoadingStatus)
+                    setStatus(QCamera::LoadedStatus);
+            });
+        } else {
+            setStatus(QCamera::LoadedStatus);
+        }
+        break;
     case QCamera::ActiveState:
         setStatus(QCamera::LoadedStatus);
         setStatus(QCamera::StartingStatus);
@@ -137,8 +148,7 @@ void VirtualScopeService::setCaptureMode(QCamera::CaptureModes mode)
 QList<QCameraViewfinderSettings> VirtualScopeService::supportedSettings() const
 {
     VirtualDevice device;
-    if (m_status == QCamera::UnloadedStatus ||
-        !VirtualScope::instance()->device(m_deviceId, &device))
+    if (m_status < QCamera::LoadedStatus || !VirtualScope::instance()->device(m_deviceId, &device))
         return {};
     QList<QCameraViewfinderSettings> result;
     for (const QSize &size : device.resolutions) {
@@ -218,7 +228,7 @@ bool VirtualScopeService::startStream()
         return false;
     }
     m_stream.setProcessing(m_processing);
-    m_stream.start(m_surface, s.resolution(), s.pixelFormat());
+    m_stream.start(m_surface, m_deviceId, s.resolution(), s.pixelFormat());
     m_streaming = true;
     VirtualScope::instance()->noteStreamStarted(m_deviceId, s.resolution(), s.pixelFormat());
     return true;

@@ -120,6 +120,36 @@ private slots:
         QVERIFY(waitFrames("virtual2:0c450223"));
     }
 
+    void listingWithAsynchronousLoading()
+    {
+        // Backends that finish loading later still get their sizes read.
+        scope->setAsyncLoad(true);
+        cam->init();
+        QCOMPARE(cam->cameraInfo().size(), 2);
+        QCOMPARE(cam->cameraInfo().at(0).resolutions.size(), 5);
+        QVERIFY(cam->open(kKestrel, 2048, 1536, "MJPG"));
+        QCOMPARE(scope->streamFormat(kKestrel.toLatin1()), QVideoFrame::Format_Jpeg);
+        QVERIFY(waitFrames(kKestrel));
+    }
+
+    void removedDeviceGetsNoMoreFrames()
+    {
+        // The camera keeps streaming after its device state is gone (init() dropped it, the
+        // window has not closed it yet): its grabber must not touch the freed buffer.
+        const QByteArray dev = kHeron.toLatin1();
+        QVERIFY(cam->open(kHeron, 640, 480, "YUV"));
+        QVERIFY(waitFrames(kHeron));
+        cam->removeDevice(kHeron);
+        QSignalSpy spy(cam, &CvCaptureCAM_DShow::sigFrameReady);
+        const int presented = scope->presentedFrames(dev);
+        QTRY_VERIFY(scope->presentedFrames(dev) > presented + 3);
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.count(), 0);
+        QVERIFY(!cam->getBuffer(kHeron));
+        cam->close(kHeron); // releases the camera left behind
+        QCOMPARE(scope->streamFormat(dev), QVideoFrame::Format_Invalid);
+    }
+
     void framesArriveOnGuiThread()
     {
         QThread *signalThread = nullptr;
