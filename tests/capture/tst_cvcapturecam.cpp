@@ -22,6 +22,8 @@ const QString kKestrel = QStringLiteral("virtual:0c450223");
 const QString kHeron = QStringLiteral("virtual:0ac80225");
 const QString kWebcam = QStringLiteral("virtual:1d6b0104");
 using Resolutions = QVector<QPair<int, int>>;
+// Generous: frames are slow under sanitizers and on a loaded machine.
+constexpr int kWait = 15000;
 } // namespace
 
 class tst_CvCaptureCam : public QObject
@@ -53,7 +55,7 @@ public:
                     return true;
             }
             spy.clear();
-            if (!spy.wait(5000))
+            if (!spy.wait(kWait))
                 return false;
         }
     }
@@ -161,7 +163,7 @@ private slots:
         QVERIFY(cam->open(kHeron, 1280, 720, "MJPG"));
         QVERIFY(waitFrames(kHeron, 3));
         disconnect(c);
-        QCOMPARE(signalThread, qApp->thread());
+        QCOMPARE(signalThread, QCoreApplication::instance()->thread());
         QCOMPARE(cam->getBufferSize(kHeron), QSize(1280, 720));
         QCOMPARE(cam->getProperty(kHeron, 3), 1280);
         QCOMPARE(cam->getProperty(kHeron, 4), 720);
@@ -250,7 +252,8 @@ private slots:
         QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
         QVERIFY(cam->setProperty(kKestrel, 10, brightness));
         QVERIFY(cam->setProperty(kKestrel, 22, gamma));
-        QTRY_COMPARE(pixel(kKestrel, 640, 512), qRgb(expected, expected, expected));
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 640, 512), qRgb(expected, expected, expected),
+                                  kWait);
         QCOMPARE(cam->getParam(kKestrel, 10).value, brightness);
         QCOMPARE(cam->getParam(kKestrel, 22).value, gamma);
     }
@@ -270,12 +273,13 @@ private slots:
     {
         scope->showSolid(QColor(100, 150, 200));
         QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
-        QTRY_COMPARE(pixel(kKestrel, 5, 5), qRgb(100, 150, 200));
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 5, 5), qRgb(100, 150, 200), kWait);
         QVERIFY(cam->setProperty(kKestrel, 11, 100)); // contrast doubled around 128
-        QTRY_COMPARE(pixel(kKestrel, 5, 5), qRgb(72, 172, 255));
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 5, 5), qRgb(72, 172, 255), kWait);
         QVERIFY(cam->setProperty(kKestrel, 11, 50));
         QVERIFY(cam->setProperty(kKestrel, 12, 0)); // no colour left
-        QTRY_VERIFY(qRed(pixel(kKestrel, 5, 5)) == qBlue(pixel(kKestrel, 5, 5)));
+        QTRY_VERIFY_WITH_TIMEOUT(qRed(pixel(kKestrel, 5, 5)) == qBlue(pixel(kKestrel, 5, 5)),
+                                 kWait);
     }
 
     void flips_data()
@@ -305,7 +309,7 @@ private slots:
         scope->showImage(quadrants);
         QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
         cam->setResver(kKestrel, horizontal, vertical);
-        QTRY_COMPARE(pixel(kKestrel, 10, 10), topLeft);
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 10, 10), topLeft, kWait);
     }
 
     void platformLevels_data()
@@ -427,9 +431,9 @@ private slots:
     {
         scope->showSolid(QColor(10, 20, 30));
         QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
-        QTRY_COMPARE(pixel(kKestrel, 0, 0), qRgb(10, 20, 30));
-        uchar *bits = cam->getBuffer(kKestrel);
-        QVERIFY(bits);
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 0, 0), qRgb(10, 20, 30), kWait);
+        uchar *bits = nullptr;
+        QTRY_VERIFY(bits || (bits = cam->getBuffer(kKestrel))); // try-lock: may meet a frame
         // The camera disappears while the GUI reads its picture: init() removes the device
         // without waiting for a lock this very thread holds, and the pixels stay readable.
         scope->unplug(kKestrel.toLatin1());
@@ -443,8 +447,8 @@ private slots:
         cam->close(kKestrel);
         QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
         QVERIFY(waitFrames(kKestrel));
-        bits = cam->getBuffer(kKestrel);
-        QVERIFY(bits);
+        bits = nullptr;
+        QTRY_VERIFY(bits || (bits = cam->getBuffer(kKestrel)));
         cam->removeDevice(kKestrel);
         QCOMPARE(reinterpret_cast<const QRgb *>(bits)[0] | 0xff000000, qRgb(10, 20, 30));
         cam->releaseBuffer(kKestrel);
