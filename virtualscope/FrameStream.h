@@ -1,5 +1,7 @@
 #pragma once
 
+#include "virtualscope/ScopeProcessing.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -12,14 +14,6 @@
 #include <thread>
 
 class QAbstractVideoSurface;
-
-/// Camera-side picture adjustments, each -1 … +1.
-struct ScopeProcessing
-{
-    double contrast = 0.0;
-    double saturation = 0.0;
-    double sharpening = 0.0;
-};
 
 /// The frame pump of one virtual camera: a worker thread that presents pre-rendered frames
 /// to the video surface at the camera's pace. Frames come from a small ring built once per

@@ -1,24 +1,13 @@
 #pragma once
 
+#include "virtualscope/ScopeContent.h"
 #include "virtualscope/VirtualDevice.h"
 
-#include <QColor>
 #include <QHash>
-#include <QImage>
 #include <QMutex>
 #include <QObject>
 
 #include <atomic>
-
-/// What the virtual cameras show.
-struct ScopeContent
-{
-    enum Kind { Specimen, Solid, Image };
-    Kind kind = Specimen;
-    QColor colour;
-    QImage image;
-    int generation = 0;
-};
 
 /// Control panel of the virtual microscope: which devices are plugged in, which of them
 /// refuse to open, and what they show. One per process (per plugin copy); tests drive it
