@@ -44,7 +44,11 @@ public:
     void setCaptureMode(QCamera::CaptureModes mode);
 
     QList<QCameraViewfinderSettings> supportedSettings() const;
-    QCameraViewfinderSettings settings() const { return m_settings; }
+    /// While streaming, what was negotiated; otherwise what was asked for.
+    QCameraViewfinderSettings settings() const
+    {
+        return m_streaming ? effectiveSettings() : m_settings;
+    }
     void setSettings(const QCameraViewfinderSettings &settings);
 
     QAbstractVideoSurface *surface() const { return m_surface; }
