@@ -295,8 +295,12 @@ bool CvCaptureCAM_DShow::restartStream(const QString &id, DeviceState *state)
     const int format = state->requestedFormat >= 0 ? state->requestedFormat : state->currentFormat;
 
     const GrabberEntry *entry = registry().entry(id);
-    const bool change =
-        !entry || width != entry->width || height != entry->height || format != entry->format;
+    // A camera left unavailable by a failed restart is restarted even for the same settings,
+    // or a retry could never bring the stream back. (No reference is kept: the old QCamera
+    // must be gone before the new one opens the device.)
+    const bool available = registry().contains(id) && registry().camera(id)->isAvailable();
+    const bool change = !entry || !available || width != entry->width || height != entry->height ||
+                        format != entry->format;
     if (change) {
         // A restart is a new QCamera: carry the adjustments over so the picture does not
         // silently fall back to the defaults while the panel still shows the old values.

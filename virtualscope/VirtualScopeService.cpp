@@ -101,6 +101,12 @@ void VirtualScopeService::setState(QCamera::State state)
         emit error(QCamera::CameraError, QStringLiteral("The camera is not connected"));
         return;
     }
+    if (state == QCamera::ActiveState && !m_streaming &&
+        scope->streamFormat(m_deviceId) != QVideoFrame::Format_Invalid) {
+        // Like a video device node, a camera streams to one client at a time.
+        emit error(QCamera::CameraError, QStringLiteral("The camera is busy"));
+        return;
+    }
     if (state == QCamera::ActiveState && scope->failsOpen(m_deviceId)) {
         // The device is listed but will not stream, as when another program holds it.
         emit error(QCamera::CameraError, QStringLiteral("The camera could not be opened"));

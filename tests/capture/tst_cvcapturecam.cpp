@@ -203,6 +203,21 @@ private slots:
         QVERIFY(h && !v);
     }
 
+    void failedRestartKeepsRequest()
+    {
+        QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
+        scope->setFailOpen(kKestrel.toLatin1(), true);
+        QVERIFY(cam->setProperty(kKestrel, 3, 1920));
+        QVERIFY(!cam->setProperty(kKestrel, 4, 1080));
+        QVERIFY(cam->isOpen(kKestrel));
+
+        // The request stays pending: the next attempt, once the camera cooperates, applies it.
+        scope->setFailOpen(kKestrel.toLatin1(), false);
+        QVERIFY(cam->setProperty(kKestrel, 4, 1080));
+        QCOMPARE(scope->streamSize(kKestrel.toLatin1()), QSize(1920, 1080));
+        QVERIFY(waitFrames(kKestrel));
+    }
+
     void formatSwitch()
     {
         const QByteArray dev = kKestrel.toLatin1();
