@@ -44,7 +44,7 @@ QList<VirtualDevice> VirtualScope::defaultDevices()
           {3264, 2448}},
          both},
         // No device profile has these ids: the program must never list it.
-        {"virtual:1d6b0104", QStringLiteral("Virtual Webcam"), {{640, 480}, {1280, 720}}, both},
+        {"virtual:beef0001", QStringLiteral("Virtual Webcam"), {{640, 480}, {1280, 720}}, both},
     };
 }
 

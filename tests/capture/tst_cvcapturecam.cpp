@@ -20,7 +20,7 @@ Q_IMPORT_PLUGIN(VirtualScopePlugin)
 namespace {
 const QString kKestrel = QStringLiteral("virtual:0c450223");
 const QString kHeron = QStringLiteral("virtual:0ac80225");
-const QString kWebcam = QStringLiteral("virtual:1d6b0104");
+const QString kWebcam = QStringLiteral("virtual:beef0001");
 using Resolutions = QVector<QPair<int, int>>;
 // Generous: frames are slow under sanitizers and on a loaded machine.
 constexpr int kWait = 15000;

@@ -24,7 +24,7 @@ private slots:
         FakeSysfs sysfs(m_dir.path());
         QVERIFY(sysfs.addVideoNode("video0", "0c45", "0223")); // first profile
         QVERIFY(sysfs.addVideoNode("video1", "", ""));         // no USB ancestor
-        QVERIFY(sysfs.addVideoNode("video2", "1d6b", "0104")); // no profile
+        QVERIFY(sysfs.addVideoNode("video2", "beef", "0001")); // no profile
         QVERIFY(sysfs.addVideoNode("video3", "0AC8", "0225")); // upper case digits
         QVERIFY(sysfs.addVideoNode("video4", "zz45", "0223")); // damaged id file
         // A node whose device link leaves the tree must not be followed outside it.
