@@ -46,6 +46,18 @@ public:
         return value;
     }
 
+    /// The listed cameras the virtual microscope provides (a real camera on the test machine
+    /// may be listed too).
+    QVector<CameraInfo> listed() const
+    {
+        QVector<CameraInfo> result;
+        for (const CameraInfo &info : cam->cameraInfo()) {
+            if (scope->isPresent(info.id.toLatin1()))
+                result.append(info);
+        }
+        return result;
+    }
+
     bool waitFrames(const QString &id, int count = 2)
     {
         QSignalSpy spy(cam, &CvCaptureCAM_DShow::sigFrameReady);
@@ -80,7 +92,7 @@ private slots:
     void listing()
     {
         cam->init();
-        const QVector<CameraInfo> list = cam->cameraInfo();
+        const QVector<CameraInfo> list = listed();
         QCOMPARE(list.size(), 2); // the webcam matches no profile
         QCOMPARE(list.at(0).id, kKestrel);
         QCOMPARE(list.at(0).name, QStringLiteral("Digital Microscope"));
@@ -101,19 +113,19 @@ private slots:
         // model, and a Linux device node matched through sysfs.
         QTemporaryDir dir;
         FakeSysfs sysfs(dir.path());
-        QVERIFY(sysfs.addVideoNode("video0", "0c45", "62c1"));
+        QVERIFY(sysfs.addVideoNode("video97", "0c45", "62c1"));
         scope->addDevice({"virtual:0c450224", "none usable", {{640, 480}, {800, 600}}});
         scope->addDevice({"virtual2:0c450223", "twin", {{1280, 1024}}});
-        scope->addDevice({"/dev/video0", "node", {{1920, 1080}, {640, 480}}});
+        scope->addDevice({"/dev/video97", "node", {{1920, 1080}, {640, 480}}});
         cam->setSysfsRoot(dir.path());
         cam->init();
         cam->setSysfsRoot(QStringLiteral("/sys"));
 
         QStringList ids;
-        for (const CameraInfo &info : cam->cameraInfo())
+        for (const CameraInfo &info : listed())
             ids << info.id;
-        QCOMPARE(ids, (QStringList{kKestrel, kHeron, "virtual2:0c450223", "/dev/video0"}));
-        QCOMPARE(cam->cameraInfo().last().resolutions, (Resolutions{{640, 480}, {1920, 1080}}));
+        QCOMPARE(ids, (QStringList{kKestrel, kHeron, "virtual2:0c450223", "/dev/video97"}));
+        QCOMPARE(listed().last().resolutions, (Resolutions{{640, 480}, {1920, 1080}}));
 
         // Two cameras of one model run at the same time.
         QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
@@ -127,8 +139,8 @@ private slots:
         // Backends that finish loading later still get their sizes read.
         scope->setAsyncLoad(true);
         cam->init();
-        QCOMPARE(cam->cameraInfo().size(), 2);
-        QCOMPARE(cam->cameraInfo().at(0).resolutions.size(), 5);
+        QCOMPARE(listed().size(), 2);
+        QCOMPARE(listed().at(0).resolutions.size(), 5);
         QVERIFY(cam->open(kKestrel, 2048, 1536, "MJPG"));
         QCOMPARE(scope->streamFormat(kKestrel.toLatin1()), QVideoFrame::Format_Jpeg);
         QVERIFY(waitFrames(kKestrel));
@@ -430,14 +442,14 @@ private slots:
         QVERIFY(waitFrames(kHeron));
         scope->unplug(kHeron.toLatin1());
         cam->init();
-        QCOMPARE(cam->cameraInfo().size(), 1);
+        QCOMPARE(listed().size(), 1);
         QVERIFY(!cam->isOpen(kHeron));
         QVERIFY(!cam->getBuffer(kHeron));
         cam->close(kHeron);
 
         scope->plug(kHeron.toLatin1());
         cam->init();
-        QCOMPARE(cam->cameraInfo().size(), 2);
+        QCOMPARE(listed().size(), 2);
         QVERIFY(cam->open(kHeron, 640, 480, "YUV"));
         QVERIFY(waitFrames(kHeron));
     }
