@@ -178,21 +178,21 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     const std::shared_ptr<CameraBuffer> buffer = this->buffer();
     if (!buffer)
         return false;
-    uchar *dst = buffer->getBuffer();
-    if (!dst)
-        return false; // busy: drop, never wait
-
+    // Settings are read once per frame; the table and the mapping are made before the lock so
+    // that readers find the buffer busy only while pixels are written.
     const bool hflip = m_hflip.load(std::memory_order_relaxed);
     const bool vflip = m_vflip.load(std::memory_order_relaxed);
     const PixelAdjust adjust(gamma(), brightness());
+    QVideoFrame mapped(frame);
+    if (!mapped.map(QAbstractVideoBuffer::ReadOnly))
+        return false;
 
     bool stored = false;
-    QVideoFrame mapped(frame);
-    if (mapped.map(QAbstractVideoBuffer::ReadOnly)) {
+    if (uchar *dst = buffer->getBuffer()) {
         stored = writeFrame(mapped, dst, buffer->width(), buffer->height(), hflip, vflip, adjust);
-        mapped.unmap();
-    }
-    buffer->releaseBuffer();
+        buffer->releaseBuffer();
+    } // else busy: drop, never wait
+    mapped.unmap();
 
     if (!stored)
         return false;
@@ -218,11 +218,20 @@ bool CameraFrameGrabber::writeFrame(const QVideoFrame &f, uchar *dst, int width,
     }
     if (format == QVideoFrame::Format_Jpeg &&
         JpegDecoder::headerSize(f.bits(), f.mappedBytes()) == QSize(width, height)) {
-        // Straight into the buffer; the decoder stores bottom-up for a vertical flip.
-        if (!JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height, vflip))
-            return false;
-        adjust.applyInPlace(dst, stride, width, height, hflip);
-        return true;
+        if (!hflip && !adjust.hasTable()) {
+            // Straight into the buffer, bottom-up for a vertical flip.
+            return JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height,
+                                           vflip);
+        }
+        // Strip by strip through a small buffer that stays in cache: each strip is mirrored
+        // and adjusted on its way into the frame buffer, which is written once.
+        return JpegDecoder::decodeStrips(
+            f.bits(), f.mappedBytes(), width, height,
+            [&](const uchar *rows, int rowStride, int first, int count) {
+                const int to = vflip ? height - first - count : first;
+                adjust.copy(rows, rowStride, dst + qptrdiff(stride) * to, stride, width, count,
+                            hflip, vflip);
+            });
     }
     if (sameSize && convertWithLibyuv(f, dst, stride, vflip)) {
         adjust.applyInPlace(dst, stride, width, height, hflip);

@@ -1,94 +1,112 @@
 #include "capture/JpegDecoder.h"
 
-#include <turbojpeg.h>
-
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
 #include <cstring>
+#include <vector>
+
+#include <jpeglib.h>
 
 namespace {
 
-/// One TurboJPEG handle per thread: handles are not thread-safe and cheap to keep.
-class ThreadHandle final
-{
-public:
-    ThreadHandle()
-        : m_handle(tjInitDecompress())
-    {}
-    ~ThreadHandle()
-    {
-        if (m_handle)
-            tjDestroy(m_handle);
-    }
-    ThreadHandle(const ThreadHandle &) = delete;
-    ThreadHandle &operator=(const ThreadHandle &) = delete;
-    tjhandle get() const { return m_handle; }
-    /// A failed header read can leave the handle in a state that refuses every later picture.
-    void reset()
-    {
-        if (m_handle)
-            tjDestroy(m_handle);
-        m_handle = tjInitDecompress();
-    }
+constexpr int StripRows = 16;
 
-private:
-    tjhandle m_handle = nullptr;
+struct ErrorManager
+{
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
 };
 
-ThreadHandle &threadHandle()
+[[noreturn]] void errorExit(j_common_ptr cinfo)
 {
-    thread_local ThreadHandle handle;
-    return handle;
+    std::longjmp(reinterpret_cast<ErrorManager *>(cinfo->err)->jump, 1);
 }
 
-tjhandle decoder()
-{
-    return threadHandle().get();
-}
+void silent(j_common_ptr) {}
 
-bool readHeader(tjhandle tj, const uchar *data, qsizetype size, int *w, int *h)
+/// Rows go to dst (bottom-up if asked), or with a sink through the strip buffer to the sink.
+struct Target
 {
-    if (!tj || !data || size <= 0 || size > qsizetype(0x7fffffff))
+    uchar *dst = nullptr;
+    int stride = 0;
+    bool bottomUp = false;
+    const JpegDecoder::StripSink *sink = nullptr;
+    uchar *strip = nullptr; // StripRows rows of w * 4 bytes
+};
+
+/// Header and decode with the same library and settings as the toolkit's reader. Warnings
+/// (corrupt entropy data, a missing end) still give a whole picture, as there; errors refuse.
+/// Kept free of C++ objects with destructors: errors leave through longjmp.
+bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &target,
+                QSize *headerOnly)
+{
+    if (!data || size <= 0 || size > qsizetype(0x7fffffff))
         return false;
-    int subsamp = 0;
-    int colorspace = 0;
-    if (tjDecompressHeader3(tj, data, static_cast<unsigned long>(size), w, h, &subsamp,
-                            &colorspace) != 0) {
-        threadHandle().reset();
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = errorExit;
+    err.pub.output_message = silent;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    // CMYK and YCCK need the toolkit's own conversion.
-    return *w > 0 && *h > 0 && colorspace != TJCS_CMYK && colorspace != TJCS_YCCK;
-}
-
-bool turboDecode(const uchar *data, qsizetype size, uchar *dst, int stride, int w, int h,
-                 bool bottomUp)
-{
-    tjhandle tj = decoder();
-    int jw = 0;
-    int jh = 0;
-    if (!readHeader(tj, data, size, &jw, &jh) || jw != w || jh != h)
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+    if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK || cinfo.jpeg_color_space == JCS_CMYK ||
+        cinfo.jpeg_color_space == JCS_YCCK) {
+        // CMYK and YCCK need the toolkit's own conversion.
+        jpeg_destroy_decompress(&cinfo);
         return false;
-    // No fast DCT or fast upsampling: the output must equal the toolkit's reader.
-    const int flags = bottomUp ? TJFLAG_BOTTOMUP : 0;
-    if (tjDecompress2(tj, data, static_cast<unsigned long>(size), dst, w, stride, h, TJPF_BGRX,
-                      flags) == 0)
+    }
+    if (headerOnly) {
+        *headerOnly = QSize(int(cinfo.image_width), int(cinfo.image_height));
+        jpeg_destroy_decompress(&cinfo);
         return true;
-    // Warnings (corrupt entropy data, a missing end) still produce a whole picture, as with
-    // the toolkit's reader; only fatal errors refuse it.
-    if (tjGetErrorCode(tj) == TJERR_WARNING)
-        return true;
-    threadHandle().reset();
-    return false;
+    }
+    if (int(cinfo.image_width) != w || int(cinfo.image_height) != h) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    cinfo.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&cinfo);
+    if (int(cinfo.output_width) != w || int(cinfo.output_height) != h ||
+        cinfo.output_components != 4) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    JSAMPROW rows[StripRows];
+    while (int(cinfo.output_scanline) < h) {
+        const int first = int(cinfo.output_scanline);
+        const int count = std::min(StripRows, h - first);
+        for (int i = 0; i < count; ++i) {
+            if (target.sink) {
+                rows[i] = target.strip + qptrdiff(w) * 4 * i;
+            } else {
+                const int y = target.bottomUp ? h - 1 - (first + i) : first + i;
+                rows[i] = target.dst + qptrdiff(target.stride) * y;
+            }
+        }
+        int done = 0;
+        while (done < count)
+            done += int(jpeg_read_scanlines(&cinfo, rows + done, JDIMENSION(count - done)));
+        if (target.sink)
+            (*target.sink)(target.strip, w * 4, first, count);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
 }
 
 } // namespace
 
 QSize JpegDecoder::headerSize(const uchar *data, qsizetype size)
 {
-    int w = 0;
-    int h = 0;
-    if (!readHeader(decoder(), data, size, &w, &h))
+    QSize s;
+    if (!decodeFast(data, size, 0, 0, Target(), &s) || s.isEmpty())
         return QSize();
-    return QSize(w, h);
+    return s;
 }
 
 bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int stride, int w,
@@ -96,7 +114,11 @@ bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int 
 {
     if (!dst || w <= 0 || h <= 0 || stride < w * 4)
         return false;
-    if (turboDecode(data, size, dst, stride, w, h, bottomUp))
+    Target target;
+    target.dst = dst;
+    target.stride = stride;
+    target.bottomUp = bottomUp;
+    if (decodeFast(data, size, w, h, target, nullptr))
         return true;
     const QImage ref = decodeReference(data, size);
     if (ref.isNull() || ref.width() != w || ref.height() != h)
@@ -107,13 +129,33 @@ bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int 
     return true;
 }
 
+bool JpegDecoder::decodeStrips(const uchar *data, qsizetype size, int w, int h,
+                               const StripSink &sink)
+{
+    if (w <= 0 || h <= 0 || !sink)
+        return false;
+    std::vector<uchar> strip(size_t(w) * 4 * StripRows);
+    Target target;
+    target.sink = &sink;
+    target.strip = strip.data();
+    if (decodeFast(data, size, w, h, target, nullptr))
+        return true;
+    const QImage ref = decodeReference(data, size);
+    if (ref.isNull() || ref.width() != w || ref.height() != h)
+        return false;
+    sink(ref.constBits(), ref.bytesPerLine(), 0, h);
+    return true;
+}
+
 QImage JpegDecoder::decode(const uchar *data, qsizetype size)
 {
     const QSize s = headerSize(data, size);
     if (s.isValid()) {
         QImage img(s, QImage::Format_RGB32);
-        if (!img.isNull() &&
-            turboDecode(data, size, img.bits(), img.bytesPerLine(), s.width(), s.height(), false))
+        Target target;
+        target.dst = img.bits();
+        target.stride = img.bytesPerLine();
+        if (!img.isNull() && decodeFast(data, size, s.width(), s.height(), target, nullptr))
             return img;
     }
     return decodeReference(data, size);

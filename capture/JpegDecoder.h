@@ -3,23 +3,35 @@
 #include <QImage>
 #include <QSize>
 
+#include <functional>
+
 /// Decodes camera JPEG (MJPG) frames to 32-bit RGB (memory order B, G, R, 0xff).
 ///
-/// The fast path is libjpeg-turbo's TurboJPEG with accurate DCT and smooth upsampling, the same
-/// settings the toolkit's own JPEG reader uses, so the pixels are identical to
-/// QImage::fromData(). Whatever the fast path refuses (CMYK, unusual markers, other formats)
-/// goes through QImage::fromData(), so every picture the toolkit reads still decodes.
-/// Thread-safe: each thread keeps its own decoder handle.
+/// The fast path is libjpeg-turbo with accurate DCT and smooth upsampling, the settings the
+/// toolkit's own JPEG reader uses, so the pixels are identical to QImage::fromData(). It decodes
+/// in strips of rows and can hand each strip to a callback while the rows are still in cache.
+/// Whatever the fast path refuses (CMYK, damaged headers, other formats) goes through
+/// QImage::fromData(), so every picture the toolkit reads still decodes. Thread-safe.
 class JpegDecoder final
 {
 public:
-    /// The picture size from the JPEG header; invalid when the fast path cannot read it.
+    /// Receives each decoded strip: `rowCount` rows of `stride` bytes in picture order, the
+    /// first of them being picture row `firstRow`.
+    using StripSink =
+        std::function<void(const uchar *rows, int stride, int firstRow, int rowCount)>;
+
+    /// The picture size from the JPEG header; invalid when the fast path cannot decode it.
     static QSize headerSize(const uchar *data, qsizetype size);
     /// Decodes into dst (w x h, `stride` bytes per row), which must match the picture size;
     /// `bottomUp` stores the rows in reverse order. False when the data does not decode to
     /// exactly that size; dst may then hold a partial picture.
     static bool decodeInto(const uchar *data, qsizetype size, uchar *dst, int stride, int w, int h,
                            bool bottomUp = false);
+    /// Decodes a w x h picture a few rows at a time into a small buffer that stays in cache and
+    /// hands each strip to `sink`, which writes it where it belongs (mirrored, adjusted).
+    /// False when the data does not decode to exactly that size.
+    static bool decodeStrips(const uchar *data, qsizetype size, int w, int h,
+                             const StripSink &sink);
     /// Decodes into a new Format_RGB32 picture; null when the data does not decode.
     static QImage decode(const uchar *data, qsizetype size);
     /// The reference decoder alone (QImage::fromData converted to Format_RGB32).

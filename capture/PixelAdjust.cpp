@@ -3,9 +3,15 @@
 #include <libyuv/planar_functions.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <vector>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -13,6 +19,78 @@ inline quint32 lookup(const uchar *t, quint32 p)
 {
     return quint32(t[p & 0xff]) | quint32(t[(p >> 8) & 0xff]) << 8 |
            quint32(t[(p >> 16) & 0xff]) << 16 | (p & 0xff000000u);
+}
+
+/// One row: d[x] = table(s[x]) or table(s[w - 1 - x]), byte 3 copied and or-ed with `alpha`.
+/// `useTable` false copies the colours unchanged. s and d may be the same row when not mirrored.
+using RowKernel = void (*)(const quint32 *s, quint32 *d, int w, const uchar *t, bool mirror,
+                           quint32 alpha);
+
+template <bool UseTable>
+void rowScalar(const quint32 *s, quint32 *d, int w, const uchar *t, bool mirror, quint32 alpha)
+{
+    const auto f = [t](quint32 p) { return UseTable ? lookup(t, p) : p; };
+    if (mirror) {
+        for (int x = 0; x < w; ++x)
+            d[x] = f(s[w - 1 - x]) | alpha;
+    } else {
+        for (int x = 0; x < w; ++x)
+            d[x] = f(s[x]) | alpha;
+    }
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define LUMIVEX_VBMI 1
+// A byte permute across four registers looks up 64 bytes of the 256-entry table at once.
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void
+rowVbmi(const quint32 *s, quint32 *d, int w, const uchar *t, bool mirror, quint32 alpha)
+{
+    const __m512i t0 = _mm512_loadu_si512(t);
+    const __m512i t1 = _mm512_loadu_si512(t + 64);
+    const __m512i t2 = _mm512_loadu_si512(t + 128);
+    const __m512i t3 = _mm512_loadu_si512(t + 192);
+    const __m512i a = _mm512_set1_epi32(int(alpha));
+    const __m512i reverse = _mm512_set_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __mmask64 colour = 0x7777777777777777ull; // bytes 0-2 of every pixel
+    int x = 0;
+    for (; x + 16 <= w; x += 16) {
+        const __m512i v = mirror ? _mm512_maskz_permutexvar_epi32(
+                                       0xffff, reverse, _mm512_loadu_si512(s + w - 16 - x))
+                                 : _mm512_loadu_si512(s + x);
+        const __m512i lo = _mm512_permutex2var_epi8(t0, v, t1);
+        const __m512i hi = _mm512_permutex2var_epi8(t2, v, t3);
+        __m512i r = _mm512_mask_blend_epi8(_mm512_movepi8_mask(v), lo, hi);
+        r = _mm512_mask_blend_epi8(colour, v, r);
+        _mm512_storeu_si512(d + x, _mm512_or_si512(r, a));
+    }
+    for (; x < w; ++x)
+        d[x] = lookup(t, mirror ? s[w - 1 - x] : s[x]) | alpha;
+}
+#endif
+
+bool cpuHasVbmi()
+{
+#ifdef LUMIVEX_VBMI
+    static const bool has = __builtin_cpu_supports("avx512f") &&
+                            __builtin_cpu_supports("avx512bw") &&
+                            __builtin_cpu_supports("avx512vbmi");
+    return has;
+#else
+    return false;
+#endif
+}
+
+std::atomic<bool> g_simdEnabled{true};
+
+RowKernel rowKernel(bool useTable)
+{
+    if (!useTable)
+        return rowScalar<false>;
+#ifdef LUMIVEX_VBMI
+    if (g_simdEnabled.load(std::memory_order_relaxed) && cpuHasVbmi())
+        return rowVbmi;
+#endif
+    return rowScalar<true>;
 }
 
 inline const quint32 *row32(const uchar *base, int stride, int y)
@@ -88,53 +166,43 @@ void PixelAdjust::copy(const uchar *src, int srcStride, uchar *dst, int dstStrid
         }
         return;
     }
+    const RowKernel kernel = rowKernel(m_hasTable);
     const quint32 alpha = opaque ? 0xff000000u : 0u;
-    const uchar *t = m_table.data();
-    for (int y = 0; y < h; ++y) {
-        const quint32 *s = row32(src, srcStride, vflip ? h - 1 - y : y);
-        quint32 *d = row32(dst, dstStride, y);
-        if (!m_hasTable) {
-            if (hflip) {
-                for (int x = 0; x < w; ++x)
-                    d[x] = s[w - 1 - x] | alpha;
-            } else {
-                for (int x = 0; x < w; ++x)
-                    d[x] = s[x] | alpha;
-            }
-        } else if (hflip) {
-            for (int x = 0; x < w; ++x)
-                d[x] = lookup(t, s[w - 1 - x]) | alpha;
-        } else {
-            for (int x = 0; x < w; ++x)
-                d[x] = lookup(t, s[x]) | alpha;
-        }
-    }
+    for (int y = 0; y < h; ++y)
+        kernel(row32(src, srcStride, vflip ? h - 1 - y : y), row32(dst, dstStride, y), w,
+               m_table.data(), hflip, alpha);
 }
 
 void PixelAdjust::applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip) const
 {
     if (w <= 0 || h <= 0 || (!hflip && !m_hasTable))
         return;
-    const uchar *t = m_table.data();
+    const RowKernel kernel = rowKernel(m_hasTable);
+    // A mirrored row is read from a copy; the copy stays in the first-level cache.
+    std::vector<quint32> scratch(hflip ? size_t(w) : 0);
     for (int y = 0; y < h; ++y) {
         quint32 *r = row32(pixels, stride, y);
-        if (!hflip) {
-            for (int x = 0; x < w; ++x)
-                r[x] = lookup(t, r[x]);
-        } else if (!m_hasTable) {
-            std::reverse(r, r + w);
+        if (hflip) {
+            memcpy(scratch.data(), r, size_t(w) * 4);
+            if (m_hasTable)
+                kernel(scratch.data(), r, w, m_table.data(), true, 0);
+            else
+                libyuv::ARGBMirror(reinterpret_cast<const uchar *>(scratch.data()), w * 4,
+                                   reinterpret_cast<uchar *>(r), w * 4, w, 1);
         } else {
-            int a = 0;
-            int b = w - 1;
-            for (; a < b; ++a, --b) {
-                const quint32 pa = r[a];
-                r[a] = lookup(t, r[b]);
-                r[b] = lookup(t, pa);
-            }
-            if (a == b)
-                r[a] = lookup(t, r[a]);
+            kernel(r, r, w, m_table.data(), false, 0);
         }
     }
+}
+
+void PixelAdjust::setSimdEnabled(bool enabled)
+{
+    g_simdEnabled.store(enabled, std::memory_order_relaxed);
+}
+
+bool PixelAdjust::simdAvailable()
+{
+    return cpuHasVbmi();
 }
 
 void PixelAdjust::processPixels(const uchar *src, uchar *dst, int w, int h, bool hflip, bool vflip)

@@ -32,6 +32,11 @@ public:
     /// In place: mirrors each row when `hflip` and applies the table.
     void applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip) const;
 
+    /// The vector row kernel is used when the processor has it (AVX-512 VBMI); tests and
+    /// benchmarks switch it off to check and measure the portable one.
+    static void setSimdEnabled(bool enabled);
+    static bool simdAvailable();
+
     // One step at a time, with packed rows (stride = w * 4).
     static Table gammaTable(int gamma);
     static uchar brightValue(int c, int brightness);

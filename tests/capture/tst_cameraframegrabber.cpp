@@ -308,12 +308,6 @@ private slots:
         QVERIFY(!m_grabber->present(QVideoFrame(solid(64, 48, qRgb(5, 5, 5)))));
     }
 
-    void noReceiver()
-    {
-        m_grabber->setFrameReceiver(nullptr);
-        QVERIFY(m_grabber->present(QVideoFrame(solid(64, 48, qRgb(5, 5, 5)))));
-    }
-
     void concurrentReconfiguration()
     {
         // Frames arrive on another thread while the GUI side swaps, resizes and reads buffers.

@@ -57,13 +57,6 @@ private slots:
         fps.clear();
         QCOMPARE(fps.sampleCount(), 0);
     }
-
-    void realClock()
-    {
-        FpsHelper fps;
-        QCOMPARE(fps.addValue(1), 1.0);
-        QVERIFY(fps.getFps() > 0.0);
-    }
 };
 
 QTEST_APPLESS_MAIN(tst_FpsHelper)

@@ -69,6 +69,22 @@ private slots:
                                             size.width(), size.height(), bottomUp));
             QCOMPARE(into, bottomUp ? ref.mirrored(false, true) : ref);
         }
+
+        // Strip by strip, each strip handed over once, in picture order.
+        QImage strips(size, QImage::Format_RGB32);
+        strips.fill(0);
+        int next = 0;
+        QVERIFY(JpegDecoder::decodeStrips(data, jpeg.size(), size.width(), size.height(),
+                                          [&](const uchar *rows, int stride, int first, int count) {
+                                              QCOMPARE(first, next);
+                                              next = first + count;
+                                              for (int i = 0; i < count; ++i)
+                                                  memcpy(strips.scanLine(first + i),
+                                                         rows + qptrdiff(stride) * i,
+                                                         size_t(size.width()) * 4);
+                                          }));
+        QCOMPARE(next, size.height());
+        QCOMPARE(strips, ref);
     }
 
     void otherPictureFormatsFallBack()

@@ -1,4 +1,3 @@
-#include "capture/CameraFrameGrabber.h"
 #include "capture/PixelAdjust.h"
 
 #include <QtTest>
@@ -186,7 +185,7 @@ private slots:
 
     void byte3()
     {
-        const int w = 5;
+        const int w = 21;
         const int h = 3;
         const Pixels src = pattern(w, h);
         // Gamma and brightness never touch byte 3.
@@ -233,45 +232,36 @@ private slots:
         QFETCH(int, gamma);
         QFETCH(int, brightness);
         const PixelAdjust adjust(gamma, brightness);
-        // Odd and even widths (the in-place mirror has a middle pixel on odd widths), and a
-        // source stride with padding.
-        for (int w : {1, 6, 7}) {
-            const int h = 4;
-            const Pixels src = pattern(w, h);
-            Pixels padded(size_t(w + 2) * h, 0xdeadbeef);
-            for (int y = 0; y < h; ++y)
-                std::copy_n(src.begin() + y * w, w, padded.begin() + y * (w + 2));
-            for (bool hf : {false, true}) {
-                for (bool vf : {false, true}) {
-                    Pixels expected = stepwise(src, w, h, hf, vf, gamma, brightness, 0);
-                    Pixels out(src.size(), 0);
-                    adjust.copy(bytes(padded), (w + 2) * 4, bytes(out), w * 4, w, h, hf, vf);
-                    for (size_t i = 0; i < out.size(); ++i)
-                        QCOMPARE(out[i] & 0x00ffffff, expected[i] & 0x00ffffff);
+        // Both row kernels; widths below, at and past the vector width (odd ones have a middle
+        // pixel when mirrored); a source stride with padding.
+        for (bool simd : {true, false}) {
+            PixelAdjust::setSimdEnabled(simd);
+            for (int w : {1, 6, 7, 16, 37, 70}) {
+                const int h = 4;
+                const Pixels src = pattern(w, h);
+                Pixels padded(size_t(w + 2) * h, 0xdeadbeef);
+                for (int y = 0; y < h; ++y)
+                    std::copy_n(src.begin() + y * w, w, padded.begin() + y * (w + 2));
+                for (bool hf : {false, true}) {
+                    for (bool vf : {false, true}) {
+                        const Pixels expected = stepwise(src, w, h, hf, vf, gamma, brightness, 0);
+                        Pixels out(src.size(), 0);
+                        adjust.copy(bytes(padded), (w + 2) * 4, bytes(out), w * 4, w, h, hf, vf);
+                        for (size_t i = 0; i < out.size(); ++i)
+                            QCOMPARE(out[i] & 0x00ffffff, expected[i] & 0x00ffffff);
 
-                    // In place (vertical order is the decoder's job there).
-                    Pixels inPlace = src;
-                    if (vf)
-                        continue;
-                    adjust.applyInPlace(bytes(inPlace), w * 4, w, h, hf);
-                    for (size_t i = 0; i < out.size(); ++i)
-                        QCOMPARE(inPlace[i] & 0x00ffffff, expected[i] & 0x00ffffff);
+                        // In place (vertical order is the decoder's job there).
+                        if (vf)
+                            continue;
+                        Pixels inPlace = src;
+                        adjust.applyInPlace(bytes(inPlace), w * 4, w, h, hf);
+                        for (size_t i = 0; i < out.size(); ++i)
+                            QCOMPARE(inPlace[i] & 0x00ffffff, expected[i] & 0x00ffffff);
+                    }
                 }
             }
         }
-    }
-
-    void grabberStepsUseItsSettings()
-    {
-        CameraFrameGrabber grabber(nullptr, QStringLiteral("cam"), 80, 20);
-        Pixels p = pattern(4, 2);
-        Pixels expected = p;
-        PixelAdjust::processGamma(bytes(expected), 4, 2, 20);
-        grabber.processGamma(bytes(p), 4, 2);
-        QCOMPARE(p, expected);
-        PixelAdjust::processBright(bytes(expected), 4, 2, 80);
-        grabber.processBright(bytes(p), 4, 2);
-        QCOMPARE(p, expected);
+        PixelAdjust::setSimdEnabled(true);
     }
 };
 
