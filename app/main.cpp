@@ -10,6 +10,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The settings and the default save folders live in the application-data folder, which Qt
+    // names after the application: pin the name so a renamed binary keeps its settings.
+    QCoreApplication::setApplicationName(QStringLiteral("lumivexpro"));
     CoreDump::init();
     GetScreenSize();
     RtmpThread::init();
