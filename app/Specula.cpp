@@ -679,7 +679,7 @@ bool Specula::startCam(int viewIndex, const QString &id, bool showError)
     return true;
 }
 
-void Specula::stopCam(const QString &id)
+void Specula::stopCam(QString id) // by value: callers pass m_cameraId, which this clears
 {
     if (m_isRecording && id == m_cameraId)
         stopRecord();

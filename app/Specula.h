@@ -61,7 +61,7 @@ public:
 
     // Camera control and views.
     bool startCam(int viewIndex, const QString &id, bool showError);
-    void stopCam(const QString &id);
+    void stopCam(QString id);
     void setCameraId(const QString &id);
     QString cameraId() const { return m_cameraId; }
     int cameraViewIndex(const QString &id) const;
