@@ -3,7 +3,8 @@
 // time of the whole process (all threads) per painted frame and the achieved frame rate.
 //
 //   bench_liveview [camera-index] [resolution] [format] [zoom-index] [seconds]
-//   e.g. xvfb-run -a -s "-screen 0 1600x1000x24" build/bench/bench_liveview 0 "1920 x 1080" MJPG 0 20
+//   e.g. xvfb-run -a -s "-screen 0 1600x1000x24" build/bench/bench_liveview 0 "1920 x 1080" MJPG 0
+//   20
 //
 // Zoom index 0 is "Scale" (fit the page), 2 is "1.0x". Settings go to a test location.
 
@@ -110,11 +111,11 @@ int main(int argc, char **argv)
     const int frames = routed - routed0;
     const int presented = scope->presentedFrames(scopeId) - presented0;
 
-    std::printf("camera %s, %s %s, zoom %s, viewer %dx%d, %.1f s\n", qPrintable(id),
-                qPrintable(resolution), qPrintable(format),
-                qPrintable(window.findChild<QComboBox *>(QStringLiteral("comboZoom"))
-                               ->currentText()),
-                viewer->width(), viewer->height(), wallMs / 1000.0);
+    std::printf(
+        "camera %s, %s %s, zoom %s, viewer %dx%d, %.1f s\n", qPrintable(id), qPrintable(resolution),
+        qPrintable(format),
+        qPrintable(window.findChild<QComboBox *>(QStringLiteral("comboZoom"))->currentText()),
+        viewer->width(), viewer->height(), wallMs / 1000.0);
     std::printf("frames presented by the camera %.2f/s, reaching the window %.2f/s, painted "
                 "%.2f/s\n",
                 presented * 1000.0 / wallMs, frames * 1000.0 / wallMs, paints * 1000.0 / wallMs);

@@ -307,6 +307,98 @@ private slots:
         QCOMPARE(m_window->config().currentCamera, kKestrel);
     }
 
+    void measureOnTheLivePicture()
+    {
+        // One of each kind, drawn with the mouse on the fitted live picture. Set
+        // LUMIVEX_SCREENSHOT to a file name to keep a picture of the window.
+        m_window->resize(1600, 1000);
+        box("comboZoom")->setCurrentIndex(0);
+        QTest::mouseClick(child<QToolButton>("btnCalib"), Qt::LeftButton);
+        QVERIFY(scene()->isEditable());
+        QVERIFY(sceneShows(QSize(1920, 1080)));
+        QTRY_COMPARE(child<CameraViewer>("camViewer")->size(),
+                     fitViewSize(QSize(1920, 1080), child<QWidget>("mainPage")->size()));
+
+        struct Shape
+        {
+            int kind;
+            QVector<QPointF> points;
+            bool rightEnds;
+        };
+        // Four columns of 480 picture pixels, the long labels on the left.
+        const QVector<Shape> shapes{
+            {GraphicsType::Rect, {{40, 60}, {340, 220}}, false},
+            {GraphicsType::Line, {{520, 200}, {880, 80}}, false},
+            {GraphicsType::BrokenLine, {{1000, 80}, {1100, 220}, {1200, 80}, {1300, 220}}, true},
+            {GraphicsType::Point, {{1560, 140}}, false},
+            {GraphicsType::Polygon, {{40, 330}, {300, 310}, {380, 480}, {120, 500}}, true},
+            {GraphicsType::ParallelLine, {{520, 330}, {880, 330}, {540, 480}, {860, 480}}, false},
+            {GraphicsType::VerticalLine, {{1000, 330}, {1360, 330}, {1180, 500}}, false},
+            {GraphicsType::Cross, {{1650, 380}, {1700, 420}}, false},
+            {GraphicsType::Arc, {{60, 760}, {220, 600}, {380, 760}}, false},
+            {GraphicsType::Circle1, {{640, 680}, {720, 680}}, false},
+            {GraphicsType::Circle2, {{1000, 680}, {1180, 680}}, false},
+            {GraphicsType::AngleLine, {{1500, 760}, {1620, 600}, {1760, 760}}, false},
+            {GraphicsType::Circle3, {{60, 960}, {180, 860}, {300, 960}}, false},
+            {GraphicsType::DoubleCircle, {{620, 940}, {660, 940}, {720, 940}}, false},
+            {GraphicsType::CircleLine, {{1000, 940}, {1050, 940}, {1200, 940}, {1250, 940}}, false},
+            {GraphicsType::Text, {{1560, 960}}, false},
+        };
+        auto *viewer = child<CameraViewer>("camViewer");
+        const auto send = [viewer](QEvent::Type type, QPointF p, Qt::MouseButton button,
+                                   Qt::MouseButtons buttons) {
+            const QPoint pos = viewer->mapFromScene(p);
+            QMouseEvent event(type, pos, viewer->viewport()->mapToGlobal(pos), button, buttons,
+                              Qt::NoModifier);
+            QApplication::sendEvent(viewer->viewport(), &event);
+        };
+        QTimer note;
+        connect(&note, &QTimer::timeout, this, [] {
+            if (auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                dialog->setTextValue(QStringLiteral("Specimen A"));
+                dialog->accept();
+            }
+        });
+        note.start(20);
+        for (const Shape &shape : shapes) {
+            scene()->setGraphicType(shape.kind);
+            for (const QPointF &p : shape.points) {
+                send(QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
+                send(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+                send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+            }
+            if (shape.rightEnds) {
+                const QPointF last = shape.points.last();
+                send(QEvent::MouseButtonPress, last, Qt::RightButton, Qt::RightButton);
+                send(QEvent::MouseButtonRelease, last, Qt::RightButton, Qt::NoButton);
+            }
+        }
+        note.stop();
+        QCOMPARE(scene()->graphics().size(), shapes.size());
+        for (int i = 0; i < shapes.size(); ++i)
+            QCOMPARE(scene()->graphics().at(i)->type(), shapes.at(i).kind);
+        // Further frames of the same size keep the measurements.
+        const int presented = m_scope->presentedFrames(kKestrel.toLatin1());
+        QTRY_VERIFY_WITH_TIMEOUT(m_scope->presentedFrames(kKestrel.toLatin1()) > presented + 3,
+                                 kWait);
+        QCoreApplication::processEvents();
+        QCOMPARE(scene()->graphics().size(), shapes.size());
+
+        const QString shot = qEnvironmentVariable("LUMIVEX_SCREENSHOT");
+        QTest::mouseClick(child<QToolButton>("btnSetting"), Qt::LeftButton);
+        if (!shot.isEmpty()) {
+            // A cursor over a cell, and a frame rate no longer counting the frames that queued
+            // up while the test drew.
+            const QPoint cursor(700, 520);
+            const QColor colour = scene()->baseImage().pixelColor(cursor);
+            for (int i = 0; i < 10; ++i)
+                m_window->onCoorInfo(cursor, colour);
+            QTRY_VERIFY_WITH_TIMEOUT(statusRate() > 0.0 && statusRate() < 31.0, kWait);
+            m_window->grab().save(shot);
+        }
+        box("comboZoom")->setCurrentIndex(2);
+    }
+
     void unplugStopsTheCamera()
     {
         m_scope->unplug(kKestrel.toLatin1());
