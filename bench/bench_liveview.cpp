@@ -2,11 +2,12 @@
 // Not a Google Benchmark: it runs the program's event loop for a while and reports the CPU
 // time of the whole process (all threads) per painted frame and the achieved frame rate.
 //
-//   bench_liveview [camera-index] [resolution] [format] [zoom-index] [seconds]
+//   bench_liveview [camera-index] [resolution] [format] [zoom-index] [seconds] [four]
 //   e.g. xvfb-run -a -s "-screen 0 1600x1000x24" build/bench/bench_liveview 0 "1920 x 1080" MJPG 0
 //   20
 //
-// Zoom index 0 is "Scale" (fit the page), 2 is "1.0x". Settings go to a test location.
+// Zoom index 0 is "Scale" (fit the page), 2 is "1.0x"; "four" measures the four-view page (its
+// live tile's paints are counted). Settings go to a test location.
 
 #include "app/DeviceProfile.h"
 #include "app/Specula.h"
@@ -73,6 +74,7 @@ int main(int argc, char **argv)
     const QString format = args.value(3, QStringLiteral("MJPG"));
     const int zoom = args.value(4, QStringLiteral("0")).toInt();
     const int seconds = args.value(5, QStringLiteral("20")).toInt();
+    const bool fourView = args.value(6) == QLatin1String("four");
 
     initSetting();
     Specula window;
@@ -89,7 +91,12 @@ int main(int argc, char **argv)
 
     auto *viewer = window.findChild<CameraViewer *>(QStringLiteral("camViewer"));
     PaintCounter counter;
-    viewer->viewport()->installEventFilter(&counter);
+    if (fourView) {
+        window.onBtnScreenSwitch();
+        window.findChild<QWidget *>(QStringLiteral("labelView1"))->installEventFilter(&counter);
+    } else {
+        viewer->viewport()->installEventFilter(&counter);
+    }
     int routed = 0;
     QObject::connect(CvCaptureCAM_DShow::instance(), &CvCaptureCAM_DShow::sigFrameReady,
                      [&routed](const QString &, bool) { ++routed; });
@@ -111,11 +118,13 @@ int main(int argc, char **argv)
     const int frames = routed - routed0;
     const int presented = scope->presentedFrames(scopeId) - presented0;
 
+    const QWidget *shown = fourView ? window.findChild<QWidget *>(QStringLiteral("labelView1"))
+                                    : static_cast<QWidget *>(viewer);
     std::printf(
-        "camera %s, %s %s, zoom %s, viewer %dx%d, %.1f s\n", qPrintable(id), qPrintable(resolution),
+        "camera %s, %s %s, zoom %s, %s %dx%d, %.1f s\n", qPrintable(id), qPrintable(resolution),
         qPrintable(format),
         qPrintable(window.findChild<QComboBox *>(QStringLiteral("comboZoom"))->currentText()),
-        viewer->width(), viewer->height(), wallMs / 1000.0);
+        fourView ? "live tile" : "viewer", shown->width(), shown->height(), wallMs / 1000.0);
     std::printf("frames presented by the camera %.2f/s, reaching the window %.2f/s, painted "
                 "%.2f/s\n",
                 presented * 1000.0 / wallMs, frames * 1000.0 / wallMs, paints * 1000.0 / wallMs);
