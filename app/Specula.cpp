@@ -598,12 +598,16 @@ void Specula::onCamChanged()
     m_ui->boxFormat->blockSignals(true);
     m_ui->boxResolution->clear();
     m_ui->boxFormat->clear();
-    m_scene->clear();
 
     const int index = m_ui->boxCam->currentIndex();
-    if (index >= 0 && index < m_cameraList.size()) {
+    const QString id =
+        index >= 0 && index < m_cameraList.size() ? m_cameraList.at(index).id : QString();
+    // A refreshed camera list re-selects the running camera: its measurements stay.
+    if (id.isEmpty() || id != m_cameraId)
+        m_scene->clear();
+
+    if (!id.isEmpty()) {
         const CameraInfo info = m_cameraList.at(index);
-        const QString id = info.id;
         if (!m_cameraId.isEmpty() && m_cameraId != id)
             stopCam(m_cameraId);
 

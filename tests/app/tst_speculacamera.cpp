@@ -399,6 +399,24 @@ private slots:
         box("comboZoom")->setCurrentIndex(2);
     }
 
+    void anotherCameraLeavingKeepsTheLiveView()
+    {
+        addLine();
+        const int before = starts(kKestrel);
+        m_scope->unplug(kHeron.toLatin1());
+        m_window->onCameraTimer();
+        QCOMPARE(box("boxCam")->count(), 1);
+        QCOMPARE(m_window->cameraId(), kKestrel);
+        QCOMPARE(starts(kKestrel), before);
+        QVERIFY(!scene()->isEmpty());
+        m_scope->plug(kHeron.toLatin1());
+        m_window->onCameraTimer();
+        QCOMPARE(box("boxCam")->count(), 2);
+        QCOMPARE(box("boxCam")->currentIndex(), 0);
+        QVERIFY(!scene()->isEmpty());
+        QVERIFY(!streaming(kHeron));
+    }
+
     void unplugStopsTheCamera()
     {
         m_scope->unplug(kKestrel.toLatin1());
