@@ -3,24 +3,36 @@
 #include "ui_Specula.h"
 
 #include "app/AboutDialog.h"
+#include "app/LiveView.h"
+#include "app/MessageBox.h"
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
+#include "capture/CvCaptureCAM_DShow.h"
+#include "capture/UsbDeviceIds.h"
 #include "config/ConfigFile.h"
 #include "media/CameraLabel.h"
 #include "media/FileBrowser.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
 #include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QSplashScreen>
 #include <QThread>
+
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +40,9 @@ namespace {
 constexpr qint64 kMinSplashMs = 3000;
 constexpr int kCameraRefreshMs = 10000;
 constexpr int kFullScreenCheckMs = 100;
+// The frame rate is taken over this window; the cursor colour over this many samples.
+constexpr qint64 kFrameWindowMs = 3000;
+constexpr int kMaxColors = 10;
 // Language selected when the stored index is not in the table.
 constexpr int kDefaultLanguage = 1;
 
@@ -99,7 +114,7 @@ Specula::Specula(QWidget *parent)
         QCoreApplication::processEvents();
     }
 
-    // Camera service: the instance is taken here once the capture service exists.
+    m_cam = CvCaptureCAM_DShow::instance();
     m_recordFps = 15;
     m_ui->actionSetting->setVisible(false);
 
@@ -169,8 +184,8 @@ Specula::~Specula()
 {
     m_cameraTimer.stop();
     m_fullScreenTimer.stop();
-    // Stop every running camera here, first to last, once the camera control exists:
-    // while the running-camera map is not empty, stopCam() its first id.
+    while (!m_cameraDatas.isEmpty())
+        stopCam(m_cameraDatas.firstKey());
     saveConfig();
     delete m_ui;
 }
@@ -183,8 +198,7 @@ void Specula::connectSignals()
     connect(ui->boxResolution, SIGNAL(currentIndexChanged(int)), this,
             SLOT(onCamResolutionChanged()));
     connect(ui->boxFormat, SIGNAL(currentIndexChanged(int)), this, SLOT(onCamFormatChanged()));
-    // Camera service: sigFrameReady(QString,bool) -> onLocalCamera(QString,bool) is connected
-    // here once the capture service exists.
+    connect(m_cam, SIGNAL(sigFrameReady(QString, bool)), this, SLOT(onLocalCamera(QString, bool)));
     connect(m_scene, SIGNAL(coorInfo(QPoint, QColor)), this, SLOT(onCoorInfo(QPoint, QColor)));
 
     for (FileBrowser *browser : {ui->imageBrowser, ui->cameraBrowser}) {
@@ -520,24 +534,577 @@ void Specula::resizeEvent(QResizeEvent *event)
     QTimer::singleShot(0, this, &Specula::onUpdateCamViewSize);
 }
 
-// ---- Filled in by the camera control, parameter panel, capture, recording and history ------
+// ---- Camera control ------------------------------------------------------------------------
 
-void Specula::initCam() {}         // re-enumerates cameras and refreshes boxCam
+namespace {
+
+bool listHas(const QVector<CameraInfo> &list, const QString &id)
+{
+    return std::any_of(list.cbegin(), list.cend(),
+                       [&id](const CameraInfo &info) { return info.id == id; });
+}
+
+} // namespace
+
+void Specula::initCam()
+{
+    m_cam->init();
+    const QVector<CameraInfo> list = m_cam->cameraInfo();
+
+    // A camera that came or went, running or not, changes the camera box.
+    bool changed = false;
+    for (const CameraInfo &info : list)
+        changed = changed || !listHas(m_cameraList, info.id);
+    for (const CameraInfo &info : qAsConst(m_cameraList))
+        changed = changed || !listHas(list, info.id);
+    QStringList gone;
+    for (auto it = m_cameraDatas.cbegin(); it != m_cameraDatas.cend(); ++it) {
+        if (!listHas(list, it.key()))
+            gone.append(it.key());
+    }
+
+    m_cameraList = list;
+    // The service has dropped the device state of a vanished camera already; stopping it also
+    // releases its platform camera and clears its tile.
+    for (const QString &id : qAsConst(gone))
+        stopCam(id);
+    if (!m_cameraDatas.contains(m_cameraId))
+        setCameraId(QString());
+
+    if (!changed && gone.isEmpty())
+        return;
+    {
+        const QSignalBlocker blockCam(m_ui->boxCam);
+        const QSignalBlocker blockResolution(m_ui->boxResolution);
+        const QSignalBlocker blockFormat(m_ui->boxFormat);
+        m_ui->boxCam->clear();
+        m_ui->boxResolution->clear();
+        m_ui->boxFormat->clear();
+        int selected = list.isEmpty() ? -1 : 0;
+        for (int i = 0; i < list.size(); ++i) {
+            m_ui->boxCam->addItem(list.at(i).name);
+            if (list.at(i).id == m_config.currentCamera)
+                selected = i;
+        }
+        m_ui->boxCam->setCurrentIndex(selected);
+    }
+    onCamChanged();
+}
+
+void Specula::onCamChanged()
+{
+    m_ui->cameraParamWidget->setEnabled(false);
+    m_ui->boxResolution->blockSignals(true);
+    m_ui->boxFormat->blockSignals(true);
+    m_ui->boxResolution->clear();
+    m_ui->boxFormat->clear();
+
+    const int index = m_ui->boxCam->currentIndex();
+    const QString id =
+        index >= 0 && index < m_cameraList.size() ? m_cameraList.at(index).id : QString();
+    // A refreshed camera list re-selects the running camera: its measurements stay.
+    if (id.isEmpty() || id != m_cameraId)
+        m_scene->clear();
+
+    if (!id.isEmpty()) {
+        const CameraInfo info = m_cameraList.at(index);
+        if (!m_cameraId.isEmpty() && m_cameraId != id)
+            stopCam(m_cameraId);
+
+        for (const auto &size : info.resolutions)
+            m_ui->boxResolution->addItem(resolutionText(size.first, size.second));
+        m_ui->boxFormat->addItems({QStringLiteral("YUV"), QStringLiteral("MJPG")});
+
+        const CameraConfig stored = m_config.cameraInfo(id);
+        int resolution = -1;
+        if (stored.paramsRead) {
+            resolution = info.resolutions.indexOf(
+                qMakePair(stored.resolution.width(), stored.resolution.height()));
+        } else {
+            resolution = startResolutionIndex(info.resolutions, info.defaultResolutionIndex,
+                                              profileForDevice(id, m_cam->sysfsRoot()));
+        }
+        m_ui->boxResolution->setCurrentIndex(qMax(resolution, 0));
+        // A stored format the box does not know falls back to the default, MJPG.
+        const int format = m_ui->boxFormat->findText(stored.format);
+        m_ui->boxFormat->setCurrentIndex(format >= 0 ? format : 1);
+
+        if (cameraViewIndex(id) >= 0) {
+            readCameraParam(id);
+            syncCameraParam(id);
+            m_ui->cameraParamWidget->setEnabled(true);
+        } else if (startCam(0, id, true)) {
+            m_ui->cameraParamWidget->setEnabled(true);
+        } else {
+            const QSignalBlocker blockCam(m_ui->boxCam);
+            m_ui->boxCam->setCurrentIndex(-1);
+        }
+    }
+
+    m_ui->boxResolution->blockSignals(false);
+    m_ui->boxFormat->blockSignals(false);
+}
+
+bool Specula::startCam(int viewIndex, const QString &id, bool showError)
+{
+    if (cameraViewIndex(id) >= 0)
+        return true;
+
+    int width = 0;
+    int height = 0;
+    const QString format = m_ui->boxFormat->currentText();
+    if (!parseResolution(m_ui->boxResolution->currentText(), &width, &height) ||
+        !m_cam->open(id, width, height, format)) {
+        if (showError)
+            MessageBox::information(this, QString(), tr("启动设备失败"));
+        return false;
+    }
+    width = m_cam->getProperty(id, 3);
+    height = m_cam->getProperty(id, 4);
+    m_config.setCurrentCamera(id);
+    CameraData data;
+    data.viewIndex = viewIndex;
+    data.size = QSize(width, height);
+    m_cameraDatas.insert(id, data);
+    setCameraId(id);
+
+    CameraConfig stored = m_config.cameraInfo(id);
+    stored.resolution = QSize(width, height);
+    stored.format = format;
+    m_config.setCameraInfo(id, stored);
+    if (stored.paramsRead)
+        writeCameraParam(id);
+    else
+        readCameraParam(id);
+    syncCameraParam(id);
+
+    updateLabelStatus(id);
+    onUpdateCamViewSize();
+    return true;
+}
+
+void Specula::stopCam(QString id) // by value: callers pass m_cameraId, which this clears
+{
+    if (m_isRecording && id == m_cameraId)
+        stopRecord();
+    const int viewIndex = cameraViewIndex(id);
+    if (viewIndex >= 0) {
+        if (viewIndex < m_viewLabels.size())
+            m_viewLabels.at(viewIndex)->setImage(QImage());
+        m_cam->close(id);
+        if (id == m_cameraId)
+            setCameraId(QString());
+    }
+    m_cameraDatas.remove(id);
+}
+
+void Specula::setCameraId(const QString &id)
+{
+    m_cameraId = id;
+    const int index = cameraBoxIndex(id);
+    if (m_ui->boxCam->currentIndex() != index) {
+        // Only shows the camera; the selection logic runs on user choices.
+        const QSignalBlocker block(m_ui->boxCam);
+        m_ui->boxCam->setCurrentIndex(index);
+    }
+    if (!id.isEmpty())
+        m_config.setCurrentCamera(id);
+    m_scene->setOffline(id.isEmpty());
+    m_ui->boxResolution->setEnabled(!id.isEmpty());
+    m_ui->boxFormat->setEnabled(!id.isEmpty());
+    m_ui->cameraParamWidget->setEnabled(!id.isEmpty());
+    if (id.isEmpty()) {
+        m_viewHasImage = false;
+        m_ui->labelStatus->clear();
+    }
+    updateLabelRes();
+}
+
+int Specula::cameraViewIndex(const QString &id) const
+{
+    const auto it = m_cameraDatas.constFind(id);
+    return it == m_cameraDatas.cend() ? -1 : it->viewIndex;
+}
+
+int Specula::cameraBoxIndex(const QString &id) const
+{
+    for (int i = 0; i < m_cameraList.size(); ++i) {
+        if (m_cameraList.at(i).id == id)
+            return i;
+    }
+    return -1;
+}
+
+bool Specula::checkCam()
+{
+    if (isCapture(m_cameraId))
+        return true;
+    MessageBox::information(this, QString(), tr("设备未启动"));
+    return false;
+}
+
+void Specula::onCamResolutionChanged()
+{
+    int width = 0;
+    int height = 0;
+    if (m_cameraId.isEmpty() ||
+        !parseResolution(m_ui->boxResolution->currentText(), &width, &height))
+        return;
+    const QString id = m_cameraId;
+    if (!m_cameraDatas.contains(id))
+        return;
+    const QSize previous = m_cameraDatas.value(id).size;
+    if (previous == QSize(width, height))
+        return;
+
+    if (!m_scene->isEmpty()) {
+        const int answer =
+            MessageBox::question(this, QString(), QStringLiteral("改变分辨率会清空测量"));
+        // The box runs an event loop: the camera may have gone meanwhile.
+        if (answer != QMessageBox::Yes || !m_cameraDatas.contains(id) || id != m_cameraId) {
+            const QSignalBlocker block(m_ui->boxResolution);
+            m_ui->boxResolution->setCurrentText(
+                resolutionText(previous.width(), previous.height()));
+            return;
+        }
+    }
+
+    stopRecord();
+    m_scene->clear();
+    m_cam->setProperty(id, 3, width);
+    m_cam->setProperty(id, 4, height);
+    m_cameraDatas[id].size = QSize(width, height);
+    CameraConfig stored = m_config.cameraInfo(id);
+    stored.resolution = QSize(width, height);
+    m_config.setCameraInfo(id, stored);
+    onUpdateCamViewSize();
+}
+
+void Specula::onCamFormatChanged()
+{
+    const QString format = m_ui->boxFormat->currentText();
+    if (format.isEmpty() || m_cameraId.isEmpty())
+        return;
+    m_cam->setFormat(m_cameraId, format);
+    // Remembered like the resolution, so the camera starts in it next time.
+    CameraConfig stored = m_config.cameraInfo(m_cameraId);
+    stored.format = format;
+    m_config.setCameraInfo(m_cameraId, stored);
+}
+
+void Specula::onLocalCamera(QString camId, bool needCapture)
+{
+    Q_UNUSED(needCapture)
+    uchar *bits = m_cam->getBuffer(camId);
+    if (!bits) {
+        // The grabber is writing the next frame: this one is dropped, never queued.
+        qDebug() << "onLocalCamera lost frame";
+        return;
+    }
+    const bool fourView = m_ui->stackMainWidget->currentIndex() == 1;
+    const auto data = m_cameraDatas.find(camId);
+    if ((!fourView && camId != m_cameraId) || data == m_cameraDatas.end()) {
+        m_cam->releaseBuffer(camId);
+        return;
+    }
+
+    const QSize size = m_cam->getBufferSize(camId);
+    QImage picture(bits, size.width(), size.height(), QImage::Format_RGB32);
+    const auto stored = m_config.cameras.constFind(camId);
+    if (stored != m_config.cameras.cend() && stored->blackWhite)
+        picture = picture.convertToFormat(QImage::Format_Grayscale8);
+    if (fourView) {
+        if (data->viewIndex >= 0 && data->viewIndex < m_viewLabels.size())
+            m_viewLabels.at(data->viewIndex)->setImage(picture);
+    } else {
+        m_scene->setBaseImage(picture);
+        m_viewHasImage = true;
+    }
+    // Both take their own copy: the grabber may write the next frame from here on.
+    m_cam->releaseBuffer(camId);
+
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    QVector<qint64> &times = data->frameTimes;
+    times.append(now);
+    const auto fresh = std::find_if(times.begin(), times.end(),
+                                    [now](qint64 t) { return now - t <= kFrameWindowMs; });
+    times.erase(times.begin(), fresh);
+
+    if (camId == m_cameraId)
+        updateLabelStatus(camId);
+}
+
+void Specula::updateLabelStatus(const QString &id)
+{
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    double rate = 0.0;
+    const auto data = m_cameraDatas.constFind(id);
+    if (data != m_cameraDatas.cend()) {
+        const int count = data->colors.size();
+        for (const QColor &color : data->colors) {
+            red += color.red();
+            green += color.green();
+            blue += color.blue();
+        }
+        if (count > 0) {
+            red /= count;
+            green /= count;
+            blue /= count;
+        }
+        rate = frameRate(data->frameTimes);
+    }
+
+    QString text;
+    if (m_ui->stackMainWidget->currentIndex() == 1) {
+        text = tr("帧率") + QString::asprintf(":%0.1ffps", rate);
+    } else {
+        const QPoint p = m_scene->toDispPoint(m_coorPoint);
+        text = tr("帧率") + QString::asprintf(":%0.1ffps ", rate) + tr("坐标") +
+               QString::asprintf(":%d,%d (R:%3d G:%3d B:%3d)", p.x(), p.y(), red, green, blue);
+    }
+    m_ui->labelStatus->setText(text);
+}
+
+void Specula::onCoorInfo(QPoint point, QColor color)
+{
+    const auto data = m_cameraDatas.find(m_cameraId);
+    if (data == m_cameraDatas.end())
+        return;
+    m_coorPoint = point;
+    data->colors.append(color);
+    while (data->colors.size() > kMaxColors)
+        data->colors.removeFirst();
+    updateLabelStatus(m_cameraId);
+}
+
+void Specula::updateLabelRes()
+{
+    const auto data = m_cameraDatas.constFind(m_cameraId);
+    if (m_cameraId.isEmpty() || data == m_cameraDatas.cend()) {
+        m_ui->labelResInfo->setText(QStringLiteral("0 * 0"));
+        return;
+    }
+    m_ui->labelResInfo->setText(
+        QString::asprintf("%d * %d", data->size.width(), data->size.height()));
+}
+
+// ---- Zoom and views ------------------------------------------------------------------------
+
+namespace {
+
+// The zoom box's first entry is translated; the table knows it by its source text.
+QString zoomKey(const QComboBox *box)
+{
+    return box->currentIndex() == 0 ? QStringLiteral("Scale") : box->currentText();
+}
+
+} // namespace
+
+double Specula::getRenderScale() const
+{
+    return zoomFactor(zoomKey(m_ui->comboZoom));
+}
+
+void Specula::onComboZoomChanged()
+{
+    onUpdateCamViewSize();
+}
+
+void Specula::onUpdateCamViewSize()
+{
+    if (m_cameraId.isEmpty())
+        return;
+    const QString key = zoomKey(m_ui->comboZoom);
+    double factor = zoomFactor(key);
+    const auto data = m_cameraDatas.constFind(m_cameraId);
+    if (data != m_cameraDatas.cend() && data->size.width() >= 0 && data->size.height() >= 0) {
+        const QSize picture = data->size;
+        QSize viewSize;
+        if (isFitZoom(key)) {
+            const QSize page = m_ui->mainPage->size();
+            viewSize = fitViewSize(picture, page);
+            factor = page.width() > 0 ? double(viewSize.width()) / page.width() : 1.0;
+        } else {
+            viewSize = zoomedViewSize(picture, factor);
+        }
+        m_ui->camViewer->setFixedSize(viewSize);
+        if (m_ui->stackMainWidget->currentIndex() == 0)
+            m_scene->updateCameraViewSize(picture);
+        // Let the scroll area take in the new size before centring on the picture.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (QScrollBar *bar : {m_ui->mainPageScrollArea->horizontalScrollBar(),
+                                m_ui->mainPageScrollArea->verticalScrollBar()})
+            bar->setValue(int(bar->maximum() * 0.5));
+        m_ui->bdWidget->setScale(factor);
+    }
+    updateLabelRes();
+}
+
+void Specula::onUpdateFourCamViewer()
+{
+    const QSize page = m_ui->viewPage->size();
+    for (int i = 0; i < m_viewLabels.size(); ++i)
+        m_viewLabels.at(i)->setGeometry(fourViewRect(page, i));
+}
+
+void Specula::onCameraViewChecked(bool checked)
+{
+    if (!checked)
+        return;
+    for (CameraLabel *label : qAsConst(m_viewLabels)) {
+        if (label != sender())
+            label->setCheck(false);
+    }
+}
+
+int Specula::getCameraViewChecked() const
+{
+    for (int i = 0; i < m_viewLabels.size(); ++i) {
+        if (m_viewLabels.at(i)->isChecked())
+            return i;
+    }
+    return -1;
+}
+
+void Specula::setCameraViewChecked(int index)
+{
+    for (int i = 0; i < m_viewLabels.size(); ++i)
+        m_viewLabels.at(i)->setCheck(i == index);
+}
+
+void Specula::onCameraAddClicked()
+{
+    auto *label = qobject_cast<CameraLabel *>(sender());
+    if (!label)
+        return;
+    const QString file = QFileDialog::getOpenFileName(this, QString(), getSavePath(0),
+                                                      QStringLiteral("*.png;*.jpg;*.bmp"));
+    if (!file.isEmpty())
+        label->setImageFile(file);
+}
+
+void Specula::onCameraMenu(QPoint) {}
+
+void Specula::onBtnScreenSwitch()
+{
+    if (m_ui->stackMainWidget->currentIndex() == 0) {
+        m_ui->stackMainWidget->setCurrentIndex(1);
+        m_ui->btnCalib->setEnabled(false);
+        m_ui->btnRecord->setEnabled(false);
+        // No measuring on the four-view page: the side panel leaves the measurement page.
+        if (m_ui->rightStackWidget->currentIndex() == 2)
+            m_ui->btnSetting->click();
+        for (int i = 1; i < m_viewLabels.size(); ++i)
+            m_viewLabels.at(i)->setImage(QImage());
+        onUpdateFourCamViewer();
+    } else {
+        if (m_rtmpThread.isRunning())
+            onBtnRecord();
+        if (!m_cameraDatas.isEmpty() && m_cameraId.isEmpty())
+            setCameraId(m_cameraDatas.firstKey());
+        setCameraViewChecked(1);
+        m_ui->stackMainWidget->setCurrentIndex(0);
+        m_ui->btnCalib->setEnabled(true);
+        m_ui->btnRecord->setEnabled(true);
+        onUpdateCamViewSize();
+    }
+    if (!m_cameraId.isEmpty())
+        updateLabelStatus(m_cameraId);
+}
+
+// ---- Camera parameters ---------------------------------------------------------------------
+
+void Specula::readCameraParam(const QString &id)
+{
+    CameraConfig stored = m_config.cameraInfo(id);
+    stored.paramsRead = true;
+    stored.resolution = QSize(m_cam->getProperty(id, 3), m_cam->getProperty(id, 4));
+    stored.exposure = m_cam->getParam(id, 15);
+    stored.gain = m_cam->getParam(id, 14);
+    stored.brightness = m_cam->getParam(id, 10);
+    stored.contrast = m_cam->getParam(id, 11);
+    stored.hue = m_cam->getParam(id, 13);
+    stored.saturation = m_cam->getParam(id, 12);
+    stored.sharpness = m_cam->getParam(id, 20);
+    stored.gamma = m_cam->getParam(id, 22);
+    stored.redGain = double(m_cam->getProperty(id, 39));
+    stored.greenGain = double(m_cam->getProperty(id, 40));
+    stored.blueGain = double(m_cam->getProperty(id, 41));
+    m_config.setCameraInfo(id, stored);
+}
+
+void Specula::writeCameraParam(const QString &id)
+{
+    const CameraConfig stored = m_config.cameraInfo(id);
+    m_cam->setResver(id, stored.flipHorizontal, stored.flipVertical);
+    // Same size as running: no restart.
+    m_cam->setProperty(id, 3, stored.resolution.width());
+    m_cam->setProperty(id, 4, stored.resolution.height());
+
+    // A parameter the camera did not report when it was read holds no value worth pushing
+    // (a zero brightness would black out the picture).
+    const auto push = [this, &id](int prop, const CameraParam &param) {
+        if (param.valid)
+            m_cam->setProperty(id, prop, param.value);
+    };
+    push(15, stored.exposure);
+    m_cam->setProperty(id, 39, int(stored.redGain));
+    m_cam->setProperty(id, 40, int(stored.greenGain));
+    m_cam->setProperty(id, 41, int(stored.blueGain));
+    m_cam->setProperty(id, 17, stored.autoWhiteBalance ? 1 : 0);
+    push(10, stored.brightness);
+    push(11, stored.contrast);
+    push(13, stored.hue);
+    push(12, stored.saturation);
+    push(20, stored.sharpness);
+    push(22, stored.gamma);
+    m_cam->setProperty(id, 21, stored.exposure.isAuto() ? 1 : 2);
+    if (!stored.exposure.isAuto())
+        push(14, stored.gain);
+}
+
+void Specula::syncCameraParam(const QString &id)
+{
+    // Refreshes the parameter controls from the stored settings without writing anything back;
+    // the slots ignore the signals this causes. The groups holding the controls come with the
+    // parameter panel.
+    Q_UNUSED(id)
+    m_syncingParam = true;
+    m_syncingParam = false;
+}
+
+// ---- Capture and recording, as far as the camera control needs them ------------------------
+
+// A camera counts as capturing while it runs in a view.
+bool Specula::isCapture(const QString &id) const
+{
+    return cameraViewIndex(id) >= 0;
+}
+
+// The next file's path: the browser's folder, or the configured folder while it shows none.
+QString Specula::getSavePath(int type) const
+{
+    const bool picture = type == 0;
+    QString folder = (picture ? m_ui->imageBrowser : m_ui->cameraBrowser)->currentPath();
+    if (folder.isEmpty()) {
+        folder = picture ? QDir(m_config.imageDir).filePath(m_config.imageSubDir)
+                         : QDir(m_config.movieDir).filePath(m_config.movieSubDir);
+    }
+    const QString suffix = picture ? m_imageFormats.value(m_config.imageFormat)
+                                   : m_movieFormats.value(m_config.movieFormat);
+    return folder + QLatin1Char('/') +
+           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss")) +
+           QLatin1Char('.') + suffix;
+}
+
+// Nothing to stop while the program has no recorder.
+void Specula::stopRecord() {}
+
+// ---- Filled in by the parameter panel, capture, recording and history --------------------
+
 void Specula::initCameraParam() {} // builds the four parameter groups
-void Specula::updateLabelRes() {}  // writes the resolution into labelResInfo
-
-void Specula::onCamChanged() {}               // switch to the camera chosen in boxCam
-void Specula::onCamResolutionChanged() {}     // apply the resolution chosen in boxResolution
-void Specula::onCamFormatChanged() {}         // apply the format chosen in boxFormat
-void Specula::onLocalCamera(QString, bool) {} // route a new frame to its view
-void Specula::onUpdateFourCamViewer() {}      // lay out the four-view page
-void Specula::onUpdateCamViewSize() {}        // size camViewer for the zoom choice
-void Specula::onCameraViewChecked(bool) {}    // a view tile was checked or unchecked
-void Specula::onCameraAddClicked() {}         // a view tile asks for a camera
-void Specula::onCameraMenu(QPoint) {}         // context menu of a view tile
-void Specula::onCoorInfo(QPoint, QColor) {}   // cursor position and colour in the status line
-void Specula::onComboZoomChanged() {}         // zoom choice changed
-void Specula::onBtnScreenSwitch() {}          // single view <-> four views
 
 void Specula::onFuncBtnClicked() {}    // fold a parameter group in or out
 void Specula::onSwitchChanged(bool) {} // a parameter switch changed

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "app/CameraData.h"
 #include "app/IconHelp.h"
+#include "capture/CameraInfo.h"
 #include "config/Config.h"
 #include "media/RtmpThread.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QMainWindow>
+#include <QMap>
 #include <QPair>
+#include <QPoint>
 #include <QStringList>
 #include <QTimer>
 #include <QTranslator>
@@ -19,6 +23,7 @@ class SpeculaClass;
 
 class CameraLabel;
 class CameraScene;
+class CvCaptureCAM_DShow;
 class MeasureEditer;
 class QAbstractButton;
 class QAction;
@@ -53,6 +58,32 @@ public:
 
     void loadConfig();
     void saveConfig();
+
+    // Camera control and views.
+    bool startCam(int viewIndex, const QString &id, bool showError);
+    void stopCam(QString id);
+    void setCameraId(const QString &id);
+    QString cameraId() const { return m_cameraId; }
+    int cameraViewIndex(const QString &id) const;
+    int cameraBoxIndex(const QString &id) const;
+    bool checkCam();
+    void updateLabelStatus(const QString &id);
+    void updateLabelRes();
+    double getRenderScale() const;
+    int getCameraViewChecked() const;
+    void setCameraViewChecked(int index);
+    /// The running cameras by id.
+    const QMap<QString, CameraData> &cameraDatas() const { return m_cameraDatas; }
+
+    // Camera parameters: configuration and camera kept in step.
+    void readCameraParam(const QString &id);
+    void writeCameraParam(const QString &id);
+    void syncCameraParam(const QString &id);
+
+    // Capture and recording (the parts the camera control needs).
+    bool isCapture(const QString &id) const;
+    QString getSavePath(int type) const;
+    void stopRecord();
 
 signals:
     /// One shot of a timed series or one timed video is complete.
@@ -134,7 +165,6 @@ private:
     void placeFullScreenTip();
     void initCam();
     void initCameraParam();
-    void updateLabelRes();
 
     Ui::SpeculaClass *m_ui = nullptr;
 
@@ -150,6 +180,7 @@ private:
     QTranslator m_translator;
 
     QElapsedTimer m_startTimer;
+    CvCaptureCAM_DShow *m_cam = nullptr;
     CameraScene *m_scene = nullptr;
     MeasureEditer *m_measureEditer = nullptr;
     QLabel *m_fullScreenTip = nullptr;
@@ -163,6 +194,12 @@ private:
     bool m_isAutoRecording = false; // the running recording belongs to a timed series
     int m_recordFps = 15;
     bool m_syncingParam = false; // the parameter controls are being refreshed
+
+    QVector<CameraInfo> m_cameraList;        // the last list taken from the camera service
+    QString m_cameraId;                      // the current camera; empty = none
+    QMap<QString, CameraData> m_cameraDatas; // running cameras
+    QPoint m_coorPoint;                      // last cursor position in picture pixels
+    bool m_viewHasImage = false;             // the single view shows a live picture
 
     /// Language table: translation-file code and the menu text in the source language.
     QVector<QPair<QString, const char *>> m_langs;

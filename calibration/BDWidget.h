@@ -17,6 +17,7 @@ public:
     void init(CameraScene *scene, Config *config);
     void updateBDInfo() {}
     void showMainPage() {}
+    void setScale(double) {}
 
 signals:
     void bdInfoChanged();

@@ -1,0 +1,134 @@
+// Whole-program cost of the live view: a real main window showing the virtual microscope.
+// Not a Google Benchmark: it runs the program's event loop for a while and reports the CPU
+// time of the whole process (all threads) per painted frame and the achieved frame rate.
+//
+//   bench_liveview [camera-index] [resolution] [format] [zoom-index] [seconds] [four]
+//   e.g. xvfb-run -a -s "-screen 0 1600x1000x24" build/bench/bench_liveview 0 "1920 x 1080" MJPG 0
+//   20
+//
+// Zoom index 0 is "Scale" (fit the page), 2 is "1.0x"; "four" measures the four-view page (its
+// live tile's paints are counted). Settings go to a test location.
+
+#include "app/DeviceProfile.h"
+#include "app/Specula.h"
+#include "capture/CvCaptureCAM_DShow.h"
+#include "scene/CameraViewer.h"
+#include "virtualscope/VirtualScope.h"
+
+#include <QtPlugin>
+#include <QtWidgets>
+
+#include <cstdio>
+#include <unistd.h>
+
+Q_IMPORT_PLUGIN(VirtualScopePlugin)
+
+namespace {
+
+/// User plus system time of the whole process, in milliseconds.
+double processCpuMs()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0.0;
+    const QByteArray line = stat.readAll();
+    // Fields after the command name (which may hold blanks) start behind the last ')'.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
+    return ticks * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A real event loop: the program idles between frames as it does in use.
+void waitMs(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qunsetenv("QT_PLUGIN_PATH");
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
+    const QStringList args = app.arguments();
+    const int cameraIndex = args.value(1, QStringLiteral("0")).toInt();
+    const QString resolution = args.value(2, QStringLiteral("1920 x 1080"));
+    const QString format = args.value(3, QStringLiteral("MJPG"));
+    const int zoom = args.value(4, QStringLiteral("0")).toInt();
+    const int seconds = args.value(5, QStringLiteral("20")).toInt();
+    const bool fourView = args.value(6) == QLatin1String("four");
+
+    initSetting();
+    Specula window;
+    window.resize(1400, 900);
+    window.show();
+
+    auto *camBox = window.findChild<QComboBox *>(QStringLiteral("boxCam"));
+    camBox->setCurrentIndex(cameraIndex);
+    window.findChild<QComboBox *>(QStringLiteral("boxFormat"))->setCurrentText(format);
+    window.findChild<QComboBox *>(QStringLiteral("boxResolution"))->setCurrentText(resolution);
+    window.findChild<QComboBox *>(QStringLiteral("comboZoom"))->setCurrentIndex(zoom);
+    const QString id = window.cameraId();
+    const QByteArray scopeId = id.toLatin1();
+
+    auto *viewer = window.findChild<CameraViewer *>(QStringLiteral("camViewer"));
+    PaintCounter counter;
+    if (fourView) {
+        window.onBtnScreenSwitch();
+        window.findChild<QWidget *>(QStringLiteral("labelView1"))->installEventFilter(&counter);
+    } else {
+        viewer->viewport()->installEventFilter(&counter);
+    }
+    int routed = 0;
+    QObject::connect(CvCaptureCAM_DShow::instance(), &CvCaptureCAM_DShow::sigFrameReady,
+                     [&routed](const QString &, bool) { ++routed; });
+
+    // Past the stream's start-up work (the virtual microscope renders its frame ring once).
+    waitMs(5000);
+
+    VirtualScope *scope = VirtualScope::instance();
+    const int paints0 = counter.paints;
+    const int routed0 = routed;
+    const int presented0 = scope->presentedFrames(scopeId);
+    const double cpu0 = processCpuMs();
+    QElapsedTimer clock;
+    clock.start();
+    waitMs(seconds * 1000);
+    const double wallMs = clock.elapsed();
+    const double cpuMs = processCpuMs() - cpu0;
+    const int paints = counter.paints - paints0;
+    const int frames = routed - routed0;
+    const int presented = scope->presentedFrames(scopeId) - presented0;
+
+    const QWidget *shown = fourView ? window.findChild<QWidget *>(QStringLiteral("labelView1"))
+                                    : static_cast<QWidget *>(viewer);
+    std::printf(
+        "camera %s, %s %s, zoom %s, %s %dx%d, %.1f s\n", qPrintable(id), qPrintable(resolution),
+        qPrintable(format),
+        qPrintable(window.findChild<QComboBox *>(QStringLiteral("comboZoom"))->currentText()),
+        fourView ? "live tile" : "viewer", shown->width(), shown->height(), wallMs / 1000.0);
+    std::printf("frames presented by the camera %.2f/s, reaching the window %.2f/s, painted "
+                "%.2f/s\n",
+                presented * 1000.0 / wallMs, frames * 1000.0 / wallMs, paints * 1000.0 / wallMs);
+    std::printf("CPU of the whole program: %.1f %% of one core, %.2f ms per painted frame\n",
+                cpuMs * 100.0 / wallMs, paints > 0 ? cpuMs / paints : 0.0);
+    return 0;
+}
