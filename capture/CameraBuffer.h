@@ -39,6 +39,13 @@ public:
     /// Releases the pixel memory (waits for a writer, like init()).
     void clear();
 
+    /// Frame notifications: at most one is on its way to the GUI thread per buffer. The writer
+    /// posts one only when claimNotification() returns true; the receiver calls
+    /// notificationReceived() before it reads the buffer, so a frame stored meanwhile is
+    /// announced again. Frames are never queued behind a busy GUI thread: it sees the latest.
+    bool claimNotification() { return !m_notifyPending.exchange(true); }
+    void notificationReceived() { m_notifyPending.store(false); }
+
 private:
     void lockBlocking();
 
@@ -47,4 +54,5 @@ private:
     int m_format = 0;
     QSize m_size{-1, -1};
     std::atomic<int> m_lock{0};
+    std::atomic<bool> m_notifyPending{false};
 };

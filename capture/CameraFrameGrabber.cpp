@@ -196,7 +196,8 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
 
     if (!stored)
         return false;
-    if (QObject *receiver = m_receiver.load())
+    QObject *receiver = m_receiver.load();
+    if (receiver && buffer->claimNotification())
         QCoreApplication::postEvent(receiver, new FrameEvent(m_camId));
     return true;
 }

@@ -516,8 +516,11 @@ bool CvCaptureCAM_DShow::event(QEvent *event)
 {
     if (event->type() == FrameEvent::frameEventType()) {
         const QString id = static_cast<FrameEvent *>(event)->cameraId();
-        if (m_devices.contains(id))
+        if (DeviceState *state = m_devices.value(id)) {
+            if (state->buffer)
+                state->buffer->notificationReceived();
             emit sigFrameReady(id, false);
+        }
         return true;
     }
     return QObject::event(event);

@@ -13,18 +13,22 @@
 
 namespace {
 
-/// Stands in for the camera service: counts the frame events it receives.
+/// Stands in for the camera service: counts the frame events it receives and, like the
+/// service, re-arms the buffer's notification before looking at the frame.
 class FrameReceiver final : public QObject
 {
 public:
     int count = 0;
     QString lastId;
+    CameraBuffer *buffer = nullptr;
 
 protected:
     bool event(QEvent *e) override
     {
         if (e->type() != FrameEvent::frameEventType())
             return QObject::event(e);
+        if (buffer)
+            buffer->notificationReceived();
         ++count;
         lastId = static_cast<FrameEvent *>(e)->cameraId();
         return true;
@@ -94,6 +98,7 @@ private slots:
         m_buffer = std::make_shared<CameraBuffer>();
         m_buffer->init(64, 48, QImage::Format_RGB32);
         m_receiver = std::make_unique<FrameReceiver>();
+        m_receiver->buffer = m_buffer.get();
         m_grabber = std::make_unique<CameraFrameGrabber>(nullptr, QStringLiteral("cam-1"));
         m_grabber->setBuffer(m_buffer);
         m_grabber->setFrameReceiver(m_receiver.get());
@@ -261,6 +266,22 @@ private slots:
         QCOMPARE(m_receiver->count, 1);
 
         QVERIFY(m_grabber->present(QVideoFrame(solid(64, 48, qRgb(9, 9, 9)))));
+        QTRY_COMPARE(m_receiver->count, 2);
+    }
+
+    void framesAreNotQueuedBehindABusyGui()
+    {
+        // Three frames stored before the GUI thread gets to its events: one notification,
+        // and the buffer holds the latest frame.
+        for (int v = 1; v <= 3; ++v)
+            QVERIFY(m_grabber->present(QVideoFrame(solid(64, 48, qRgb(v, v, v)))));
+        QTRY_COMPARE(m_receiver->count, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_receiver->count, 1);
+        QCOMPARE(bufferImage(*m_buffer).pixel(0, 0), qRgb(3, 3, 3));
+
+        // Once handled, the next frame is announced again.
+        QVERIFY(m_grabber->present(QVideoFrame(solid(64, 48, qRgb(4, 4, 4)))));
         QTRY_COMPARE(m_receiver->count, 2);
     }
 
