@@ -5,10 +5,8 @@
 #include <QPainter>
 
 GraphicsAngleLineItem::GraphicsAngleLineItem()
-{
-    m_type = GraphicsType::AngleLine;
-    m_requiredPoints = 3;
-}
+    : GraphicsItem(GraphicsType::AngleLine, 3)
+{}
 
 int GraphicsAngleLineItem::hitTest(const QPointF &point) const
 {
@@ -19,14 +17,8 @@ void GraphicsAngleLineItem::draw(QPainter &painter)
 {
     const QVector<QPointF> v = viewPoints();
     const QVector<QPointF> p = imagePoints();
-    if (showKeyPoints())
-        drawKeyPoints(painter);
-    if (v.size() < 2)
+    if (!drawKeyPointsAndChain(painter, v, 2))
         return;
-    painter.drawLine(v.at(0), v.at(1));
-    if (v.size() < 3)
-        return;
-    painter.drawLine(v.at(1), v.at(2));
     if (labelsHidden() || p.at(0) == p.at(1) || p.at(2) == p.at(1))
         return; // an arm without length has no direction
     // Measured on the picture's points: a stretched or rounded view must not bend the angle.

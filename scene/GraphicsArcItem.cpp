@@ -42,10 +42,8 @@ Sweep arcSweep(const QPointF &p0, const QPointF &p1, const QPointF &p2, const QP
 } // namespace
 
 GraphicsArcItem::GraphicsArcItem()
-{
-    m_type = GraphicsType::Arc;
-    m_requiredPoints = 3;
-}
+    : GraphicsItem(GraphicsType::Arc, 3)
+{}
 
 int GraphicsArcItem::hitTest(const QPointF &point) const
 {
@@ -56,14 +54,8 @@ void GraphicsArcItem::draw(QPainter &painter)
 {
     const QVector<QPointF> v = viewPoints();
     const QVector<QPointF> p = imagePoints();
-    if (showKeyPoints())
-        drawKeyPoints(painter);
-    if (v.size() < 2)
+    if (!drawKeyPointsAndChain(painter, v, 2))
         return;
-    painter.drawLine(v.at(0), v.at(1));
-    if (v.size() < 3)
-        return;
-    painter.drawLine(v.at(1), v.at(2));
     double viewRadius = 0.0;
     const QPointF viewCentre = genCircle(v.at(0), v.at(1), v.at(2), viewRadius);
     if (!(viewRadius > 0.0))

@@ -5,10 +5,8 @@
 #include <QPainter>
 
 GraphicsBrokenLineItem::GraphicsBrokenLineItem()
-{
-    m_type = GraphicsType::BrokenLine;
-    m_requiredPoints = 50;
-}
+    : GraphicsItem(GraphicsType::BrokenLine, 50)
+{}
 
 int GraphicsBrokenLineItem::hitTest(const QPointF &point) const
 {

@@ -5,10 +5,8 @@
 #include <QPainter>
 
 GraphicsCircle1Item::GraphicsCircle1Item()
-{
-    m_type = GraphicsType::Circle1;
-    m_requiredPoints = 2;
-}
+    : GraphicsItem(GraphicsType::Circle1, 2)
+{}
 
 int GraphicsCircle1Item::hitTest(const QPointF &point) const
 {

@@ -5,10 +5,8 @@
 #include <QPainter>
 
 GraphicsCircle2Item::GraphicsCircle2Item()
-{
-    m_type = GraphicsType::Circle2;
-    m_requiredPoints = 2;
-}
+    : GraphicsItem(GraphicsType::Circle2, 2)
+{}
 
 int GraphicsCircle2Item::hitTest(const QPointF &point) const
 {
@@ -19,11 +17,8 @@ void GraphicsCircle2Item::draw(QPainter &painter)
 {
     const QVector<QPointF> v = viewPoints();
     const QVector<QPointF> p = imagePoints();
-    if (showKeyPoints())
-        drawKeyPoints(painter);
-    if (v.size() < 2)
+    if (!drawKeyPointsAndChain(painter, v, 1))
         return;
-    painter.drawLine(v.at(0), v.at(1));
     const QPointF c = (v.at(0) + v.at(1)) / 2.0;
     const double r = distance(v.at(0), v.at(1)) / 2.0;
     painter.setBrush(Qt::NoBrush);

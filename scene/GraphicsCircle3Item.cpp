@@ -5,10 +5,8 @@
 #include <QPainter>
 
 GraphicsCircle3Item::GraphicsCircle3Item()
-{
-    m_type = GraphicsType::Circle3;
-    m_requiredPoints = 3;
-}
+    : GraphicsItem(GraphicsType::Circle3, 3)
+{}
 
 int GraphicsCircle3Item::hitTest(const QPointF &point) const
 {
@@ -19,14 +17,8 @@ void GraphicsCircle3Item::draw(QPainter &painter)
 {
     const QVector<QPointF> v = viewPoints();
     const QVector<QPointF> p = imagePoints();
-    if (showKeyPoints())
-        drawKeyPoints(painter);
-    if (v.size() < 2)
+    if (!drawKeyPointsAndChain(painter, v, 2))
         return;
-    painter.drawLine(v.at(0), v.at(1));
-    if (v.size() < 3)
-        return;
-    painter.drawLine(v.at(1), v.at(2));
     double viewRadius = 0.0;
     const QPointF c = genCircle(v.at(0), v.at(1), v.at(2), viewRadius);
     if (!(viewRadius > 0.0))

@@ -5,10 +5,8 @@
 #include <QPainter>
 
 GraphicsCircleLineItem::GraphicsCircleLineItem()
-{
-    m_type = GraphicsType::CircleLine;
-    m_requiredPoints = 4;
-}
+    : GraphicsItem(GraphicsType::CircleLine, 4)
+{}
 
 void GraphicsCircleLineItem::setKeyPoint(int index, const QPointF &point)
 {

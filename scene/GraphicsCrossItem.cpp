@@ -17,10 +17,8 @@ int reach(const QPointF &farCorner)
 } // namespace
 
 GraphicsCrossItem::GraphicsCrossItem()
-{
-    m_type = GraphicsType::Cross;
-    m_requiredPoints = 2;
-}
+    : GraphicsItem(GraphicsType::Cross, 2)
+{}
 
 void GraphicsCrossItem::editFinish()
 {

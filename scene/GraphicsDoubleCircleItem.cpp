@@ -5,10 +5,8 @@
 #include <QPainter>
 
 GraphicsDoubleCircleItem::GraphicsDoubleCircleItem()
-{
-    m_type = GraphicsType::DoubleCircle;
-    m_requiredPoints = 3;
-}
+    : GraphicsItem(GraphicsType::DoubleCircle, 3)
+{}
 
 int GraphicsDoubleCircleItem::hitTest(const QPointF &point) const
 {

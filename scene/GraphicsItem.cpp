@@ -11,7 +11,10 @@
 #include <algorithm>
 #include <cmath>
 
-GraphicsItem::GraphicsItem() = default;
+GraphicsItem::GraphicsItem(int type, int requiredPoints)
+    : m_type(type)
+    , m_requiredPoints(requiredPoints)
+{}
 
 GraphicsItem::~GraphicsItem() = default;
 
@@ -320,4 +323,17 @@ void GraphicsItem::drawLabel(QPainter &painter, const QPointF &anchor, const QSt
     painter.drawText(
         QPoint(static_cast<int>(anchor.x()), static_cast<int>(anchor.y() + lines * testYOffset())),
         text);
+}
+
+bool GraphicsItem::drawKeyPointsAndChain(QPainter &painter, const QVector<QPointF> &v,
+                                         int segments) const
+{
+    if (showKeyPoints())
+        drawKeyPoints(painter);
+    for (int i = 1; i <= segments; ++i) {
+        if (v.size() <= i)
+            return false;
+        painter.drawLine(v.at(i - 1), v.at(i));
+    }
+    return true;
 }

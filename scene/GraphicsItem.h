@@ -19,7 +19,6 @@ class QGraphicsSceneMouseEvent;
 class GraphicsItem : public QGraphicsItem
 {
 public:
-    GraphicsItem();
     ~GraphicsItem() override;
 
     QRectF boundingRect() const override;
@@ -91,6 +90,9 @@ public:
     CameraScene *cameraScene() const;
 
 protected:
+    /// Each kind states its type and how many points finish it.
+    GraphicsItem(int type, int requiredPoints);
+
     /// Whether the key-point squares show: while building, selected or hovered.
     bool showKeyPoints() const { return !m_valid || m_selected || m_hover; }
     /// Grab radius in picture pixels: 5, growing to 5 view pixels when the view shrinks.
@@ -104,6 +106,10 @@ protected:
     void drawLabel(QPainter &painter, const QPointF &anchor, const QString &text,
                    int lines = 1) const;
     bool labelsHidden() const;
+    /// The start of most kinds' drawing: the key-point squares when they show, then the
+    /// segments v0–v1, v1–v2 … up to `segments` of them as far as the points reach. True when
+    /// all of them were drawn.
+    bool drawKeyPointsAndChain(QPainter &painter, const QVector<QPointF> &v, int segments) const;
 
     int m_type = GraphicsType::None;
     QVector<QPointF> m_keyPoints;

@@ -5,10 +5,8 @@
 #include <QPainter>
 
 GraphicsLineItem::GraphicsLineItem()
-{
-    m_type = GraphicsType::Line;
-    m_requiredPoints = 2;
-}
+    : GraphicsItem(GraphicsType::Line, 2)
+{}
 
 int GraphicsLineItem::hitTest(const QPointF &point) const
 {

@@ -6,11 +6,9 @@
 #include <QPainter>
 
 GraphicsMeasureItem::GraphicsMeasureItem()
-    : m_mmPerPixel(screen_mm_pixel)
-{
-    m_type = GraphicsType::None;
-    m_requiredPoints = 2;
-}
+    : GraphicsItem(GraphicsType::None, 2)
+    , m_mmPerPixel(screen_mm_pixel)
+{}
 
 int GraphicsMeasureItem::hitTest(const QPointF &point) const
 {

@@ -5,10 +5,8 @@
 #include <QPainter>
 
 GraphicsParallelLineItem::GraphicsParallelLineItem()
-{
-    m_type = GraphicsType::ParallelLine;
-    m_requiredPoints = 4;
-}
+    : GraphicsItem(GraphicsType::ParallelLine, 4)
+{}
 
 QPointF GraphicsParallelLineItem::adjustPoint(const QPointF &q, const QPointF &p) const
 {

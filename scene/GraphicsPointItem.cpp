@@ -12,10 +12,8 @@ constexpr double MarkWidth = 5.0;
 }
 
 GraphicsPointItem::GraphicsPointItem()
-{
-    m_type = GraphicsType::Point;
-    m_requiredPoints = 1;
-}
+    : GraphicsItem(GraphicsType::Point, 1)
+{}
 
 int GraphicsPointItem::hitTest(const QPointF &point) const
 {

@@ -8,10 +8,8 @@
 #include <vector>
 
 GraphicsPolygonItem::GraphicsPolygonItem()
-{
-    m_type = GraphicsType::Polygon;
-    m_requiredPoints = 100;
-}
+    : GraphicsItem(GraphicsType::Polygon, 100)
+{}
 
 int GraphicsPolygonItem::hitTest(const QPointF &point) const
 {

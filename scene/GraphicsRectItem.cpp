@@ -5,10 +5,8 @@
 #include <cmath>
 
 GraphicsRectItem::GraphicsRectItem()
-{
-    m_type = GraphicsType::Rect;
-    m_requiredPoints = 2;
-}
+    : GraphicsItem(GraphicsType::Rect, 2)
+{}
 
 int GraphicsRectItem::hitTest(const QPointF &point) const
 {

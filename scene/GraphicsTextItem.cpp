@@ -3,10 +3,8 @@
 #include <QPainter>
 
 GraphicsTextItem::GraphicsTextItem()
-{
-    m_type = GraphicsType::Text;
-    m_requiredPoints = 1;
-}
+    : GraphicsItem(GraphicsType::Text, 1)
+{}
 
 GraphicsTextItem::~GraphicsTextItem() = default;
 

@@ -20,10 +20,8 @@ bool footPoint(const QPointF &a, const QPointF &b, const QPointF &p, QPointF &fo
 } // namespace
 
 GraphicsVerticalLineItem::GraphicsVerticalLineItem()
-{
-    m_type = GraphicsType::VerticalLine;
-    m_requiredPoints = 3;
-}
+    : GraphicsItem(GraphicsType::VerticalLine, 3)
+{}
 
 int GraphicsVerticalLineItem::hitTest(const QPointF &point) const
 {
@@ -34,11 +32,8 @@ void GraphicsVerticalLineItem::draw(QPainter &painter)
 {
     const QVector<QPointF> v = viewPoints();
     const QVector<QPointF> p = imagePoints();
-    if (showKeyPoints())
-        drawKeyPoints(painter);
-    if (v.size() < 2)
+    if (!drawKeyPointsAndChain(painter, v, 1))
         return;
-    painter.drawLine(v.at(0), v.at(1));
     if (v.size() < 3)
         return;
     QPointF viewFoot;
