@@ -124,7 +124,11 @@ void CvCaptureCAM_DShow::init()
     QStringList ids;
     for (const QCameraInfo &info : cameras)
         ids.append(info.deviceName());
-    qDebug() << "devices" << ids;
+    // The list is taken every 10 s; the log only needs to hear when it changes.
+    if (ids != m_lastDeviceIds) {
+        qDebug() << "devices" << ids;
+        m_lastDeviceIds = ids;
+    }
 
     QVector<CameraInfo> list;
     for (const QCameraInfo &info : cameras) {

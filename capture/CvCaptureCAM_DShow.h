@@ -91,6 +91,7 @@ private:
     QMap<QString, DeviceState *> m_devices;
     /// Buffers of removed devices that the GUI thread still held; freed when it releases them.
     QHash<QString, std::shared_ptr<CameraBuffer>> m_retired;
+    QStringList m_lastDeviceIds;
     QString m_sysfsRoot = QStringLiteral("/sys");
     bool m_listing = false;
 };
