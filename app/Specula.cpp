@@ -716,8 +716,10 @@ void Specula::setCameraId(const QString &id)
     if (id.isEmpty()) {
         m_viewHasImage = false;
         m_ui->labelStatus->clear();
+        onUpdateCamViewSize();
+    } else {
+        updateLabelRes();
     }
-    updateLabelRes();
 }
 
 int Specula::cameraViewIndex(const QString &id) const
@@ -914,8 +916,13 @@ void Specula::onComboZoomChanged()
 
 void Specula::onUpdateCamViewSize()
 {
-    if (m_cameraId.isEmpty())
+    if (m_cameraId.isEmpty()) {
+        // Without a camera the view fills the page, so the no-device notice shows whole
+        // instead of being clipped by the size of the last picture (or of no picture at all).
+        m_ui->camViewer->setFixedSize(m_ui->mainPageScrollArea->maximumViewportSize());
+        updateLabelRes();
         return;
+    }
     const QString key = zoomKey(m_ui->comboZoom);
     double factor = zoomFactor(key);
     const auto data = m_cameraDatas.constFind(m_cameraId);

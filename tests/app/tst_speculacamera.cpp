@@ -427,6 +427,9 @@ private slots:
         QVERIFY(m_window->cameraId().isEmpty());
         QVERIFY(m_window->cameraDatas().isEmpty());
         QVERIFY(scene()->isOffline());
+        // The view fills the page so the notice is not clipped to the last picture's size.
+        QCOMPARE(child<QWidget>("camViewer")->size(),
+                 child<QScrollArea>("mainPageScrollArea")->maximumViewportSize());
         QVERIFY(!streaming(kKestrel));
         QVERIFY(!box("boxResolution")->isEnabled());
         QCOMPARE(child<QLabel>("labelResInfo")->text(), QStringLiteral("0 * 0"));
