@@ -115,3 +115,10 @@ double frameRate(const QVector<qint64> &times)
         return 0.0;
     return double(times.size()) / double(span) * 1000.0;
 }
+
+QImage liveFramePicture(const QImage &frame, bool blackWhite)
+{
+    if (!blackWhite)
+        return frame;
+    return frame.convertToFormat(QImage::Format_Grayscale8).convertToFormat(frame.format());
+}

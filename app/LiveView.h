@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPair>
 #include <QRect>
 #include <QSize>
@@ -37,3 +38,8 @@ int startResolutionIndex(const QVector<QPair<int, int>> &offered, int defaultInd
 
 /// Frames per second over the given arrival times (ms): count / span; 0 with fewer than three.
 double frameRate(const QVector<qint64> &times);
+
+/// The picture a live frame is shown as: with black-and-white on, the frame's grey values
+/// (the toolkit's grey conversion) kept in the frame's 32-bit layout, so that switching it does
+/// not count as a picture of another size and the measurements stay.
+QImage liveFramePicture(const QImage &frame, bool blackWhite);

@@ -813,8 +813,8 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
     const QSize size = m_cam->getBufferSize(camId);
     QImage picture(bits, size.width(), size.height(), QImage::Format_RGB32);
     const auto stored = m_config.cameras.constFind(camId);
-    if (stored != m_config.cameras.cend() && stored->blackWhite)
-        picture = picture.convertToFormat(QImage::Format_Grayscale8);
+    if (stored != m_config.cameras.cend())
+        picture = liveFramePicture(picture, stored->blackWhite);
     if (fourView) {
         if (data->viewIndex >= 0 && data->viewIndex < m_viewLabels.size())
             m_viewLabels.at(data->viewIndex)->setImage(picture);

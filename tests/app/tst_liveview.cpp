@@ -181,6 +181,27 @@ private slots:
         QFETCH(QVector<qint64>, times);
         QTEST(frameRate(times), "expected");
     }
+
+    void blackWhiteKeepsTheFrameLayout()
+    {
+        QImage frame(4, 2, QImage::Format_RGB32);
+        frame.fill(qRgb(200, 100, 50));
+        frame.setPixel(3, 1, qRgb(10, 250, 30));
+
+        const QImage colour = liveFramePicture(frame, false);
+        QCOMPARE(colour, frame);
+
+        // Grey, but the same size and format: the scene keeps its measurements.
+        const QImage grey = liveFramePicture(frame, true);
+        QCOMPARE(grey.format(), QImage::Format_RGB32);
+        QCOMPARE(grey.size(), frame.size());
+        QCOMPARE(grey.sizeInBytes(), frame.sizeInBytes());
+        const QImage reference = frame.convertToFormat(QImage::Format_Grayscale8);
+        for (const QPoint p : {QPoint(0, 0), QPoint(3, 1)}) {
+            const int g = qGray(reference.pixel(p));
+            QCOMPARE(grey.pixel(p), qRgb(g, g, g));
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_LiveView)
