@@ -34,12 +34,14 @@ bool convertWithLibyuv(const QVideoFrame &f, uchar *dst, int stride, bool bottom
     const int sh = bottomUp ? -h : h;
     const int cw = (w + 1) / 2;
     const int ch = (h + 1) / 2;
+    // Packed 4:2:2 comes in pixel pairs: an odd last pixel still reads its whole pair.
+    const int pairBytes = cw * 4;
     switch (f.pixelFormat()) {
     case QVideoFrame::Format_YUYV:
-        return fitsMapping(f, 0, w * 2, h) &&
+        return fitsMapping(f, 0, pairBytes, h) &&
                libyuv::YUY2ToARGB(f.bits(), f.bytesPerLine(), dst, stride, w, sh) == 0;
     case QVideoFrame::Format_UYVY:
-        return fitsMapping(f, 0, w * 2, h) &&
+        return fitsMapping(f, 0, pairBytes, h) &&
                libyuv::UYVYToARGB(f.bits(), f.bytesPerLine(), dst, stride, w, sh) == 0;
     case QVideoFrame::Format_NV12:
     case QVideoFrame::Format_NV21: {
