@@ -138,6 +138,16 @@ void CvCaptureCAM_DShow::init()
             continue;
         QList<QSize> offered;
         if (const QSharedPointer<QCamera> running = registry().camera(id)) {
+            if (running->status() == QCamera::LoadingStatus) {
+                // open() is still waiting for it to load, so its sizes are not known yet: it
+                // keeps the entry of the last listing instead of being taken for gone.
+                const auto last = std::find_if(m_cameraList.cbegin(), m_cameraList.cend(),
+                                               [&id](const CameraInfo &c) { return c.id == id; });
+                if (last != m_cameraList.cend()) {
+                    list.append(*last);
+                    continue;
+                }
+            }
             // Do not open a device a second time while it streams.
             offered = running->supportedViewfinderResolutions();
         } else {

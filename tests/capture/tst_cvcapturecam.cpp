@@ -146,6 +146,19 @@ private slots:
         QVERIFY(waitFrames(kKestrel));
     }
 
+    void listingWhileACameraLoads()
+    {
+        // The periodic listing can run while open() waits for a slow camera to load: that
+        // camera is not to be taken for gone and dropped.
+        cam->init();
+        scope->setAsyncLoad(true);
+        QTimer::singleShot(0, cam, [this] { cam->init(); });
+        QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
+        QVERIFY(cam->isOpen(kKestrel));
+        QCOMPARE(listed().size(), 2);
+        QVERIFY(waitFrames(kKestrel));
+    }
+
     void removedDeviceGetsNoMoreFrames()
     {
         // The camera keeps streaming after its device state is gone (init() dropped it, the
