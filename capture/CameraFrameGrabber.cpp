@@ -185,6 +185,11 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     const bool hflip = m_hflip.load(std::memory_order_relaxed);
     const bool vflip = m_vflip.load(std::memory_order_relaxed);
     const PixelAdjust adjust(gamma(), brightness());
+    // The toolkit's mapping of planar 4:2:0 divides by half the height: a single row crashes it.
+    if ((frame.pixelFormat() == QVideoFrame::Format_YUV420P ||
+         frame.pixelFormat() == QVideoFrame::Format_YV12) &&
+        frame.height() < 2)
+        return false;
     QVideoFrame mapped(frame);
     if (!mapped.map(QAbstractVideoBuffer::ReadOnly))
         return false;

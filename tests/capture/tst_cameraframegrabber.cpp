@@ -310,6 +310,26 @@ private slots:
         }
     }
 
+    void oneRowPlanarYuv_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("width");
+        QTest::newRow("YUV420P 1x1") << int(QVideoFrame::Format_YUV420P) << 1;
+        QTest::newRow("YV12 4x1") << int(QVideoFrame::Format_YV12) << 4;
+    }
+
+    void oneRowPlanarYuv()
+    {
+        // Mapping a one-row 4:2:0 frame divides by its chroma height (0): it is dropped unmapped.
+        QFETCH(int, format);
+        QFETCH(int, width);
+        m_buffer->init(width, 1, QImage::Format_RGB32);
+        const QByteArray bytes(width * 2 + 2, char(128));
+        const QVideoFrame frame(new ByteArrayVideoBuffer(bytes, width), QSize(width, 1),
+                                QVideoFrame::PixelFormat(format));
+        QVERIFY(!m_grabber->present(frame));
+    }
+
     void otherSizeIsFitted_data()
     {
         QTest::addColumn<QSize>("frameSize");
