@@ -197,6 +197,8 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     bool stored = false;
     if (uchar *dst = buffer->getBuffer()) {
         stored = writeFrame(mapped, dst, buffer->width(), buffer->height(), hflip, vflip, adjust);
+        if (stored)
+            buffer->setFrameStored();
         buffer->releaseBuffer();
     } // else busy: drop, never wait
     mapped.unmap();

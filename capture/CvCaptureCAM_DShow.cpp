@@ -531,9 +531,10 @@ bool CvCaptureCAM_DShow::event(QEvent *event)
     if (event->type() == FrameEvent::frameEventType()) {
         const QString id = static_cast<FrameEvent *>(event)->cameraId();
         if (DeviceState *state = m_devices.value(id)) {
-            if (state->buffer)
-                state->buffer->notificationReceived();
-            emit sigFrameReady(id, false);
+            state->buffer->notificationReceived();
+            // An event posted before a restart may find the buffer reallocated and unwritten.
+            if (state->buffer->hasFrame())
+                emit sigFrameReady(id, false);
         }
         return true;
     }

@@ -228,6 +228,32 @@ private slots:
         QVERIFY(h && !v);
     }
 
+    void firstFrameAfterRestartIsAFrame()
+    {
+        // A frame stored just before a resolution change is announced after it, when the
+        // buffer has been reallocated: that notice must not show the unwritten new buffer.
+        const QByteArray dev = kKestrel.toLatin1();
+        scope->showSolid(QColor(200, 30, 40));
+        QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
+        QVERIFY(waitFrames(kKestrel));
+        // Let a frame be stored and its notice posted, without delivering it.
+        const int presented = scope->presentedFrames(dev);
+        QElapsedTimer waited;
+        waited.start();
+        while (scope->presentedFrames(dev) <= presented && waited.elapsed() < kWait)
+            QThread::yieldCurrentThread();
+        QVERIFY(cam->setProperty(kKestrel, 3, 1920));
+        QVERIFY(cam->setProperty(kKestrel, 4, 1080));
+        QRgb first = 1;
+        auto c = connect(cam, &CvCaptureCAM_DShow::sigFrameReady, this, [&] {
+            if (first == 1)
+                first = pixel(kKestrel, 0, 0);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(first != 1, kWait);
+        disconnect(c);
+        QCOMPARE(first, qRgb(200, 30, 40)); // not the black of a fresh buffer
+    }
+
     void failedRestartKeepsRequest()
     {
         QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
