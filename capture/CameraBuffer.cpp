@@ -22,6 +22,7 @@ void CameraBuffer::init(int width, int height, QImage::Format format)
     m_data = m_owner.get();
     m_size = m_data ? QSize(width, height) : QSize(-1, -1);
     m_format = m_data ? format : 0;
+    m_hasFrame.store(false, std::memory_order_release);
     releaseBuffer();
 }
 
@@ -57,6 +58,7 @@ void CameraBuffer::clear()
     m_data = nullptr;
     m_size = QSize(-1, -1);
     m_format = 0;
+    m_hasFrame.store(false, std::memory_order_release);
     releaseBuffer();
 }
 

@@ -45,6 +45,11 @@ public:
     /// announced again. Frames are never queued behind a busy GUI thread: it sees the latest.
     bool claimNotification() { return !m_notifyPending.exchange(true); }
     void notificationReceived() { m_notifyPending.store(false); }
+    /// False from an allocation until the writer stores a frame in the new memory, so a
+    /// notification still on its way from before a restart does not show unwritten pixels.
+    bool hasFrame() const { return m_hasFrame.load(std::memory_order_acquire); }
+    /// Called by the writer, holding the lock, once a frame is stored.
+    void setFrameStored() { m_hasFrame.store(true, std::memory_order_release); }
 
 private:
     void lockBlocking();
@@ -55,4 +60,5 @@ private:
     QSize m_size{-1, -1};
     std::atomic<int> m_lock{0};
     std::atomic<bool> m_notifyPending{false};
+    std::atomic<bool> m_hasFrame{false};
 };

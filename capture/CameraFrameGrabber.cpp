@@ -34,12 +34,14 @@ bool convertWithLibyuv(const QVideoFrame &f, uchar *dst, int stride, bool bottom
     const int sh = bottomUp ? -h : h;
     const int cw = (w + 1) / 2;
     const int ch = (h + 1) / 2;
+    // Packed 4:2:2 comes in pixel pairs: an odd last pixel still reads its whole pair.
+    const int pairBytes = cw * 4;
     switch (f.pixelFormat()) {
     case QVideoFrame::Format_YUYV:
-        return fitsMapping(f, 0, w * 2, h) &&
+        return fitsMapping(f, 0, pairBytes, h) &&
                libyuv::YUY2ToARGB(f.bits(), f.bytesPerLine(), dst, stride, w, sh) == 0;
     case QVideoFrame::Format_UYVY:
-        return fitsMapping(f, 0, w * 2, h) &&
+        return fitsMapping(f, 0, pairBytes, h) &&
                libyuv::UYVYToARGB(f.bits(), f.bytesPerLine(), dst, stride, w, sh) == 0;
     case QVideoFrame::Format_NV12:
     case QVideoFrame::Format_NV21: {
@@ -183,6 +185,11 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     const bool hflip = m_hflip.load(std::memory_order_relaxed);
     const bool vflip = m_vflip.load(std::memory_order_relaxed);
     const PixelAdjust adjust(gamma(), brightness());
+    // The toolkit's mapping of planar 4:2:0 divides by half the height: a single row crashes it.
+    if ((frame.pixelFormat() == QVideoFrame::Format_YUV420P ||
+         frame.pixelFormat() == QVideoFrame::Format_YV12) &&
+        frame.height() < 2)
+        return false;
     QVideoFrame mapped(frame);
     if (!mapped.map(QAbstractVideoBuffer::ReadOnly))
         return false;
@@ -190,6 +197,8 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     bool stored = false;
     if (uchar *dst = buffer->getBuffer()) {
         stored = writeFrame(mapped, dst, buffer->width(), buffer->height(), hflip, vflip, adjust);
+        if (stored)
+            buffer->setFrameStored();
         buffer->releaseBuffer();
     } // else busy: drop, never wait
     mapped.unmap();

@@ -138,6 +138,16 @@ void CvCaptureCAM_DShow::init()
             continue;
         QList<QSize> offered;
         if (const QSharedPointer<QCamera> running = registry().camera(id)) {
+            if (running->status() == QCamera::LoadingStatus) {
+                // open() is still waiting for it to load, so its sizes are not known yet: it
+                // keeps the entry of the last listing instead of being taken for gone.
+                const auto last = std::find_if(m_cameraList.cbegin(), m_cameraList.cend(),
+                                               [&id](const CameraInfo &c) { return c.id == id; });
+                if (last != m_cameraList.cend()) {
+                    list.append(*last);
+                    continue;
+                }
+            }
             // Do not open a device a second time while it streams.
             offered = running->supportedViewfinderResolutions();
         } else {
@@ -521,9 +531,10 @@ bool CvCaptureCAM_DShow::event(QEvent *event)
     if (event->type() == FrameEvent::frameEventType()) {
         const QString id = static_cast<FrameEvent *>(event)->cameraId();
         if (DeviceState *state = m_devices.value(id)) {
-            if (state->buffer)
-                state->buffer->notificationReceived();
-            emit sigFrameReady(id, false);
+            state->buffer->notificationReceived();
+            // An event posted before a restart may find the buffer reallocated and unwritten.
+            if (state->buffer->hasFrame())
+                emit sigFrameReady(id, false);
         }
         return true;
     }

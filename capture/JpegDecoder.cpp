@@ -6,11 +6,22 @@
 #include <cstring>
 #include <vector>
 
+#include <QBuffer>
+#include <QImageReader>
+
 #include <jpeglib.h>
 
 namespace {
 
 constexpr int StripRows = 16;
+/// Far above any camera's picture (64 megapixels, 256 MB as RGB32): a larger size comes from a
+/// damaged header, and decoding it would allocate and fill up to 17 GB.
+constexpr qint64 MaxPixels = qint64(1) << 26;
+
+bool plausibleSize(const QSize &s)
+{
+    return qint64(s.width()) * s.height() <= MaxPixels;
+}
 
 struct ErrorManager
 {
@@ -150,6 +161,8 @@ bool JpegDecoder::decodeStrips(const uchar *data, qsizetype size, int w, int h,
 QImage JpegDecoder::decode(const uchar *data, qsizetype size)
 {
     const QSize s = headerSize(data, size);
+    if (s.isValid() && !plausibleSize(s))
+        return QImage();
     if (s.isValid()) {
         QImage img(s, QImage::Format_RGB32);
         Target target;
@@ -165,7 +178,13 @@ QImage JpegDecoder::decodeReference(const uchar *data, qsizetype size)
 {
     if (!data || size <= 0 || size > qsizetype(0x7fffffff))
         return QImage();
-    QImage img = QImage::fromData(data, int(size));
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    QImageReader reader(&device);
+    if (reader.size().isValid() && !plausibleSize(reader.size()))
+        return QImage();
+    QImage img = reader.read();
     if (!img.isNull() && img.format() != QImage::Format_RGB32)
         img = img.convertToFormat(QImage::Format_RGB32);
     return img;

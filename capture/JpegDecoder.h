@@ -32,8 +32,10 @@ public:
     /// False when the data does not decode to exactly that size.
     static bool decodeStrips(const uchar *data, qsizetype size, int w, int h,
                              const StripSink &sink);
-    /// Decodes into a new Format_RGB32 picture; null when the data does not decode.
+    /// Decodes into a new Format_RGB32 picture; null when the data does not decode or claims
+    /// more than 64 megapixels (a damaged header).
     static QImage decode(const uchar *data, qsizetype size);
-    /// The reference decoder alone (QImage::fromData converted to Format_RGB32).
+    /// The reference decoder alone (QImage::fromData converted to Format_RGB32), with the same
+    /// size limit.
     static QImage decodeReference(const uchar *data, qsizetype size);
 };

@@ -8,6 +8,9 @@
 
 #include <QtTest>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <thread>
 #include <turbojpeg.h>
 
@@ -33,6 +36,52 @@ protected:
         lastId = static_cast<FrameEvent *>(e)->cameraId();
         return true;
     }
+};
+
+/// Frame bytes that end right before an inaccessible page: reading past them faults.
+class GuardedVideoBuffer final : public QAbstractVideoBuffer
+{
+public:
+    GuardedVideoBuffer(const QByteArray &bytes, int bytesPerLine)
+        : QAbstractVideoBuffer(NoHandle)
+        , m_size(bytes.size())
+        , m_bytesPerLine(bytesPerLine)
+    {
+        const size_t page = size_t(sysconf(_SC_PAGESIZE));
+        m_length = (size_t(m_size) + page - 1) / page * page + page;
+        void *base =
+            mmap(nullptr, m_length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (base == MAP_FAILED)
+            return;
+        m_base = static_cast<uchar *>(base);
+        mprotect(m_base + m_length - page, page, PROT_NONE);
+        m_data = m_base + m_length - page - m_size;
+        memcpy(m_data, bytes.constData(), size_t(m_size));
+    }
+    ~GuardedVideoBuffer() override
+    {
+        if (m_base)
+            munmap(m_base, m_length);
+    }
+    MapMode mapMode() const override { return m_mode; }
+    uchar *map(MapMode mode, int *numBytes, int *bytesPerLine) override
+    {
+        if (!m_data)
+            return nullptr;
+        m_mode = mode;
+        *numBytes = m_size;
+        *bytesPerLine = m_bytesPerLine;
+        return m_data;
+    }
+    void unmap() override { m_mode = NotMapped; }
+
+private:
+    int m_size = 0;
+    int m_bytesPerLine = 0;
+    size_t m_length = 0;
+    uchar *m_base = nullptr;
+    uchar *m_data = nullptr;
+    MapMode m_mode = NotMapped;
 };
 
 QImage bufferImage(CameraBuffer &buffer)
@@ -209,6 +258,76 @@ private slots:
         const QRgb p = stored.pixel(10, 10);
         QVERIFY2(qAbs(qRed(p) - 128) <= 1 && qRed(p) == qGreen(p) && qGreen(p) == qBlue(p),
                  qPrintable(QString::number(p, 16)));
+    }
+
+    void packedYuvOddWidth_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("bytesPerLine");
+        QTest::addColumn<bool>("sameSize");
+        QTest::addColumn<bool>("shown");
+        for (const int format : {int(QVideoFrame::Format_YUYV), int(QVideoFrame::Format_UYVY)}) {
+            const char *name = format == QVideoFrame::Format_YUYV ? "YUYV" : "UYVY";
+            for (const int width : {1, 5, 63}) {
+                const int whole = (width + 1) / 2 * 4; // the last pixel pair is complete
+                for (const bool same : {true, false}) {
+                    const QByteArray tag = QByteArray(name) + ' ' + QByteArray::number(width) +
+                                           (same ? " same size" : " fitted");
+                    // Rows of width * 2 bytes cut the last pair short: refused, never read past.
+                    QTest::newRow(tag + " short rows")
+                        << format << width << width * 2 << same << false;
+                    QTest::newRow(tag + " whole pairs") << format << width << whole << same << true;
+                }
+            }
+        }
+    }
+
+    void packedYuvOddWidth()
+    {
+        QFETCH(int, format);
+        QFETCH(int, width);
+        QFETCH(int, bytesPerLine);
+        QFETCH(bool, sameSize);
+        QFETCH(bool, shown);
+        const int height = 3;
+        m_buffer->init(sameSize ? width : width + 1, sameSize ? height : height + 1,
+                       QImage::Format_RGB32);
+        // Mid grey: Y 126, U = V = 128.
+        const bool yuyv = format == QVideoFrame::Format_YUYV;
+        QByteArray bytes(bytesPerLine * height, char(0));
+        for (int i = 0; i < bytes.size(); i += 2) {
+            bytes[i] = char(yuyv ? 126 : 128);
+            bytes[i + 1] = char(yuyv ? 128 : 126);
+        }
+        const QVideoFrame frame(new GuardedVideoBuffer(bytes, bytesPerLine), QSize(width, height),
+                                QVideoFrame::PixelFormat(format));
+        QCOMPARE(m_grabber->present(frame), shown);
+        if (shown) {
+            const QRgb p = bufferImage(*m_buffer).pixel(0, 0);
+            QVERIFY2(qAbs(qRed(p) - 128) <= 1 && qRed(p) == qBlue(p),
+                     qPrintable(QString::number(p, 16)));
+        }
+    }
+
+    void oneRowPlanarYuv_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("width");
+        QTest::newRow("YUV420P 1x1") << int(QVideoFrame::Format_YUV420P) << 1;
+        QTest::newRow("YV12 4x1") << int(QVideoFrame::Format_YV12) << 4;
+    }
+
+    void oneRowPlanarYuv()
+    {
+        // Mapping a one-row 4:2:0 frame divides by its chroma height (0): it is dropped unmapped.
+        QFETCH(int, format);
+        QFETCH(int, width);
+        m_buffer->init(width, 1, QImage::Format_RGB32);
+        const QByteArray bytes(width * 2 + 2, char(128));
+        const QVideoFrame frame(new ByteArrayVideoBuffer(bytes, width), QSize(width, 1),
+                                QVideoFrame::PixelFormat(format));
+        QVERIFY(!m_grabber->present(frame));
     }
 
     void otherSizeIsFitted_data()

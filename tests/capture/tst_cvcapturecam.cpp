@@ -146,6 +146,19 @@ private slots:
         QVERIFY(waitFrames(kKestrel));
     }
 
+    void listingWhileACameraLoads()
+    {
+        // The periodic listing can run while open() waits for a slow camera to load: that
+        // camera is not to be taken for gone and dropped.
+        cam->init();
+        scope->setAsyncLoad(true);
+        QTimer::singleShot(0, cam, [this] { cam->init(); });
+        QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
+        QVERIFY(cam->isOpen(kKestrel));
+        QCOMPARE(listed().size(), 2);
+        QVERIFY(waitFrames(kKestrel));
+    }
+
     void removedDeviceGetsNoMoreFrames()
     {
         // The camera keeps streaming after its device state is gone (init() dropped it, the
@@ -213,6 +226,32 @@ private slots:
         bool h = false, v = true;
         cam->resverFlag(kKestrel, h, v);
         QVERIFY(h && !v);
+    }
+
+    void firstFrameAfterRestartIsAFrame()
+    {
+        // A frame stored just before a resolution change is announced after it, when the
+        // buffer has been reallocated: that notice must not show the unwritten new buffer.
+        const QByteArray dev = kKestrel.toLatin1();
+        scope->showSolid(QColor(200, 30, 40));
+        QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
+        QVERIFY(waitFrames(kKestrel));
+        // Let a frame be stored and its notice posted, without delivering it.
+        const int presented = scope->presentedFrames(dev);
+        QElapsedTimer waited;
+        waited.start();
+        while (scope->presentedFrames(dev) <= presented && waited.elapsed() < kWait)
+            QThread::yieldCurrentThread();
+        QVERIFY(cam->setProperty(kKestrel, 3, 1920));
+        QVERIFY(cam->setProperty(kKestrel, 4, 1080));
+        QRgb first = 1;
+        auto c = connect(cam, &CvCaptureCAM_DShow::sigFrameReady, this, [&] {
+            if (first == 1)
+                first = pixel(kKestrel, 0, 0);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(first != 1, kWait);
+        disconnect(c);
+        QCOMPARE(first, qRgb(200, 30, 40)); // not the black of a fresh buffer
     }
 
     void failedRestartKeepsRequest()

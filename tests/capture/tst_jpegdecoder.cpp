@@ -131,6 +131,31 @@ private slots:
                                          bytes.size(), into.bits(), into.bytesPerLine(), 64, 48));
     }
 
+    void implausibleSizeRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QImage picture = JpegTestData::cameraPicture(64, 48);
+        QTest::newRow("YCbCr") << JpegTestData::encode(picture, TJSAMP_422);
+        QTest::newRow("CMYK, toolkit reader") << JpegTestData::encodeCmyk(picture);
+    }
+
+    void implausibleSizeRefused()
+    {
+        // A frame whose damaged header claims 10000 x 10000 pixels must not make us allocate
+        // and fill 400 MB (up to 17 GB for 65500 x 65500): no camera sends such a picture.
+        QFETCH(QByteArray, bytes);
+        const int sof = qMax(bytes.indexOf("\xff\xc0"), bytes.indexOf("\xff\xc2"));
+        QVERIFY(sof > 0);
+        bytes[sof + 5] = char(0x27); // height 10000
+        bytes[sof + 6] = char(0x10);
+        bytes[sof + 7] = char(0x27); // width 10000
+        bytes[sof + 8] = char(0x10);
+        QVERIFY(fromBytes(bytes).isNull());
+        QVERIFY(JpegDecoder::decodeReference(reinterpret_cast<const uchar *>(bytes.constData()),
+                                             bytes.size())
+                    .isNull());
+    }
+
     void truncatedScanLikeReference()
     {
         // A frame cut short by the transfer: the toolkit still shows what arrived, and so do we.
