@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDataStream>
 #include <QString>
 
 #include <cstring>
@@ -80,3 +81,27 @@ inline QString firstDifference(const QByteArray &actual, const QByteArray &expec
         const QString difference_ = firstDifference((actual), (expected));                         \
         QVERIFY2(difference_.isEmpty(), qPrintable(difference_));                                  \
     } while (false)
+
+/// What the program writes for a value: Qt's own encoding at the settings file's stream version,
+/// to compare with a ByteList.
+template <typename T> QByteArray encode(const T &value)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_12);
+    out << value;
+    return bytes;
+}
+
+/// Reads a value back at the same stream version; `clean` tells whether the read succeeded
+/// and used every byte.
+template <typename T> T decode(const QByteArray &bytes, bool *clean = nullptr)
+{
+    T value;
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_5_12);
+    in >> value;
+    if (clean)
+        *clean = in.status() == QDataStream::Ok && in.atEnd();
+    return value;
+}

@@ -7,29 +7,6 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-template <typename T> QByteArray encode(const T &value)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_5_12);
-    out << value;
-    return bytes;
-}
-
-template <typename T> T decode(const QByteArray &bytes, bool *clean)
-{
-    T value;
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_5_12);
-    in >> value;
-    *clean = in.status() == QDataStream::Ok && in.atEnd();
-    return value;
-}
-
-} // namespace
-
 class tst_CalibrationRecords : public QObject
 {
     Q_OBJECT

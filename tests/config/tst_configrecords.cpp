@@ -5,26 +5,6 @@
 
 namespace {
 
-template <typename T> QByteArray encode(const T &value)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_5_12);
-    out << value;
-    return bytes;
-}
-
-template <typename T> T decode(const QByteArray &bytes, bool *atEnd = nullptr)
-{
-    T value;
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_5_12);
-    in >> value;
-    if (atEnd)
-        *atEnd = in.status() == QDataStream::Ok && in.atEnd();
-    return value;
-}
-
 CameraParam makeParam(int seed)
 {
     CameraParam p;
