@@ -8,6 +8,8 @@
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
+#include "RequireChild.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -20,10 +22,7 @@ class tst_Specula : public QObject
 private:
     template <typename T> T *child(const char *name) const
     {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
+        return requireChild<T>(m_window, name);
     }
     QWidget *widget(const char *name) const { return child<QWidget>(name); }
     QAction *action(const char *name) const { return child<QAction>(name); }

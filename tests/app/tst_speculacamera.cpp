@@ -9,6 +9,8 @@
 #include "virtualscope/VirtualScope.h"
 
 #include <QtPlugin>
+#include "RequireChild.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -52,10 +54,7 @@ class tst_SpeculaCamera : public QObject
 private:
     template <typename T> T *child(const char *name) const
     {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
+        return requireChild<T>(m_window, name);
     }
     QComboBox *box(const char *name) const { return child<QComboBox>(name); }
     CameraScene *scene() const { return child<CameraViewer>("camViewer")->scene(); }
