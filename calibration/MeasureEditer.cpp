@@ -103,15 +103,23 @@ bool MeasureEditer::saveImage(QString path)
     // copy of the rendered picture.
     QThread *thread = QThread::create([image, path, ok] { *ok = writeImageFile(image, path); });
     m_saveThread = thread;
+    setSaveButtonsEnabled(false);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connect(thread, &QThread::finished, this, [this, path, ok] {
         m_saveThread = nullptr;
+        setSaveButtonsEnabled(true);
         emit imageSaved(path, *ok);
         if (!*ok)
             MessageBox::information(this, QString(), tr("图片保存失败"));
     });
     thread->start();
     return true;
+}
+
+void MeasureEditer::setSaveButtonsEnabled(bool enabled)
+{
+    m_ui->btnSave->setEnabled(enabled);
+    m_ui->btnSaveAs->setEnabled(enabled);
 }
 
 void MeasureEditer::onBdInfoChanged()
@@ -224,6 +232,8 @@ void MeasureEditer::retranslate()
 void MeasureEditer::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // The settings may have been loaded, or the list changed, while the window was hidden.
+    m_ui->bdWidget->updateBDInfo();
     m_ui->bdWidget->showMainPage();
     QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
 }

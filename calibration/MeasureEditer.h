@@ -71,6 +71,8 @@ protected:
 private:
     void retranslate();
     void centreScrollBars();
+    /// One save at a time: the buttons rest while a picture is being written.
+    void setSaveButtonsEnabled(bool enabled);
 
     CameraScene *m_scene = nullptr;
     Config *m_config = nullptr;

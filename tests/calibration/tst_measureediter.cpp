@@ -201,7 +201,11 @@ private slots:
         {
             BoxAnswer yes(QMessageBox::Yes);
             child<QAbstractButton>("btnSave")->click();
+            QVERIFY(m_editer->isSaving());
+            QVERIFY(!child<QAbstractButton>("btnSaveAs")->isEnabled());
+            QVERIFY(!m_editer->saveImage(path)); // one at a time
             QVERIFY(saved.wait(10000));
+            QVERIFY(child<QAbstractButton>("btnSaveAs")->isEnabled());
             QCOMPARE(yes.texts.size(), 1); // the question, no failure box
         }
         QCOMPARE(saved.first().at(0).toString(), path);
