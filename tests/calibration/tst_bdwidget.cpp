@@ -147,25 +147,16 @@ private slots:
         screen_mm_pixel = 0.25;
     }
 
-    void form()
+    // Every tool button shows its icon: the form names them in the core's resources, which a
+    // program only has when something references them.
+    void toolIcons()
     {
         Stage stage;
-        QCOMPARE(stage.page(), 0);
-        QVERIFY(stage.child<QWidget>("BiaoDingPage")->maximumWidth() <= 250);
-        QCOMPARE(stage.box("boxBDUnit")->count(), 5);
-        QCOMPARE(stage.box("boxBDUnit")->itemText(2), QStringLiteral("um"));
-        QCOMPARE(stage.box("boxBDUnit")->currentIndex(), 0);
-        QVERIFY(stage.child<QToolButton>("toolButton1")->isChecked());
-        // Every tool button shows an icon from the resources, none is missing.
         const QList<QToolButton *> buttons =
             stage.child<QWidget>("toolButtonWidget")->findChildren<QToolButton *>();
         QCOMPARE(buttons.size(), 22);
         for (QToolButton *button : buttons)
             QVERIFY2(!button->icon().pixmap(32, 32).isNull(), qPrintable(button->objectName()));
-        auto *table = stage.child<QTableWidget>("tableBDInfo");
-        QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("放大倍数"));
-        QVERIFY(table->verticalHeader()->isHidden());
-        QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
     }
 
     void toolNumbers_data()
