@@ -153,6 +153,8 @@ QImage quadrantPicture(QSize size)
 
 bool writeTestVideo(const QString &path, const TestVideo &video)
 {
+    // The encoders' statistics are of no interest here.
+    av_log_set_level(qMin(av_log_get_level(), AV_LOG_ERROR));
     Output out;
     const QByteArray file = path.toUtf8();
     if (avformat_alloc_output_context2(&out.format, nullptr, nullptr, file.constData()) < 0)
