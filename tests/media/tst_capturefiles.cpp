@@ -129,7 +129,7 @@ private slots:
     {
         QCOMPARE(printTargetRect(QSize(1920, 1080), QRect(0, 0, 794, 1123)),
                  QRect(10, 344, 774, 435));
-        QCOMPARE(printTargetRect(QSize(100, 1000), QRect(0, 0, 520, 520)), QRect(210, 10, 50, 500));
+        QCOMPARE(printTargetRect(QSize(100, 1000), QRect(0, 0, 520, 520)), QRect(235, 10, 50, 500));
 
         // Captures go to the checked tile and move the check on: 1 → 2 → 3 → 1; none checked,
         // or the live tile, counts as tile 1.
