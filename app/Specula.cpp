@@ -1214,7 +1214,8 @@ QImage Specula::getCamImage()
         if (index < 0 || index >= m_viewLabels.size())
             return QImage();
         source = m_viewLabels.at(index)->image();
-    } else if (m_viewHasImage) {
+    } else if (m_scene->frameBufferData()) {
+        // Without a frame the render would be a black picture of the last size.
         source = m_scene->renderImage();
     }
     const double scale = getRenderScale();
