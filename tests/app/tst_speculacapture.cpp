@@ -389,6 +389,8 @@ private slots:
         for (const QString &name : stored())
             QFile::remove(photos()->currentPath() + '/' + name);
         photos()->updatePath();
+        m_scope->showSpecimen();
+        QTRY_VERIFY_WITH_TIMEOUT(!near(scene()->baseImage().pixelColor(100, 100), Qt::red), kWait);
         for (int i = 0; i < 3; ++i) {
             if (i == 1)
                 child<QComboBox>("comboZoom")->setCurrentText("2.0x");
@@ -422,10 +424,12 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(hasIcon(photos()) && hasIcon(videos()), kWait);
 
+        m_window->resize(1400, 900);
+        QCoreApplication::processEvents();
+        child<QComboBox>("comboZoom")->setCurrentIndex(0); // fit the page
         QTest::mouseClick(child<QToolButton>("btnOpenDir"), Qt::LeftButton);
         const QString shot = qEnvironmentVariable("LUMIVEX_SCREENSHOT");
         if (!shot.isEmpty()) {
-            m_window->resize(1400, 900);
             auto *tabs = child<QTabWidget>("tabWidget");
             QImage pictures = m_window->grab().toImage();
             tabs->setCurrentIndex(1);
