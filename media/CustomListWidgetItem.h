@@ -23,10 +23,6 @@ public:
 
     bool isDir = false;
 
-    /// When the file was created (its birth time where the file system keeps one, else the
-    /// time of its last metadata change), as read by setPath().
-    QDateTime createdTime() const { return m_created; }
-
     bool operator<(const QListWidgetItem &other) const override;
 
 private:

@@ -34,7 +34,6 @@ public:
 
     /// 0 lists ".png", ".jpg", ".bmp" files, anything else ".mp4" and ".avi"; call once.
     void setMode(int mode);
-    int mode() const { return m_mode; }
     QListWidget *listWidget() const { return m_list; }
 
     /// The root the browser never leaves; shown at once when the folder exists.

@@ -28,8 +28,6 @@ public:
     /// Queues the thumbnail of path: a video when video is true, else a picture.
     void request(const QString &path, bool video);
     void cancel();
-    /// Blocks until the queued decodes are done (tests and benchmarks).
-    void waitForDone() { m_pool.waitForDone(); }
 
 signals:
     void loaded(const QString &path, const QImage &thumbnail);

@@ -35,53 +35,6 @@ private slots:
                  folder + "/20240305_140709_2.bmp");
     }
 
-    void folderRules_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("plain") << "New Folder" << true;
-        QTest::newRow("dots inside") << "a.b" << true;
-        QTest::newRow("parent") << ".." << false;
-        QTest::newRow("self") << "." << false;
-        QTest::newRow("blank") << " " << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("slash") << "a/b" << false;
-        QTest::newRow("backslash") << "a\\b" << false;
-    }
-    void folderRules()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, valid);
-        QCOMPARE(isValidFolderName(name), valid);
-    }
-
-    void folderRelations()
-    {
-        QVERIFY(isSameFolder("/a/b/", "/a/b"));
-        QVERIFY(isSameFolder("/a/b/../b", "/a/b"));
-        QVERIFY(!isSameFolder("/a/b/c", "/a/b"));
-        QVERIFY(isInsideFolder("/a/b/c", "/a/b"));
-        QVERIFY(isInsideFolder("/a/b", "/a/b"));
-        QVERIFY(!isInsideFolder("/a/bc", "/a/b"));
-        QVERIFY(!isInsideFolder("/a/b/c/../..", "/a/b"));
-    }
-
-    void foldersAndHistory()
-    {
-        const QString root = m_dir.filePath("new/root");
-        QVERIFY(ensureSaveFolders(root, "Photo"));
-        QVERIFY(QFileInfo(root + "/Photo").isDir());
-        // An existing root gets its missing sub-folder.
-        QVERIFY(ensureSaveFolders(root, "Other"));
-        QVERIFY(QFileInfo(root + "/Other").isDir());
-
-        QFile(root + "/Photo/kept.jpg").open(QIODevice::WriteOnly);
-        QStringList files{root + "/Photo/gone.jpg", root + "/Photo/kept.jpg",
-                          root + "/Photo/also-gone.jpg", root + "/Photo/kept.jpg"};
-        QCOMPARE(pruneMissingFiles(files), 2);
-        QCOMPARE(files, QStringList({root + "/Photo/kept.jpg", root + "/Photo/kept.jpg"}));
-    }
-
     void zoomCrop_data()
     {
         QTest::addColumn<QSize>("source");
@@ -100,45 +53,6 @@ private slots:
         QFETCH(double, scale);
         QFETCH(QRect, crop);
         QCOMPARE(zoomCropRect(source, scale), crop);
-    }
-
-    void croppedPictures()
-    {
-        // A frame of red around a green centre half.
-        QImage source(400, 200, QImage::Format_RGB32);
-        source.fill(Qt::red);
-        for (int y = 50; y < 150; ++y)
-            for (int x = 100; x < 300; ++x)
-                source.setPixel(x, y, qRgb(0, 255, 0));
-
-        const QImage twice = cropToZoom(source, 2.0);
-        QCOMPARE(twice.size(), source.size());
-        QCOMPARE(twice.pixel(5, 5), qRgb(0, 255, 0));
-        QCOMPARE(twice.pixel(394, 194), qRgb(0, 255, 0));
-
-        const QImage half = cropToZoom(source, 0.5);
-        QCOMPARE(half.size(), source.size());
-        QCOMPARE(half.pixel(5, 5), qRgb(0, 0, 0));
-        QCOMPARE(half.pixel(110, 60), qRgb(255, 0, 0));
-        QCOMPARE(half.pixel(200, 100), qRgb(0, 255, 0));
-
-        QCOMPARE(cropToZoom(source, 1.0), source);
-    }
-
-    void printAndTiles()
-    {
-        QCOMPARE(printTargetRect(QSize(1920, 1080), QRect(0, 0, 794, 1123)),
-                 QRect(10, 344, 774, 435));
-        QCOMPARE(printTargetRect(QSize(100, 1000), QRect(0, 0, 520, 520)), QRect(235, 10, 50, 500));
-
-        // Captures go to the checked tile and move the check on: 1 → 2 → 3 → 1; none checked,
-        // or the live tile, counts as tile 1.
-        QCOMPARE(fourViewCaptureTile(-1), 1);
-        QCOMPARE(fourViewCaptureTile(0), 1);
-        QCOMPARE(fourViewCaptureTile(3), 3);
-        QCOMPARE(fourViewNextTile(1), 2);
-        QCOMPARE(fourViewNextTile(2), 3);
-        QCOMPARE(fourViewNextTile(3), 1);
     }
 
     void writesWholeFilesOrNone_data()
@@ -166,24 +80,11 @@ private slots:
         QCOMPARE(QFileInfo::exists(path), ok);
         if (ok)
             QCOMPARE(QImage(path).size(), picture.size());
-        // Nothing half-written is left beside the pictures.
-        const QStringList left = QDir(folder).entryList(QDir::Files);
-        QVERIFY2(left.size() == (ok ? 2 : 1) || !ok, qPrintable(left.join(',')));
+        // Nothing half-written is left beside the pictures: only "file" and the picture.
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), ok ? 2 : 1);
         QFile::remove(path);
         QVERIFY(!writePictureFile(QImage(), folder + "/null.png"));
-        QVERIFY(!QFileInfo::exists(folder + "/null.png"));
-    }
-
-    void readOnlyFolderFails()
-    {
-        const QString folder = m_dir.filePath("readonly");
-        QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        if (QFile(folder + "/probe").open(QIODevice::WriteOnly))
-            QSKIP("permissions do not bind this user (superuser)");
-        QImage picture(8, 8, QImage::Format_RGB32);
-        QVERIFY(!writePictureFile(picture, folder + "/a.png"));
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList("file"));
     }
 
     void writerReportsOnTheGuiThread()

@@ -269,47 +269,6 @@ private slots:
         QTRY_VERIFY(thumbnail(videos, "clip.mp4").pixelColor(40, 30).red() > 200);
         QVERIFY(thumbnail(videos, "clip.mp4").pixelColor(120, 90).blue() > 200);
     }
-
-    // Entries dragged from the picture list carry their full paths in the list widget's own
-    // format, which the picture tiles read.
-    void dragDataCarriesThePath()
-    {
-        makeFile(base() + "/one.jpg");
-        FileBrowser browser;
-        browser.setMode(0);
-        browser.setBasePath(base());
-        QListWidget *list = browser.listWidget();
-        const QModelIndexList indexes{list->model()->index(0, 0)};
-        std::unique_ptr<QMimeData> data(list->model()->mimeData(indexes));
-        QVERIFY(data->hasFormat("application/x-qabstractitemmodeldatalist"));
-        QDataStream stream(data->data("application/x-qabstractitemmodeldatalist"));
-        int row = -1;
-        int column = -1;
-        QMap<int, QVariant> roles;
-        stream >> row >> column >> roles;
-        QCOMPARE(stream.status(), QDataStream::Ok);
-        QCOMPARE(roles.value(Qt::UserRole).toString(), base() + "/one.jpg");
-    }
-
-    // Refilling the list drops the thumbnails still on their way, so a late one never lands
-    // on an entry of another folder.
-    void refillingDropsOutdatedThumbnails()
-    {
-        for (int i = 0; i < 30; ++i) {
-            QImage picture(800, 600, QImage::Format_RGB32);
-            picture.fill(Qt::blue);
-            QVERIFY(picture.save(base() + QStringLiteral("/%1.png").arg(i)));
-        }
-        FileBrowser browser;
-        browser.setMode(0);
-        browser.setBasePath(base());
-        QSignalSpy loaded(browser.thumbnailLoader(), &ThumbnailLoader::loaded);
-        browser.updatePath();
-        browser.thumbnailLoader()->waitForDone();
-        QTRY_COMPARE(loaded.count(), 30);
-        QTest::qWait(0);
-        QCOMPARE(loaded.count(), 30);
-    }
 };
 
 QTEST_MAIN(tst_FileBrowser)
