@@ -1272,11 +1272,15 @@ void Specula::onActionSetting()
     // Only the two folders come back: the rest of the copy is as old as the dialog, and
     // history entries or camera settings made meanwhile must stay.
     const Config &edited = dialog.config();
-    if (!isSameFolder(edited.imageDir, m_config.imageDir))
+    const bool newImageRoot = !isSameFolder(edited.imageDir, m_config.imageDir);
+    const bool newMovieRoot = !isSameFolder(edited.movieDir, m_config.movieDir);
+    if (newImageRoot)
         setSaveRoot(0, edited.imageDir);
-    if (!isSameFolder(edited.movieDir, m_config.movieDir))
+    if (newMovieRoot)
         setSaveRoot(1, edited.movieDir);
-    initPath();
+    // Unchanged roots leave the browsers where the user took them.
+    if (newImageRoot || newMovieRoot)
+        initPath();
 }
 
 void Specula::onActionPrint()

@@ -359,6 +359,19 @@ private slots:
         QCOMPARE(photos()->currentPath(), newRoot + "/Photo");
         QVERIFY(m_window->checkPath(0));
 
+        // Accepted unchanged: the browser stays in the folder the user opened.
+        QVERIFY(QDir().mkpath(newRoot + "/Photo/sub"));
+        photos()->setCurrentPath(newRoot + "/Photo/sub");
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<SettingDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            requireChild<QPushButton>(dialog, "btnOk")->click();
+        });
+        child<QAction>("actionSetting")->trigger();
+        QCOMPARE(photos()->currentPath(), newRoot + "/Photo/sub");
+        QVERIFY(QDir(newRoot + "/Photo/sub").removeRecursively());
+        photos()->setCurrentPath(newRoot + "/Photo");
+
         // Cancelled: nothing changes.
         QTimer::singleShot(0, [] {
             auto *dialog = qobject_cast<SettingDialog *>(QApplication::activeModalWidget());
