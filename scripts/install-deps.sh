@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth
+  python3
 )
 
 missing=()
