@@ -25,13 +25,13 @@ QString nativeLanguageName(const QString &code)
     return QString();
 }
 
-QString languageMenuText(const QString &nativeName, const QString &localName)
+QString languageMenuText(const QString &nativeName, const QString &localName, bool inForce)
 {
     const QString local = localName.trimmed();
-    if (local.isEmpty() || nativeName.contains(local, Qt::CaseInsensitive))
-        return nativeName;
     if (nativeName.isEmpty())
         return local;
+    if (inForce || local.isEmpty() || nativeName.compare(local, Qt::CaseInsensitive) == 0)
+        return nativeName;
     return nativeName + QStringLiteral(" (") + local + QLatin1Char(')');
 }
 

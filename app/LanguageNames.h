@@ -10,8 +10,9 @@ QString nativeLanguageName(const QString &code);
 
 /// Menu text of a language: its own name, so that a user who cannot read the current language
 /// still finds theirs, followed in brackets by the current language's name for it
-/// (`localName`) unless that adds nothing (empty, or already part of the own name).
-QString languageMenuText(const QString &nativeName, const QString &localName);
+/// (`localName`). The language in force, and one whose local name is its own name, show the
+/// own name alone.
+QString languageMenuText(const QString &nativeName, const QString &localName, bool inForce);
 
 /// The translation file of a language: "lang/specula_<code>.qm" in the program's folder; when
 /// that is missing but an installed copy exists in the shared data folder (the program

@@ -275,7 +275,7 @@ void Specula::buildLanguageMenu()
     };
     for (const auto &lang : qAsConst(m_langs)) {
         QAction *action = m_ui->menuLang->addAction(
-            languageMenuText(nativeLanguageName(lang.first), tr(lang.second)));
+            languageMenuText(nativeLanguageName(lang.first), tr(lang.second), false));
         connect(action, SIGNAL(triggered()), this, SLOT(onActionLang()));
         action->setCheckable(true);
         m_langActions.append(action);
@@ -313,8 +313,9 @@ void Specula::switchLang(int index)
 
     // Each language under its own name, so that it can be found from any other language.
     QStringList menuTexts;
-    for (const auto &lang : qAsConst(m_langs))
-        menuTexts.append(languageMenuText(nativeLanguageName(lang.first), tr(lang.second)));
+    for (int i = 0; i < m_langs.size(); ++i)
+        menuTexts.append(languageMenuText(nativeLanguageName(m_langs.at(i).first),
+                                          tr(m_langs.at(i).second), i == index));
 
     for (CameraLabel *label : qAsConst(m_viewLabels))
         label->switchLang();

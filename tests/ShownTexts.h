@@ -98,11 +98,18 @@ inline QStringList clippedTexts(QWidget *root)
         if (auto *label = qobject_cast<QLabel *>(w)) {
             if (!label->wordWrap() && label->pixmap(Qt::ReturnByValue).isNull())
                 check(w, label->text(), label->minimumSizeHint().width());
-        } else if (auto *tool = qobject_cast<QToolButton *>(w)) {
-            if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly)
-                check(w, tool->text(), tool->sizeHint().width());
         } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-            check(w, button->text(), button->sizeHint().width());
+            // The text and the icon beside it, with a little room for the frame; a button's
+            // size hint adds style padding and would report slack as clipping.
+            auto *tool = qobject_cast<QToolButton *>(w);
+            if (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+                continue;
+            const bool iconBeside =
+                !button->icon().isNull() &&
+                (!tool || tool->toolButtonStyle() != Qt::ToolButtonTextUnderIcon);
+            check(w, button->text(),
+                  button->fontMetrics().horizontalAdvance(button->text()) +
+                      (iconBeside ? button->iconSize().width() + 4 : 0) + 8);
         } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
             check(w, group->title(), group->fontMetrics().horizontalAdvance(group->title()));
         }

@@ -63,7 +63,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Esc para salir de pantalla completa</translation>
+        <translation>Pulse Esc para salir</translation>
     </message>
     <message>
         <source>Scale</source>

@@ -63,7 +63,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Échap pour quitter le plein écran</translation>
+        <translation>Touche Échap pour quitter</translation>
     </message>
     <message>
         <source>Scale</source>

@@ -63,7 +63,7 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Esc: kilépés a teljes képernyőből</translation>
+        <translation>Kilépés az Esc billentyűvel</translation>
     </message>
     <message>
         <source>Scale</source>

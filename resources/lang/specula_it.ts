@@ -63,7 +63,7 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Esc per uscire dallo schermo intero</translation>
+        <translation>Premere Esc per uscire</translation>
     </message>
     <message>
         <source>Scale</source>

@@ -63,7 +63,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Esc – wyjście z pełnego ekranu</translation>
+        <translation>Naciśnij Esc, aby wyjść</translation>
     </message>
     <message>
         <source>Scale</source>

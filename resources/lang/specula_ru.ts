@@ -63,7 +63,7 @@
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Esc — выход из полного экрана</translation>
+        <translation>Нажмите Esc для выхода</translation>
     </message>
     <message>
         <source>Scale</source>

@@ -63,7 +63,7 @@
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Esc — вихід із повного екрана</translation>
+        <translation>Натисніть Esc для виходу</translation>
     </message>
     <message>
         <source>Scale</source>

@@ -11,42 +11,37 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("local");
+        QTest::addColumn<bool>("inForce");
         QTest::addColumn<QString>("expected");
         QTest::newRow("German in English") << "de"
-                                           << "German"
-                                           << "Deutsch (German)";
+                                           << "German" << false << "Deutsch (German)";
         QTest::newRow("German in German") << "de"
-                                          << "Deutsch"
-                                          << "Deutsch";
+                                          << "Deutsch" << true << "Deutsch";
         QTest::newRow("Ukrainian in Chinese") << "uk"
-                                              << "乌克兰"
-                                              << "Українська (乌克兰)";
-        QTest::newRow("Japanese in Japanese") << "ja"
-                                              << "日本語"
-                                              << "日本語";
-        // The source language calls itself "中文": the longer own name already says it.
+                                              << "乌克兰" << false << "Українська (乌克兰)";
+        // A prefix is not the same name.
+        QTest::newRow("Italian in English") << "it"
+                                            << "Italian" << false << "Italiano (Italian)";
+        // The source language calls itself "中文": in force, its own full name alone.
         QTest::newRow("Chinese in Chinese") << ""
-                                            << "中文"
-                                            << "简体中文";
-        QTest::newRow("Chinese in English") << ""
-                                            << "Simplified Chinese"
-                                            << "简体中文 (Simplified Chinese)";
-        QTest::newRow("case only") << "en"
-                                   << "english"
-                                   << "English";
+                                            << "中文" << true << "简体中文";
+        QTest::newRow("Chinese in English")
+            << ""
+            << "Simplified Chinese" << false << "简体中文 (Simplified Chinese)";
+        QTest::newRow("same name, other case") << "en"
+                                               << "english" << false << "English";
         QTest::newRow("no local name") << "hu"
-                                       << " "
-                                       << "Magyar";
+                                       << " " << false << "Magyar";
         QTest::newRow("unknown code") << "xx"
-                                      << "Klingon"
-                                      << "Klingon";
+                                      << "Klingon" << false << "Klingon";
     }
 
     void menuText()
     {
         QFETCH(QString, code);
         QFETCH(QString, local);
-        QTEST(languageMenuText(nativeLanguageName(code), local), "expected");
+        QFETCH(bool, inForce);
+        QTEST(languageMenuText(nativeLanguageName(code), local, inForce), "expected");
     }
 
     void everyMenuLanguageHasAnOwnName()

@@ -83,8 +83,9 @@ private:
         }
         // The full-screen hint is 480 px wide; the freeze button 140 px.
         tip()->ensurePolished();
-        if (tip()->fontMetrics().horizontalAdvance(tip()->text()) > 480)
-            clipped.append(tip()->text());
+        const int tipWidth = tip()->fontMetrics().horizontalAdvance(tip()->text());
+        if (tipWidth > 480)
+            clipped.append(QStringLiteral("%1: %2 of 480 px").arg(tip()->text()).arg(tipWidth));
         auto *freeze = child<CameraLabel>("labelView1")->findChild<QPushButton *>();
         freeze->ensurePolished();
         for (const char *text : {"冻结", "解冻"}) {
@@ -105,6 +106,9 @@ private slots:
         QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
         if (g_supportDevice.isEmpty())
             initSetting();
+        // The clipping checks measure texts in the size Linux desktops commonly use (offscreen
+        // would use 12 pt, xcb without a desktop 9 pt); DejaVu Sans is among the widest.
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
 
         // Most connections are made by signature text; a mistyped one only shows as a warning.
         static QStringList connectWarnings;
@@ -173,6 +177,7 @@ private slots:
         QCOMPARE(languageActions().at(1)->text(), QStringLiteral("English"));
         QCOMPARE(languageActions().at(0)->text(), QStringLiteral("简体中文 (Simplified Chinese)"));
         QCOMPARE(languageActions().at(8)->text(), QStringLiteral("Deutsch (German)"));
+        QCOMPARE(languageActions().at(4)->text(), QStringLiteral("Italiano (Italian)"));
         const QStringList chinese = inChinese(windowTexts());
         QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join('\n')));
     }
@@ -349,7 +354,7 @@ private slots:
                 if (texts.at(i).text == m_chineseTexts.at(i).text)
                     unchanged.append(texts.at(i).owner + QStringLiteral(": ") + texts.at(i).text);
             }
-            QVERIFY(chinese > 50);
+            QVERIFY2(chinese > 30, qPrintable(QString::number(chinese)));
             if (writesHan) {
                 QVERIFY2(unchanged.size() * 4 < chinese, qPrintable(unchanged.join('\n')));
             } else {
