@@ -3,9 +3,9 @@
 //
 //   xvfb-run -a build/tests/lumivex_screenshots OUTDIR en de ja uk
 //
-// writes OUTDIR/main-<code>-camera.png and OUTDIR/main-<code>-measure.png for each code ("zh_CN"
-// for the source language), with the virtual microscope's live picture. The settings live in
-// Qt's test folders, so a real user's settings are never touched.
+// writes OUTDIR/main-<code>-{camera,measure,files}.png and OUTDIR/menu-<code>.png for each code
+// ("zh_CN" for the source language), with the virtual microscope's live picture. The settings live
+// in Qt's test folders, so a real user's settings are never touched.
 
 #include "app/DeviceProfile.h"
 #include "app/Specula.h"
@@ -68,6 +68,12 @@ int main(int argc, char *argv[])
         window.onBtnCalib();
         settle(500);
         window.grab().save(out + QStringLiteral("/main-%1-measure.png").arg(code));
+        // The file browsers beside the four-view page.
+        window.onBtnOpenDir();
+        window.onBtnScreenSwitch();
+        settle(500);
+        window.grab().save(out + QStringLiteral("/main-%1-files.png").arg(code));
+        window.onBtnScreenSwitch();
         // The language menu, opened beside the window.
         auto *menu = window.findChild<QMenu *>(QStringLiteral("menuLang"));
         menu->popup(window.mapToGlobal(QPoint(200, 40)));
