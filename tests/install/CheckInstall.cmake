@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and checks what a desktop needs is where it looks:
 # the program, its translations, the desktop entry and the icon, and never the virtual
 # microscope. Run by ctest: cmake -DBUILD_DIR=... -DPREFIX=... -DLANGUAGES=... -P CheckInstall.cmake
+cmake_minimum_required(VERSION 3.16)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
   RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
