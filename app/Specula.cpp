@@ -3,6 +3,7 @@
 #include "ui_Specula.h"
 
 #include "app/AboutDialog.h"
+#include "app/LanguageNames.h"
 #include "app/LiveView.h"
 #include "app/MessageBox.h"
 #include "app/Startup.h"
@@ -284,7 +285,8 @@ void Specula::buildLanguageMenu()
         {QStringLiteral("hu"), QT_TR_NOOP("匈牙利")},
     };
     for (const auto &lang : qAsConst(m_langs)) {
-        QAction *action = m_ui->menuLang->addAction(tr(lang.second));
+        QAction *action = m_ui->menuLang->addAction(
+            languageMenuText(nativeLanguageName(lang.first), tr(lang.second), false));
         connect(action, SIGNAL(triggered()), this, SLOT(onActionLang()));
         action->setCheckable(true);
         m_langActions.append(action);
@@ -309,9 +311,8 @@ void Specula::switchLang(int index)
     QCoreApplication::removeTranslator(&m_translator);
     if (index != 0) {
         // A missing file leaves the translator empty: texts then show in the source language.
-        m_translator.load(QCoreApplication::applicationDirPath() +
-                          QStringLiteral("/lang/specula_") + m_langs.at(index).first +
-                          QStringLiteral(".qm"));
+        m_translator.load(
+            translationFilePath(QCoreApplication::applicationDirPath(), m_langs.at(index).first));
         QCoreApplication::installTranslator(&m_translator);
     }
 
@@ -321,9 +322,11 @@ void Specula::switchLang(int index)
     m_fullScreenTip->setText(tr("按ESC退出全屏"));
     m_scene->update();
 
+    // Each language under its own name, so that it can be found from any other language.
     QStringList menuTexts;
-    for (const auto &lang : qAsConst(m_langs))
-        menuTexts.append(tr(lang.second));
+    for (int i = 0; i < m_langs.size(); ++i)
+        menuTexts.append(languageMenuText(nativeLanguageName(m_langs.at(i).first),
+                                          tr(m_langs.at(i).second), i == index));
 
     for (CameraLabel *label : qAsConst(m_viewLabels))
         label->switchLang();
