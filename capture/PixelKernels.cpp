@@ -136,50 +136,52 @@ void PixelKernels::rowPortable(const uchar *src, uchar *dst, int w, const uchar 
 
 // AVX2 has no byte permute wider than 16 entries: the table is looked up as 16 chunks of 16
 // bytes with vpshufb, which yields 0 for index bytes with bit 7 set. Index v - 16c addresses
-// chunk c with its low nibble and has bit 7 clear exactly when c <= v / 16 (within the half of
-// the table v lies in). The chunks are stored as differences of neighbours, so xor-ing the
-// lookups of chunks 0..v/16 leaves the entry of chunk v/16; each half of the table is summed
-// this way and bit 7 of v picks the half.
+// chunk c with its low nibble and has bit 7 clear exactly when c <= v / 16 within the half of
+// the table v lies in. The chunks are stored as differences of neighbours, so xor-ing the
+// lookups of chunks 0..v/16 of a half leaves the entry of chunk v/16. The two 128-bit lanes do
+// the two halves of the table for the same 4 pixels, and bit 7 of v picks the lane. Eight table
+// registers fit beside the rest; the 32-byte form with 16 did not, and its spills cost as much
+// as the lookups.
 __attribute__((target("avx2"))) void PixelKernels::rowAvx2(const uchar *src, uchar *dst, int w,
                                                            const uchar *table, bool mirror,
                                                            quint32 alpha)
 {
-    __m256i chunk[16];
-    __m128i previous = _mm_setzero_si128();
-    for (int c = 0; c < 16; ++c) {
-        const __m128i current = _mm_loadu_si128(reinterpret_cast<const __m128i *>(table + 16 * c));
-        chunk[c] = _mm256_broadcastsi128_si256(c == 0 || c == 8 ? current
-                                                                : _mm_xor_si128(current, previous));
-        previous = current;
+    const auto load = [table](int at) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i *>(table + at));
+    };
+    __m256i chunk[8];
+    for (int c = 0; c < 8; ++c) {
+        __m128i low = load(16 * c);
+        __m128i high = load(128 + 16 * c);
+        if (c > 0) {
+            low = _mm_xor_si128(low, load(16 * (c - 1)));
+            high = _mm_xor_si128(high, load(128 + 16 * (c - 1)));
+        }
+        chunk[c] = _mm256_setr_m128i(low, high);
     }
     const __m256i sixteen = _mm256_set1_epi8(16);
-    const __m256i byte3 = _mm256_set1_epi32(int(0xff000000u));
-    const __m256i a = _mm256_set1_epi32(int(alpha));
-    const __m256i reverse = _mm256_setr_epi32(7, 6, 5, 4, 3, 2, 1, 0);
+    // Lane 1 starts at v - 128: the upper half.
+    const __m256i upperHalf =
+        _mm256_setr_epi64x(0, 0, qint64(0x8080808080808080ull), qint64(0x8080808080808080ull));
+    const __m128i byte3 = _mm_set1_epi32(int(0xff000000u));
+    const __m128i a = _mm_set1_epi32(int(alpha));
     int x = 0;
-    for (; x + 8 <= w; x += 8) {
-        const __m256i v =
-            mirror
-                ? _mm256_permutevar8x32_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(
-                                                  src + qptrdiff(w - 8 - x) * 4)),
-                                              reverse)
-                : _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + qptrdiff(x) * 4));
-        __m256i index = v;
-        __m256i low = _mm256_shuffle_epi8(chunk[0], index);
+    for (; x + 4 <= w; x += 4) {
+        const __m128i v =
+            mirror ? _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i *>(
+                                           src + qptrdiff(w - 4 - x) * 4)),
+                                       0x1b)
+                   : _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + qptrdiff(x) * 4));
+        __m256i index = _mm256_xor_si256(_mm256_broadcastsi128_si256(v), upperHalf);
+        __m256i sum = _mm256_shuffle_epi8(chunk[0], index);
         for (int c = 1; c < 8; ++c) {
             index = _mm256_sub_epi8(index, sixteen);
-            low = _mm256_xor_si256(low, _mm256_shuffle_epi8(chunk[c], index));
+            sum = _mm256_xor_si256(sum, _mm256_shuffle_epi8(chunk[c], index));
         }
-        index = _mm256_sub_epi8(index, sixteen);
-        __m256i high = _mm256_shuffle_epi8(chunk[8], index);
-        for (int c = 9; c < 16; ++c) {
-            index = _mm256_sub_epi8(index, sixteen);
-            high = _mm256_xor_si256(high, _mm256_shuffle_epi8(chunk[c], index));
-        }
-        __m256i r = _mm256_blendv_epi8(low, high, v);
-        r = _mm256_blendv_epi8(r, v, byte3);
-        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + qptrdiff(x) * 4),
-                            _mm256_or_si256(r, a));
+        __m128i r =
+            _mm_blendv_epi8(_mm256_castsi256_si128(sum), _mm256_extracti128_si256(sum, 1), v);
+        r = _mm_blendv_epi8(r, v, byte3);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + qptrdiff(x) * 4), _mm_or_si128(r, a));
     }
     pixelsFrom(src, dst, x, w, table, mirror, alpha);
 }
