@@ -2,7 +2,11 @@
 
 #include <libyuv/scale_argb.h>
 
+#include <atomic>
+
 namespace {
+
+std::atomic<bool> g_enabled{true};
 
 bool is32Bit(QImage::Format f)
 {
@@ -26,8 +30,14 @@ void scaleStep(const QImage &from, QImage &to)
 
 bool DisplayPicture::wanted(const QImage &picture, QSize view)
 {
-    return !picture.isNull() && !view.isEmpty() && view != picture.size() &&
-           qint64(view.width()) * view.height() <= MaxViewPixels && is32Bit(picture.format());
+    return g_enabled.load(std::memory_order_relaxed) && !picture.isNull() && !view.isEmpty() &&
+           view != picture.size() && qint64(view.width()) * view.height() <= MaxViewPixels &&
+           is32Bit(picture.format());
+}
+
+void DisplayPicture::setEnabled(bool enabled)
+{
+    g_enabled.store(enabled, std::memory_order_relaxed);
 }
 
 QImage DisplayPicture::scaled(const QImage &picture, QSize size)

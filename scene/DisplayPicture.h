@@ -20,9 +20,12 @@ public:
 
     /// True when a view of `view` pixels showing a `picture` is drawn from a scaled copy: the
     /// sizes differ, the view is at most MaxViewPixels and the format has 32-bit pixels.
+    /// Benchmarks switch the scaled copy off with setEnabled(false) to compare with the
+    /// painter's nearest-pixel scaling.
     static bool wanted(const QImage &picture, QSize view);
     /// The picture scaled to `size` (same format); null for an empty size or picture.
     static QImage scaled(const QImage &picture, QSize size);
+    static void setEnabled(bool enabled);
 
     /// A new frame: the next image() scales again.
     void invalidate() { m_valid = false; }
