@@ -36,9 +36,18 @@ public:
     void clear();
 
 private:
+    /// Whether libyuv's final filter step between two sizes darkens (see the .cpp).
+    struct FilterCheck
+    {
+        QSize from;
+        QSize to;
+        bool darkens = false;
+    };
+
     QImage m_image;
-    QImage m_half[2]; // intermediate halvings, kept between frames
+    QImage m_half[2];     // intermediate halvings, kept between frames
+    FilterCheck m_filter; // checked once per pair of sizes
     bool m_valid = false;
 
-    static void scaleInto(const QImage &picture, QImage &out, QImage *half);
+    static void scaleInto(const QImage &picture, QImage &out, QImage *half, FilterCheck *filter);
 };

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -84,6 +85,39 @@ private slots:
             for (int i = std::max(0, x - 1); i <= std::min(599, x + 2); ++i)
                 darkest = std::min(darkest, qGreen(scaled.pixel(i, 10)));
             QVERIFY2(darkest < 200, qPrintable(QStringLiteral("line at %1").arg(c)));
+        }
+    }
+
+    void flatColoursStayExact_data()
+    {
+        QTest::addColumn<QSize>("target");
+        QTest::newRow("shrink 1.6") << QSize(600, 450);
+        QTest::newRow("shrink 3.2") << QSize(300, 225);
+        QTest::newRow("enlarge 1.25") << QSize(1200, 900);
+        QTest::newRow("wider, lower") << QSize(1200, 400);
+        QTest::newRow("odd sizes") << QSize(317, 239);
+    }
+
+    void flatColoursStayExact()
+    {
+        // The view must not darken or tint the picture: black, white, mid grey and pure
+        // colours stay exact, any other flat colour within one level.
+        QFETCH(QSize, target);
+        for (QRgb colour : {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128),
+                            qRgb(255, 0, 0), qRgb(17, 200, 99), qRgb(254, 253, 1)}) {
+            QImage picture(960, 720, QImage::Format_RGB32);
+            picture.fill(colour);
+            const QImage scaled = DisplayPicture::scaled(picture, target);
+            const bool exact = colour != qRgb(17, 200, 99) && colour != qRgb(254, 253, 1);
+            for (QPoint p : {QPoint(0, 0), QPoint(target.width() / 2, target.height() / 3),
+                             QPoint(target.width() - 1, target.height() - 1)}) {
+                const QRgb got = scaled.pixel(p);
+                if (exact)
+                    QCOMPARE(QColor(got), QColor(colour));
+                QVERIFY(std::abs(qRed(got) - qRed(colour)) <= 1);
+                QVERIFY(std::abs(qGreen(got) - qGreen(colour)) <= 1);
+                QVERIFY(std::abs(qBlue(got) - qBlue(colour)) <= 1);
+            }
         }
     }
 
