@@ -199,9 +199,13 @@ private slots:
         std::atomic<int> refused{0};
         std::thread writer([&] {
             for (quint32 n = 1; n <= Frames && !readerDone.load(); ++n) {
-                CameraBuffer::BackBuffer frame = buffer.beginWrite();
-                if (!frame || (fill(frame, n), !buffer.commitWrite(frame)))
+                // A refused frame is sent again, so the last one always arrives.
+                for (;;) {
+                    CameraBuffer::BackBuffer frame = buffer.beginWrite();
+                    if (frame && (fill(frame, n), buffer.commitWrite(frame)))
+                        break;
                     ++refused;
+                }
                 while (paced && lastSeen.load() < n && !readerDone.load())
                     std::this_thread::yield();
             }
