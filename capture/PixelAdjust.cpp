@@ -12,27 +12,20 @@
 
 namespace {
 
-inline quint32 lookup(const uchar *t, quint32 p)
-{
-    return quint32(t[p & 0xff]) | quint32(t[(p >> 8) & 0xff]) << 8 |
-           quint32(t[(p >> 16) & 0xff]) << 16 | (p & 0xff000000u);
-}
-
 /// One row: d[x] = table(s[x]) or table(s[w - 1 - x]), byte 3 copied and or-ed with `alpha`.
 /// `useTable` false copies the colours unchanged. s and d may be the same row when not mirrored.
 using RowKernel = void (*)(const quint32 *s, quint32 *d, int w, const uchar *t, bool mirror,
                            quint32 alpha);
 
-template <bool UseTable>
-void rowScalar(const quint32 *s, quint32 *d, int w, const uchar *t, bool mirror, quint32 alpha)
+/// No table: the colours are copied (mirrored when asked), only byte 3 is or-ed with `alpha`.
+void rowCopy(const quint32 *s, quint32 *d, int w, const uchar *, bool mirror, quint32 alpha)
 {
-    const auto f = [t](quint32 p) { return UseTable ? lookup(t, p) : p; };
     if (mirror) {
         for (int x = 0; x < w; ++x)
-            d[x] = f(s[w - 1 - x]) | alpha;
+            d[x] = s[w - 1 - x] | alpha;
     } else {
         for (int x = 0; x < w; ++x)
-            d[x] = f(s[x]) | alpha;
+            d[x] = s[x] | alpha;
     }
 }
 
@@ -45,7 +38,7 @@ void tableRow(const quint32 *s, quint32 *d, int w, const uchar *t, bool mirror, 
 
 RowKernel rowKernel(bool useTable)
 {
-    return useTable ? tableRow : rowScalar<false>;
+    return useTable ? tableRow : rowCopy;
 }
 
 inline const quint32 *row32(const uchar *base, int stride, int y)
