@@ -13,6 +13,7 @@
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     FuzzSupport::initApplication(argc, argv);
+    limitMediaAllocations(); // as the program does at start-up
     return 0;
 }
 

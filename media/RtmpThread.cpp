@@ -19,6 +19,7 @@ void RtmpThread::init()
     // Current FFmpeg registers its codecs and containers by itself; what remains is the network
     // layer and the device formats.
     avformat_network_init();
+    limitMediaAllocations();
     avdevice_register_all();
 }
 

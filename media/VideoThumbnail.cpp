@@ -10,6 +10,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/mem.h>
 }
 
 namespace {
@@ -91,6 +92,11 @@ bool receivePicture(AVCodecContext *context, AVFrame *frame, QImage *picture)
 }
 
 } // namespace
+
+void limitMediaAllocations()
+{
+    av_max_alloc(kMaxMediaAllocation);
+}
 
 QImage videoThumbnail(const QString &path)
 {

@@ -15,6 +15,15 @@ struct AVFrame;
 // browsers call them from their thumbnail workers). A decode takes tens of milliseconds, so
 // never call them on the GUI thread for a whole folder.
 
+/// Largest single block the media libraries may allocate: far above any frame the program
+/// records or shows (an 8K RGBA frame is 133 MB), far below what a damaged video's sample
+/// tables can claim (a few hundred bytes of mp4 made the demuxer ask for about 1 GB at a time).
+constexpr size_t kMaxMediaAllocation = 256u * 1024 * 1024;
+
+/// Caps every allocation of the media libraries at kMaxMediaAllocation for the whole process,
+/// so that a damaged file fails to open instead of exhausting memory. Call once at start-up.
+void limitMediaAllocations();
+
 /// The first decodable picture of the video at path as an RGB32 picture, or a null picture
 /// when the file does not open, holds no video stream with a working decoder, yields no
 /// picture, decodes to a pixel format outside the conversion table, or is too large to
