@@ -24,6 +24,7 @@ class SpeculaClass;
 class CameraLabel;
 class CameraScene;
 class CvCaptureCAM_DShow;
+class FuncWidget;
 class MeasureEditer;
 class QAbstractButton;
 class QAction;
@@ -33,7 +34,10 @@ class QLabel;
 class QListWidgetItem;
 class QMouseEvent;
 class QPrinter;
+class QPushButton;
 class QResizeEvent;
+class QSlider;
+class QSwitchButton;
 
 /// The program's main window: owns the settings record, the widget tree, the timers and the
 /// objects the other subsystems reach through it.
@@ -165,6 +169,7 @@ private:
     void placeFullScreenTip();
     void initCam();
     void initCameraParam();
+    void showFuncWidget(int k);
 
     Ui::SpeculaClass *m_ui = nullptr;
 
@@ -194,6 +199,14 @@ private:
     bool m_isAutoRecording = false; // the running recording belongs to a timed series
     int m_recordFps = 15;
     bool m_syncingParam = false; // the parameter controls are being refreshed
+
+    // Camera parameter panel: controls filed under their names (the Chinese source texts).
+    QVector<QSwitchButton *> m_switches;
+    QVector<QSlider *> m_sliders;
+    QMap<QString, QSwitchButton *> m_switchMap;
+    QMap<QString, QSlider *> m_sliderMap;
+    QVector<FuncWidget *> m_funcWidgets;  // the four fold-out groups
+    QVector<QPushButton *> m_funcButtons; // their buttons, in the same order
 
     QVector<CameraInfo> m_cameraList;        // the last list taken from the camera service
     QString m_cameraId;                      // the current camera; empty = none
