@@ -1049,6 +1049,11 @@ void Specula::readCameraParam(const QString &id)
     stored.redGain = double(m_cam->getProperty(id, 39));
     stored.greenGain = double(m_cam->getProperty(id, 40));
     stored.blueGain = double(m_cam->getProperty(id, 41));
+    // The switch must show the mode the camera is really in, or the gains would look active
+    // while the camera ignores them.
+    const CameraParam whiteBalance = m_cam->getParam(id, 17);
+    if (whiteBalance.valid)
+        stored.autoWhiteBalance = whiteBalance.value != 0;
     m_config.setCameraInfo(id, stored);
 }
 
@@ -1247,7 +1252,7 @@ void Specula::onSwitchChanged(bool on)
     CameraConfig stored = m_config.cameraInfo(id);
     CameraParamApply::applySwitch(*m_cam, id, stored, name, on);
     m_config.setCameraInfo(id, stored);
-    if (name == QLatin1String("自动曝光") || name == QLatin1String("自动白平衡"))
+    if (name == QStringLiteral("自动曝光") || name == QStringLiteral("自动白平衡"))
         syncCameraParam(id); // the sliders that depend on the mode follow it
 }
 

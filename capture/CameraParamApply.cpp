@@ -15,20 +15,20 @@ constexpr int kGains[] = {39, 40, 41};
 void applySwitch(CvCaptureCAM_DShow &cam, const QString &id, CameraConfig &config,
                  const QString &name, bool on)
 {
-    if (name == QLatin1String("水平翻转")) {
+    if (name == QStringLiteral("水平翻转")) {
         config.flipHorizontal = on;
         cam.setResver(id, on, config.flipVertical);
-    } else if (name == QLatin1String("垂直翻转")) {
+    } else if (name == QStringLiteral("垂直翻转")) {
         config.flipVertical = on;
         cam.setResver(id, config.flipHorizontal, on);
-    } else if (name == QLatin1String("黑白")) {
+    } else if (name == QStringLiteral("黑白")) {
         config.blackWhite = on; // the window greys the picture it shows
-    } else if (name == QLatin1String("自动曝光")) {
+    } else if (name == QStringLiteral("自动曝光")) {
         config.exposure.setAuto(on);
         cam.setProperty(id, kAutoExposure, on ? 1 : 2);
         if (!on)
             cam.setProperty(id, kExposure, config.exposure.value);
-    } else if (name == QLatin1String("自动白平衡")) {
+    } else if (name == QStringLiteral("自动白平衡")) {
         config.autoWhiteBalance = on;
         cam.setProperty(id, kWhiteBalance, on ? 1 : 0);
         if (!on) {

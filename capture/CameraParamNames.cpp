@@ -58,9 +58,10 @@ SliderView sliderView(const CameraConfig &config, const Slider &slider, bool sup
         view.maximum = p.maxValue;
         view.value = p.value;
         view.step = std::max(1, p.step);
-        // The exposure time is set by hand only in manual exposure.
-        if (slider.prop == 15)
-            view.enabled = !p.isAuto();
+        // Time and gain are set by hand only in manual exposure; automatic exposure chooses
+        // both (and a reset pushes the gain only in manual exposure).
+        if (slider.prop == 15 || slider.prop == 14)
+            view.enabled = !config.exposure.isAuto();
     } else {
         view.minimum = range.minValue;
         view.maximum = range.maxValue;

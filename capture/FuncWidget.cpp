@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <QVariant>
 
+#include <algorithm>
+
 FuncWidget::FuncWidget(QWidget *parent)
     : QScrollArea(parent)
     , m_content(new QWidget(this))
@@ -21,7 +23,7 @@ FuncWidget::FuncWidget(QWidget *parent)
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 }
 
 QLabel *FuncWidget::addNameLabel(const QString &name)
@@ -76,8 +78,16 @@ void FuncWidget::onSliderChanged(int value)
         label->setText(QString::number(value));
 }
 
-// The group shows all its rows: it folds out to its full height instead of scrolling.
+QSize FuncWidget::sizeHint() const
+{
+    return QSize(m_content->sizeHint().width(), m_content->sizeHint().height() + 2 * frameWidth());
+}
+
+// Never taller than its rows; never so short that a row cannot show.
 void FuncWidget::fitHeight()
 {
-    setFixedHeight(m_content->sizeHint().height() + 2 * frameWidth());
+    const int full = sizeHint().height();
+    setMaximumHeight(full);
+    setMinimumHeight(std::min(full, 80));
+    updateGeometry();
 }

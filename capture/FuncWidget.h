@@ -12,7 +12,8 @@ class SliderFilter;
 /// One fold-out group of the camera parameter panel: rows of named switches and sliders.
 /// Every control carries its name in the dynamic property "name", which is also the key of
 /// setLabelText; the caller connects the controls' signals. The name labels show the name
-/// until setLabelText gives them a translated text.
+/// until setLabelText gives them a translated text. The mouse wheel never reaches the
+/// sliders, so scrolling the group cannot change a setting.
 class FuncWidget final : public QScrollArea
 {
     Q_OBJECT
@@ -25,6 +26,9 @@ public:
     QSlider *addSlider(const QString &name);
     /// Changes the text of the label of control `name`; an unknown name changes nothing.
     void setLabelText(const QString &name, const QString &text);
+
+    /// All rows; a short side panel squeezes the group, which then scrolls.
+    QSize sizeHint() const override;
 
 private slots:
     void onSliderChanged(int value);

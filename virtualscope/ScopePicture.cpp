@@ -214,9 +214,8 @@ void applyProcessing(QImage &image, const ScopeProcessing &p)
 
     // Light reaching the sensor first (exposure, sensitivity, white-balance gains), then the
     // camera's colour processing (hue, contrast, saturation), as a sensor pipeline orders them.
-    double light = p.iso / 100.0;
-    if (p.manualExposure)
-        light *= p.shutterSeconds * 30.0;
+    // Automatic exposure keeps the nominal brightness whatever time and gain were asked for.
+    const double light = p.manualExposure ? p.shutterSeconds * 30.0 * p.iso / 100.0 : 1.0;
     double gains[3] = {1.0, 1.0, 1.0};
     if (!p.autoWhiteBalance) {
         gains[0] = 1.0 + p.redGain;

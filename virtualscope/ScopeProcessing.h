@@ -9,8 +9,8 @@ struct ScopeProcessing
     double hue = 0.0; ///< -1 … +1 turns the colours by -180° … +180°
 
     /// Exposure: in automatic mode the picture keeps its nominal brightness; in manual mode
-    /// it scales with the shutter time against a nominal 1/30 s. The sensitivity (ISO, 100 =
-    /// nominal) scales it in both modes.
+    /// it scales with the shutter time against a nominal 1/30 s and with the sensitivity
+    /// (ISO, 100 = nominal).
     bool manualExposure = false;
     double shutterSeconds = 1.0 / 30.0;
     int iso = 100;
