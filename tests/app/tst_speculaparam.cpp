@@ -281,6 +281,28 @@ private slots:
         scene()->clear();
     }
 
+    void groupsFollowTheLanguage()
+    {
+        const auto labelShown = [this](const QString &text) {
+            for (FuncWidget *group : m_window->findChildren<FuncWidget *>()) {
+                for (QLabel *label : group->findChildren<QLabel *>()) {
+                    if (label->text() == text)
+                        return true;
+                }
+            }
+            return false;
+        };
+        m_window->switchLang(7); // the test file translates "黑白" only
+        QVERIFY(labelShown(QStringLiteral("B/W (test)")));
+        QVERIFY(labelShown(QStringLiteral("水平翻转")));
+        // Controls are still found by their source names.
+        click(switchNamed(QStringLiteral("黑白")));
+        QVERIFY(stored().blackWhite);
+        click(switchNamed(QStringLiteral("黑白")));
+        m_window->switchLang(0);
+        QVERIFY(labelShown(QStringLiteral("黑白")));
+    }
+
     void refusedSwitchSpringsBack()
     {
         // No camera capturing: the selection shows none.

@@ -20,6 +20,10 @@
         <source>Scale</source>
         <translation>Fit (test)</translation>
     </message>
+    <message>
+        <source>黑白</source>
+        <translation>B/W (test)</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>
