@@ -1,5 +1,7 @@
 #include "media/RtmpThread.h"
 
+#include "media/VideoThumbnail.h"
+
 extern "C" {
 #include <libavdevice/avdevice.h>
 #include <libavformat/avformat.h>
@@ -18,4 +20,9 @@ void RtmpThread::init()
     // layer and the device formats.
     avformat_network_init();
     avdevice_register_all();
+}
+
+QImage RtmpThread::preview(const QString &path)
+{
+    return videoThumbnail(path);
 }
