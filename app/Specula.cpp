@@ -16,9 +16,11 @@
 #include "capture/QSwitchButton.h"
 #include "capture/UsbDeviceIds.h"
 #include "config/ConfigFile.h"
+#include "media/BrowserFileActions.h"
 #include "media/CameraLabel.h"
 #include "media/CaptureGeometry.h"
 #include "media/FileBrowser.h"
+#include "media/FileOps.h"
 #include "media/PictureWriter.h"
 #include "media/SavePath.h"
 #include "media/SettingDialog.h"
@@ -29,22 +31,25 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QSplashScreen>
 #include <QThread>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -111,6 +116,9 @@ Specula::Specula(QWidget *parent)
         connect(label, SIGNAL(customContextMenuRequested(QPoint)), this,
                 SLOT(onCameraMenu(QPoint)));
     }
+
+    m_fileActions = new BrowserFileActions(this);
+    m_fileActions->setBusyCheck([this](const QString &path) { return isRecordingPath(path); });
 
     m_measureEditer = new MeasureEditer(this);
     m_measureEditer->setConfig(&m_config);
@@ -1490,6 +1498,103 @@ void Specula::onBtnTimeSetting() {}  // timed-series dialog
 void Specula::onActionSetTime() {}   // timed-series dialog from the menu
 void Specula::onAutoRecordTimer() {} // one tick of a timed series
 
-void Specula::onListItemMenu(QPoint) {}            // context menu of a browser entry
-void Specula::onListItemOpen(QListWidgetItem *) {} // open a browser entry
-void Specula::onActionImport() {}                  // import pictures into the browser
+// Every entry of a browser list, in list order.
+static QList<QListWidgetItem *> listEntries(const QListWidget *list)
+{
+    QList<QListWidgetItem *> entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->item(i));
+    return entries;
+}
+
+void Specula::onListItemMenu(QPoint pos)
+{
+    auto *list = qobject_cast<QListWidget *>(sender());
+    const QListWidgetItem *clicked = list ? list->itemAt(pos) : nullptr;
+    if (!clicked)
+        return;
+    const QString path = clicked->data(Qt::UserRole).toString();
+    const bool pictures = list == m_ui->imageBrowser->listWidget();
+    FileBrowser *browser = pictures ? m_ui->imageBrowser : m_ui->cameraBrowser;
+    QStringList &history = pictures ? m_config.imageFiles : m_config.movieFiles;
+
+    QMenu menu(this);
+    QAction *open = menu.addAction(tr("打开"));
+    QAction *remove = menu.addAction(tr("删除"));
+    QAction *removeAll = menu.addAction(tr("全部删除"));
+    QAction *rename = menu.addAction(tr("重命名"));
+    QAction *saveAs = menu.addAction(tr("另存为"));
+    QAction *saveAll = menu.addAction(tr("全部另存为"));
+    saveAs->setVisible(!QFileInfo(path).isDir());
+    saveAll->setVisible(saveAs->isVisible());
+    QAction *chosen = menu.exec(list->viewport()->mapToGlobal(pos));
+
+    // The list may have changed while the menu was open (a capture, a thumbnail): look the
+    // entry up again by its path.
+    const QList<QListWidgetItem *> all = listEntries(list);
+    const auto found = std::find_if(all.cbegin(), all.cend(), [&path](QListWidgetItem *item) {
+        return item->data(Qt::UserRole).toString() == path;
+    });
+    QListWidgetItem *item = found == all.cend() ? nullptr : *found;
+    if (!chosen || !item)
+        return;
+    if (chosen == open)
+        onListItemOpen(item);
+    else if (chosen == remove)
+        m_fileActions->removeEntries(browser, history, {item});
+    else if (chosen == removeAll)
+        m_fileActions->removeEntries(browser, history, all);
+    else if (chosen == rename)
+        m_fileActions->renameEntry(browser, item);
+    else if (chosen == saveAs)
+        m_fileActions->saveEntryAs(item);
+    else if (chosen == saveAll)
+        m_fileActions->saveEntriesTo(all);
+}
+
+void Specula::onListItemOpen(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString path = item->data(Qt::UserRole).toString();
+    const QFileInfo info(path);
+    qDebug() << "info :" << info.fileName() << " suffix :" << info.suffix()
+             << "path :" << info.absoluteFilePath();
+    if (info.isDir()) {
+        // A folder opens in its browser, as a double-click does.
+        (item->listWidget() == m_ui->imageBrowser->listWidget() ? m_ui->imageBrowser
+                                                                : m_ui->cameraBrowser)
+            ->setCurrentPath(path);
+    } else if (FileOps::hasSuffix(path, m_imageFormats)) {
+        if (m_measureEditer->setImage(path))
+            m_measureEditer->show();
+        else
+            MessageBox::information(this, QString(), tr("打开文件失败"));
+    } else {
+        // Built from the path, not from text: names with blanks, "#" or "%" open too.
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+}
+
+bool Specula::isRecordingPath(const QString &path) const
+{
+    return m_isRecording && !m_recordingFile.isEmpty() && isInsideFolder(m_recordingFile, path);
+}
+
+void Specula::onActionImport()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, QString(), QString(),
+        tr("图片和视频") + QStringLiteral(" (%1)").arg(FileOps::importFilter(
+                               m_imageFormats + m_movieFormats + QStringList{"avi"})));
+    if (files.isEmpty())
+        return;
+    BrowserFileActions::ImportTargets targets;
+    targets.pictureSuffixes = m_imageFormats;
+    targets.pictures = m_ui->imageBrowser;
+    targets.videos = m_ui->cameraBrowser;
+    targets.pictureHistory = &m_config.imageFiles;
+    targets.videoHistory = &m_config.movieFiles;
+    targets.checkPath = [this](int type) { return checkPath(type); };
+    m_fileActions->importFiles(files, targets);
+}

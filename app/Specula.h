@@ -21,6 +21,7 @@ namespace Ui {
 class SpeculaClass;
 }
 
+class BrowserFileActions;
 class CameraLabel;
 class CameraScene;
 class CvCaptureCAM_DShow;
@@ -84,6 +85,10 @@ public:
     void readCameraParam(const QString &id);
     void writeCameraParam(const QString &id);
     void syncCameraParam(const QString &id);
+
+    /// True for the file being recorded, or a folder holding it: file operations leave it
+    /// where it is.
+    bool isRecordingPath(const QString &path) const;
 
     // Capture and recording (the parts the camera control needs).
     bool isCapture(const QString &id) const;
@@ -210,9 +215,11 @@ private:
     PictureWriter *m_pictureWriter = nullptr; // writes captures off the GUI thread
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
+    BrowserFileActions *m_fileActions = nullptr;
 
     bool m_isRecording = false;     // a recording runs
     bool m_isAutoRecording = false; // the running recording belongs to a timed series
+    QString m_recordingFile;        // the file a running recording writes
     int m_recordFps = 15;
     bool m_syncingParam = false; // the parameter controls are being refreshed
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace FileOps {
 
@@ -14,8 +15,18 @@ Removal remove(const QString &path)
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return Removal::Failed;
-    if (QFile::moveToTrash(path))
-        return Removal::Trashed;
+    // The toolkit puts the home trash in the data folder but does not make that folder, and
+    // where it is missing it moves the file to "files/" under the working directory instead.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QString inTrash;
+    if (QFile::moveToTrash(path, &inTrash)) {
+        if (QDir::isAbsolutePath(inTrash))
+            return Removal::Trashed;
+        // Not a trash at all: put it back and delete it as asked.
+        QFile::rename(inTrash, path);
+        QFile::remove(QStringLiteral("info/") + QFileInfo(inTrash).fileName() +
+                      QStringLiteral(".trashinfo"));
+    }
     const bool removed =
         info.isDir() && !info.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
     return removed ? Removal::Deleted : Removal::Failed;

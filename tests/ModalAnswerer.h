@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTimer>
 #include <QWidget>

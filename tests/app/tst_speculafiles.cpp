@@ -100,7 +100,9 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
-        QDir(trashFiles()).removeRecursively();
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/Trash"))
+            .removeRecursively();
         if (g_supportDevice.isEmpty())
             initSetting();
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "open");
@@ -115,6 +117,10 @@ private slots:
         QVERIFY(picture.save(pictureDir() + QStringLiteral("/A.JPG"), "JPG"));
         QVERIFY(writeFile(pictureDir() + QStringLiteral("/broken.png"), "not a picture"));
         refresh();
+        // The browser lists lower-case suffixes only; an imported or captured upper-case
+        // name is added the way the program adds new files.
+        if (!entry(pictures(), QStringLiteral("A.JPG")))
+            pictures()->addItem(pictureDir() + QStringLiteral("/A.JPG"));
         // The side panel shows the browsers.
         requireChild<QAbstractButton>(m_window, "btnOpenDir")->click();
     }
@@ -131,12 +137,14 @@ private slots:
         const QString shotDir = qEnvironmentVariable("LUMIVEX_SHOT_DIR");
         {
             const ModalAnswerer::Step look = chooseMenuEntry(QString(), &shown);
-            ModalAnswerer answers{[&shotDir, look](QWidget *w) {
+            ModalAnswerer answers{[this, &shotDir, look](QWidget *w) {
                 // A screenshot of the open menu when asked for.
                 if (qobject_cast<QMenu *>(w) && !shotDir.isEmpty()) {
                     QTest::qWait(300);
-                    QGuiApplication::primaryScreen()->grabWindow(0).save(
-                        shotDir + QStringLiteral("/browser-menu.png"));
+                    const QRect frame = m_window->frameGeometry();
+                    QGuiApplication::primaryScreen()
+                        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                        .save(shotDir + QStringLiteral("/browser-menu.png"));
                 }
                 return look(w);
             }};

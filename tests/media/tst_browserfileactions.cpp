@@ -92,7 +92,9 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QDir(trashFiles()).removeRecursively();
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/Trash"))
+            .removeRecursively();
         m_pictures = new FileBrowser(&m_window);
         m_pictures->setMode(0);
         m_videos = new FileBrowser(&m_window);
@@ -236,8 +238,8 @@ private slots:
         QStringList pictureHistory;
         QStringList videoHistory;
         BrowserFileActions::ImportTargets targets;
-        targets.pictureSuffixes = {QStringLiteral("png"), QStringLiteral("jpg"),
-                                   QStringLiteral("bmp")};
+        targets.pictureSuffixes =
+            QStringList{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp")};
         targets.pictures = m_pictures;
         targets.videos = m_videos;
         targets.pictureHistory = &pictureHistory;
@@ -267,7 +269,7 @@ private slots:
         QStringList pictureHistory;
         QStringList videoHistory;
         BrowserFileActions::ImportTargets targets;
-        targets.pictureSuffixes = {QStringLiteral("png")};
+        targets.pictureSuffixes = QStringList{QStringLiteral("png")};
         targets.pictures = m_pictures;
         targets.videos = m_videos;
         targets.pictureHistory = &pictureHistory;

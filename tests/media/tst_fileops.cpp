@@ -30,6 +30,7 @@ private slots:
         // The desktop's trash lives under XDG_DATA_HOME; keep it inside the test's folder,
         // on the same disk as the files it receives.
         QVERIFY(m_home.isValid());
+        // The folder does not exist yet, as on a fresh account.
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + QStringLiteral("/share")));
     }
 
@@ -45,6 +46,8 @@ private slots:
         QCOMPARE(FileOps::remove(file), FileOps::Removal::Trashed);
         QVERIFY(!QFile::exists(file));
         QCOMPARE(readFile(trashFiles() + QStringLiteral("/cell #1.jpg")), QByteArray("picture"));
+        // The trash is where the desktop looks, not below the working directory.
+        QVERIFY(!QFile::exists(QStringLiteral("files/cell #1.jpg")));
         QCOMPARE(FileOps::remove(folder), FileOps::Removal::Trashed);
         QVERIFY(!QFileInfo::exists(folder));
         QVERIFY(QFile::exists(trashFiles() + QStringLiteral("/series 2/inner/a.png")));
