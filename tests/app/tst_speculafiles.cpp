@@ -110,6 +110,8 @@ private slots:
         m_window->resize(1200, 800);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // The texts are compared with their sources.
+        m_window->switchLang(0);
         QVERIFY(!pictureDir().isEmpty());
         QVERIFY(QDir().mkpath(pictureDir() + QStringLiteral("/series 2")));
         QImage picture(64, 48, QImage::Format_RGB32);
