@@ -136,6 +136,7 @@ private slots:
         m_window->resize(1200, 800);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_window->switchLang(0);
         // The clock overlay would change the rendered picture from one second to the next.
         m_window->setShowTime(false);
         m_imageRoot = m_window->config().imageDir;
