@@ -9,12 +9,18 @@
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
+#include "capture/CameraParamApply.h"
+#include "capture/CameraParamNames.h"
 #include "capture/CvCaptureCAM_DShow.h"
+#include "capture/FuncWidget.h"
+#include "capture/QSwitchButton.h"
 #include "capture/UsbDeviceIds.h"
 #include "config/ConfigFile.h"
+#include "media/BrowserFileActions.h"
 #include "media/CameraLabel.h"
 #include "media/CaptureGeometry.h"
 #include "media/FileBrowser.h"
+#include "media/FileOps.h"
 #include "media/PictureWriter.h"
 #include "media/SavePath.h"
 #include "media/SettingDialog.h"
@@ -25,20 +31,25 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QSplashScreen>
 #include <QThread>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -105,6 +116,9 @@ Specula::Specula(QWidget *parent)
         connect(label, SIGNAL(customContextMenuRequested(QPoint)), this,
                 SLOT(onCameraMenu(QPoint)));
     }
+
+    m_fileActions = new BrowserFileActions(this);
+    m_fileActions->setBusyCheck([this](const QString &path) { return isRecordingPath(path); });
 
     m_measureEditer = new MeasureEditer(this);
     m_measureEditer->setConfig(&m_config);
@@ -316,8 +330,12 @@ void Specula::switchLang(int index)
         QCoreApplication::installTranslator(&m_translator);
     }
 
-    // Camera-parameter groups: setLabelText(key, tr(key)) for every control key, once the
-    // parameter panel exists.
+    // The keys stay the source texts; a key a group has no control for changes nothing.
+    const QVector<QStringList> keys = CameraParamNames::groupKeys();
+    for (int k = 0; k < m_funcWidgets.size() && k < keys.size(); ++k) {
+        for (const QString &key : keys.at(k))
+            m_funcWidgets.at(k)->setLabelText(key, tr(key.toUtf8().constData()));
+    }
 
     m_fullScreenTip->setText(tr("按ESC退出全屏"));
     m_scene->update();
@@ -1053,6 +1071,11 @@ void Specula::readCameraParam(const QString &id)
     stored.redGain = double(m_cam->getProperty(id, 39));
     stored.greenGain = double(m_cam->getProperty(id, 40));
     stored.blueGain = double(m_cam->getProperty(id, 41));
+    // The switch must show the mode the camera is really in, or the gains would look active
+    // while the camera ignores them.
+    const CameraParam whiteBalance = m_cam->getParam(id, 17);
+    if (whiteBalance.valid)
+        stored.autoWhiteBalance = whiteBalance.value != 0;
     m_config.setCameraInfo(id, stored);
 }
 
@@ -1088,11 +1111,52 @@ void Specula::writeCameraParam(const QString &id)
 
 void Specula::syncCameraParam(const QString &id)
 {
-    // Refreshes the parameter controls from the stored settings without writing anything back;
-    // the slots ignore the signals this causes. The groups holding the controls come with the
-    // parameter panel.
-    Q_UNUSED(id)
+    // Refreshes the controls from the stored settings without writing anything back; the
+    // slots ignore the signals this causes.
     m_syncingParam = true;
+    const CameraConfig stored = m_config.cameraInfo(id);
+    for (QSlider *slider : qAsConst(m_sliders)) {
+        slider->setEnabled(false);
+        slider->setRange(0, 0);
+        slider->setValue(0);
+    }
+    QSwitchButton *autoExposure = m_switchMap.value(QStringLiteral("自动曝光"));
+    QSwitchButton *autoWhiteBalance = m_switchMap.value(QStringLiteral("自动白平衡"));
+    for (QSwitchButton *button : {autoExposure, autoWhiteBalance}) {
+        button->SetEnabel(false);
+        button->SetSelected(false);
+    }
+    m_switchMap.value(QStringLiteral("垂直翻转"))->SetSelected(stored.flipVertical);
+    m_switchMap.value(QStringLiteral("水平翻转"))->SetSelected(stored.flipHorizontal);
+    m_switchMap.value(QStringLiteral("黑白"))->SetSelected(stored.blackWhite);
+    if (m_cam->isSupport(id, 17)) {
+        autoWhiteBalance->SetEnabel(true);
+        autoWhiteBalance->SetSelected(stored.autoWhiteBalance);
+    }
+    if (m_cam->isSupport(id, 15)) {
+        autoExposure->SetEnabel(stored.exposure.isAutoSupport());
+        autoExposure->SetSelected(stored.exposure.isAuto());
+    }
+    for (const CameraParamNames::Slider &entry : CameraParamNames::sliders()) {
+        QSlider *slider = m_sliderMap.value(QString::fromUtf8(entry.name));
+        if (!slider)
+            continue;
+        const bool supported = m_cam->isSupport(id, entry.prop);
+        const auto view = CameraParamNames::sliderView(
+            stored, entry, supported, entry.gain ? m_cam->getParam(id, entry.prop) : CameraParam());
+        slider->setRange(view.minimum, view.maximum);
+        slider->setSingleStep(view.step);
+        slider->setValue(view.value);
+        slider->setEnabled(view.enabled);
+    }
+    // A group is offered when the camera has something to adjust in it.
+    const bool exposureOffered = m_cam->isSupport(id, 15) || m_cam->isSupport(id, 14);
+    const bool balanceOffered = m_cam->isSupport(id, 17) || m_cam->isSupport(id, 39);
+    for (const auto &group : {qMakePair(0, exposureOffered), qMakePair(2, balanceOffered)}) {
+        m_funcButtons.at(group.first)->setVisible(group.second);
+        if (!group.second && !m_funcWidgets.at(group.first)->isHidden())
+            showFuncWidget(group.first); // folds it in
+    }
     m_syncingParam = false;
 }
 
@@ -1170,12 +1234,122 @@ void Specula::stopRecord() {}
 
 // ---- Filled in by the parameter panel, capture, recording and history --------------------
 
-void Specula::initCameraParam() {} // builds the four parameter groups
+void Specula::initCameraParam()
+{
+    QVector<FuncWidget *> groups;
+    for (int k = 0; k < 4; ++k)
+        groups.append(new FuncWidget(m_ui->cameraParamWidget));
+    QVector<QWidget *> controls{groups[0]->addSwicth(QStringLiteral("自动曝光"), false),
+                                groups[0]->addSlider(QStringLiteral("曝光时间")),
+                                groups[0]->addSlider(QStringLiteral("增益"))};
+    // The colour group also offers the levels the camera service reads and restores, so
+    // that they can be adjusted and not only carried along.
+    for (const char *name : {"亮度", "对比度", "饱和度", "色相", "伽马值", "锐度"})
+        controls.append(groups[1]->addSlider(QString::fromUtf8(name)));
+    controls.append(groups[1]->addSwicth(QStringLiteral("黑白"), false));
+    controls.append(groups[2]->addSwicth(QStringLiteral("自动白平衡"), false));
+    for (const char *name : {"色温", "红增益", "绿增益", "蓝增益"})
+        controls.append(groups[2]->addSlider(QString::fromUtf8(name)));
+    controls.append(groups[3]->addSwicth(QStringLiteral("水平翻转"), false));
+    controls.append(groups[3]->addSwicth(QStringLiteral("垂直翻转"), false));
 
-void Specula::onFuncBtnClicked() {}    // fold a parameter group in or out
-void Specula::onSwitchChanged(bool) {} // a parameter switch changed
-void Specula::onSliderChanged() {}     // a parameter slider moved
-void Specula::onBtnCamParamReset() {}  // back to the camera's default parameters
+    for (QWidget *control : qAsConst(controls)) {
+        const QString name = control->property("name").toString();
+        if (auto *button = qobject_cast<QSwitchButton *>(control)) {
+            m_switches.append(button);
+            m_switchMap.insert(name, button);
+            connect(button, SIGNAL(clicked(bool)), this, SLOT(onSwitchChanged(bool)));
+        } else if (auto *slider = qobject_cast<QSlider *>(control)) {
+            m_sliders.append(slider);
+            m_sliderMap.insert(name, slider);
+            slider->setRange(0, 0);
+            slider->setEnabled(false); // "色温" stays so: the camera layer has no such gain
+            connect(slider, SIGNAL(valueChanged(int)), this, SLOT(onSliderChanged()));
+        }
+    }
+
+    m_funcWidgets = groups;
+    m_funcButtons = {m_ui->btnBaoGuang, m_ui->btnColor, m_ui->btnBlance, m_ui->btnResever};
+    auto *layout = qobject_cast<QBoxLayout *>(m_ui->cameraParamWidget->layout());
+    for (int k = 0; k < m_funcButtons.size(); ++k) {
+        layout->insertWidget(layout->indexOf(m_funcButtons.at(k)) + 1, groups.at(k));
+        m_funcButtons.at(k)->setIcon(QIcon(QStringLiteral(":/Specula/image/icon/arrow_off.png")));
+        groups.at(k)->hide();
+        connect(m_funcButtons.at(k), SIGNAL(clicked()), this, SLOT(onFuncBtnClicked()));
+    }
+    // Exposure and white balance appear once a camera offers them (syncCameraParam).
+    m_ui->btnBaoGuang->hide();
+    m_ui->btnBlance->hide();
+}
+
+void Specula::onFuncBtnClicked()
+{
+    const int k = m_funcButtons.indexOf(qobject_cast<QPushButton *>(sender()));
+    if (k >= 0)
+        showFuncWidget(k);
+}
+
+void Specula::showFuncWidget(int k)
+{
+    const QIcon off(QStringLiteral(":/Specula/image/icon/arrow_off.png"));
+    if (!m_funcWidgets.at(k)->isHidden()) {
+        m_funcWidgets.at(k)->hide();
+        m_funcButtons.at(k)->setIcon(off);
+        return;
+    }
+    for (int i = 0; i < m_funcWidgets.size(); ++i) {
+        m_funcWidgets.at(i)->hide();
+        m_funcButtons.at(i)->setIcon(off);
+    }
+    m_funcWidgets.at(k)->show();
+    m_funcButtons.at(k)->setIcon(QIcon(QStringLiteral(":/Specula/image/icon/arrow_on.png")));
+}
+
+void Specula::onSwitchChanged(bool on)
+{
+    auto *button = qobject_cast<QSwitchButton *>(sender());
+    if (m_syncingParam || !button)
+        return;
+    const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
+    if (!isCapture(id)) {
+        button->SetSelected(!on); // nothing took the change: show the state in force
+        return;
+    }
+    const QString name = button->property("name").toString();
+    CameraConfig stored = m_config.cameraInfo(id);
+    CameraParamApply::applySwitch(*m_cam, id, stored, name, on);
+    m_config.setCameraInfo(id, stored);
+    if (name == QStringLiteral("自动曝光") || name == QStringLiteral("自动白平衡"))
+        syncCameraParam(id); // the sliders that depend on the mode follow it
+}
+
+void Specula::onSliderChanged()
+{
+    auto *slider = qobject_cast<QSlider *>(sender());
+    if (m_syncingParam || !slider)
+        return;
+    const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
+    if (!isCapture(id))
+        return;
+    CameraConfig stored = m_config.cameraInfo(id);
+    CameraParamApply::applySlider(*m_cam, id, stored, slider->property("name").toString(),
+                                  slider->value());
+    m_config.setCameraInfo(id, stored);
+}
+
+void Specula::onBtnCamParamReset()
+{
+    const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
+    if (!isCapture(id))
+        return;
+    readCameraParam(id);
+    m_config.resetCameraInfo(id);
+    CameraConfig stored = m_config.cameraInfo(id);
+    CameraParamApply::resetCameraDefaults(*m_cam, id, stored);
+    m_config.setCameraInfo(id, stored);
+    writeCameraParam(id);
+    syncCameraParam(id);
+}
 
 void Specula::onBtnCapture()
 {
@@ -1324,6 +1498,103 @@ void Specula::onBtnTimeSetting() {}  // timed-series dialog
 void Specula::onActionSetTime() {}   // timed-series dialog from the menu
 void Specula::onAutoRecordTimer() {} // one tick of a timed series
 
-void Specula::onListItemMenu(QPoint) {}            // context menu of a browser entry
-void Specula::onListItemOpen(QListWidgetItem *) {} // open a browser entry
-void Specula::onActionImport() {}                  // import pictures into the browser
+// Every entry of a browser list, in list order.
+static QList<QListWidgetItem *> listEntries(const QListWidget *list)
+{
+    QList<QListWidgetItem *> entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->item(i));
+    return entries;
+}
+
+void Specula::onListItemMenu(QPoint pos)
+{
+    auto *list = qobject_cast<QListWidget *>(sender());
+    const QListWidgetItem *clicked = list ? list->itemAt(pos) : nullptr;
+    if (!clicked)
+        return;
+    const QString path = clicked->data(Qt::UserRole).toString();
+    const bool pictures = list == m_ui->imageBrowser->listWidget();
+    FileBrowser *browser = pictures ? m_ui->imageBrowser : m_ui->cameraBrowser;
+    QStringList &history = pictures ? m_config.imageFiles : m_config.movieFiles;
+
+    QMenu menu(this);
+    QAction *open = menu.addAction(tr("打开"));
+    QAction *remove = menu.addAction(tr("删除"));
+    QAction *removeAll = menu.addAction(tr("全部删除"));
+    QAction *rename = menu.addAction(tr("重命名"));
+    QAction *saveAs = menu.addAction(tr("另存为"));
+    QAction *saveAll = menu.addAction(tr("全部另存为"));
+    saveAs->setVisible(!QFileInfo(path).isDir());
+    saveAll->setVisible(saveAs->isVisible());
+    QAction *chosen = menu.exec(list->viewport()->mapToGlobal(pos));
+
+    // The list may have changed while the menu was open (a capture, a thumbnail): look the
+    // entry up again by its path.
+    const QList<QListWidgetItem *> all = listEntries(list);
+    const auto found = std::find_if(all.cbegin(), all.cend(), [&path](QListWidgetItem *item) {
+        return item->data(Qt::UserRole).toString() == path;
+    });
+    QListWidgetItem *item = found == all.cend() ? nullptr : *found;
+    if (!chosen || !item)
+        return;
+    if (chosen == open)
+        onListItemOpen(item);
+    else if (chosen == remove)
+        m_fileActions->removeEntries(browser, history, {item});
+    else if (chosen == removeAll)
+        m_fileActions->removeEntries(browser, history, all);
+    else if (chosen == rename)
+        m_fileActions->renameEntry(browser, item);
+    else if (chosen == saveAs)
+        m_fileActions->saveEntryAs(item);
+    else if (chosen == saveAll)
+        m_fileActions->saveEntriesTo(all);
+}
+
+void Specula::onListItemOpen(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString path = item->data(Qt::UserRole).toString();
+    const QFileInfo info(path);
+    qDebug() << "info :" << info.fileName() << " suffix :" << info.suffix()
+             << "path :" << info.absoluteFilePath();
+    if (info.isDir()) {
+        // A folder opens in its browser, as a double-click does.
+        (item->listWidget() == m_ui->imageBrowser->listWidget() ? m_ui->imageBrowser
+                                                                : m_ui->cameraBrowser)
+            ->setCurrentPath(path);
+    } else if (FileOps::hasSuffix(path, m_imageFormats)) {
+        if (m_measureEditer->setImage(path))
+            m_measureEditer->show();
+        else
+            MessageBox::information(this, QString(), tr("打开文件失败"));
+    } else {
+        // Built from the path, not from text: names with blanks, "#" or "%" open too.
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+}
+
+bool Specula::isRecordingPath(const QString &path) const
+{
+    return m_isRecording && !m_recordingFile.isEmpty() && isInsideFolder(m_recordingFile, path);
+}
+
+void Specula::onActionImport()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, QString(), QString(),
+        tr("图片和视频") + QStringLiteral(" (%1)").arg(FileOps::importFilter(
+                               m_imageFormats + m_movieFormats + QStringList{"avi"})));
+    if (files.isEmpty())
+        return;
+    BrowserFileActions::ImportTargets targets;
+    targets.pictureSuffixes = m_imageFormats;
+    targets.pictures = m_ui->imageBrowser;
+    targets.videos = m_ui->cameraBrowser;
+    targets.pictureHistory = &m_config.imageFiles;
+    targets.videoHistory = &m_config.movieFiles;
+    targets.checkPath = [this](int type) { return checkPath(type); };
+    m_fileActions->importFiles(files, targets);
+}

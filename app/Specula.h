@@ -21,9 +21,11 @@ namespace Ui {
 class SpeculaClass;
 }
 
+class BrowserFileActions;
 class CameraLabel;
 class CameraScene;
 class CvCaptureCAM_DShow;
+class FuncWidget;
 class MeasureEditer;
 class PictureWriter;
 class QAbstractButton;
@@ -34,7 +36,10 @@ class QLabel;
 class QListWidgetItem;
 class QMouseEvent;
 class QPrinter;
+class QPushButton;
 class QResizeEvent;
+class QSlider;
+class QSwitchButton;
 
 /// The program's main window: owns the settings record, the widget tree, the timers and the
 /// objects the other subsystems reach through it.
@@ -80,6 +85,10 @@ public:
     void readCameraParam(const QString &id);
     void writeCameraParam(const QString &id);
     void syncCameraParam(const QString &id);
+
+    /// True for the file being recorded, or a folder holding it: file operations leave it
+    /// where it is.
+    bool isRecordingPath(const QString &path) const;
 
     // Capture and recording (the parts the camera control needs).
     bool isCapture(const QString &id) const;
@@ -178,6 +187,7 @@ private:
     void placeFullScreenTip();
     void initCam();
     void initCameraParam();
+    void showFuncWidget(int k);
     void setSaveRoot(int type, const QString &folder);
     void onPictureWritten(const QString &path, bool ok, int tile);
 
@@ -205,11 +215,21 @@ private:
     PictureWriter *m_pictureWriter = nullptr; // writes captures off the GUI thread
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
+    BrowserFileActions *m_fileActions = nullptr;
 
     bool m_isRecording = false;     // a recording runs
     bool m_isAutoRecording = false; // the running recording belongs to a timed series
+    QString m_recordingFile;        // the file a running recording writes
     int m_recordFps = 15;
     bool m_syncingParam = false; // the parameter controls are being refreshed
+
+    // Camera parameter panel: controls filed under their names (the Chinese source texts).
+    QVector<QSwitchButton *> m_switches;
+    QVector<QSlider *> m_sliders;
+    QMap<QString, QSwitchButton *> m_switchMap;
+    QMap<QString, QSlider *> m_sliderMap;
+    QVector<FuncWidget *> m_funcWidgets;  // the four fold-out groups
+    QVector<QPushButton *> m_funcButtons; // their buttons, in the same order
 
     QVector<CameraInfo> m_cameraList;        // the last list taken from the camera service
     QString m_cameraId;                      // the current camera; empty = none

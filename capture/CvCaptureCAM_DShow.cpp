@@ -9,7 +9,6 @@
 #include "capture/UsbDeviceIds.h"
 
 #include <QCamera>
-#include <QCameraExposure>
 #include <QCameraImageProcessing>
 #include <QCameraInfo>
 #include <QCameraViewfinderSettings>
@@ -56,18 +55,10 @@ enum Property {
     Sharpness = 20,
     AutoExposure = 21,
     Gamma = 22,
+    RedGain = 39,
+    GreenGain = 40,
+    BlueGain = 41,
 };
-
-/// Platform level (-1 … +1) as a 0 … 100 slider value, truncated. The small bias keeps a
-/// value set through toLevel() from reading back one lower because of binary rounding.
-int fromLevel(double level)
-{
-    return int((level + 1.0) * 50.0 + 1e-9);
-}
-double toLevel(int value)
-{
-    return (std::clamp(value, 0, 100) - 50) / 50.0;
-}
 
 /// Some backends report a loaded camera later, from their pipeline's messages; the sizes and
 /// formats are only known then. Waits (without user input) until loading has finished.
@@ -226,12 +217,18 @@ void CvCaptureCAM_DShow::startCamera(const QString &id, int width, int height, i
     entry->grabber->setResver(state->horizontalFlip, state->verticalFlip);
     entry->grabber->setBuffer(state->buffer);
 
-    camera->setViewfinderSettings(settings);
-    if (carry.platform && camera->imageProcessing()->isAvailable()) {
-        camera->imageProcessing()->setContrast(carry.contrast);
-        camera->imageProcessing()->setSaturation(carry.saturation);
-        camera->imageProcessing()->setSharpeningLevel(carry.sharpening);
+    if (!m_platformDefaults.contains(id)) {
+        QHash<int, int> defaults;
+        for (int prop : {Gain, Exposure, WhiteBalance}) {
+            const CameraParam param = CameraControls::param(*camera, prop);
+            if (param.valid)
+                defaults.insert(prop, param.value);
+        }
+        m_platformDefaults.insert(id, defaults);
     }
+
+    camera->setViewfinderSettings(settings);
+    CameraControls::apply(*camera, carry.platform);
     camera->start();
 }
 
@@ -323,15 +320,8 @@ bool CvCaptureCAM_DShow::restartStream(const QString &id, DeviceState *state)
             carry.brightness = entry->brightness;
             carry.gamma = entry->gamma;
         }
-        if (const QSharedPointer<QCamera> old = registry().camera(id)) {
-            QCameraImageProcessing *processing = old->imageProcessing();
-            if (processing->isAvailable()) {
-                carry.platform = true;
-                carry.contrast = processing->contrast();
-                carry.saturation = processing->saturation();
-                carry.sharpening = processing->sharpeningLevel();
-            }
-        }
+        if (const QSharedPointer<QCamera> old = registry().camera(id))
+            carry.platform = CameraControls::snapshot(*old);
         registry().remove(id);
         startCamera(id, width, height, format, state, carry);
         if (m_devices.value(id) != state)
@@ -369,37 +359,26 @@ bool CvCaptureCAM_DShow::setProperty(const QString &id, int prop, int value)
         return restartStream(id, state);
     }
     case Brightness:
-    case Contrast:
-    case Saturation:
-    case Sharpness:
-    case Gamma:
-    case Hue:
-    case Gain:
-    case Exposure:
-    case WhiteBalance:
-    case Monochrome:
-    case AutoExposure: {
+    case Gamma: {
         const QSharedPointer<QCamera> camera = registry().camera(id);
         if (!camera || !camera->imageProcessing()->isAvailable())
             return false;
         GrabberEntry *entry = registry().entry(id);
         const int v = std::clamp(value, 0, 100);
-        switch (prop) {
-        case Brightness:
+        if (prop == Brightness) {
             entry->brightness = v;
             entry->grabber->setBrightness(v);
-            return true;
-        case Gamma:
+        } else {
             entry->gamma = v;
             entry->grabber->setGamma(v);
-            return true;
-        case Contrast: camera->imageProcessing()->setContrast(toLevel(v)); return true;
-        case Saturation: camera->imageProcessing()->setSaturation(toLevel(v)); return true;
-        case Sharpness: camera->imageProcessing()->setSharpeningLevel(toLevel(v)); return true;
-        default: return false;
         }
+        return true;
     }
-    default: return false;
+    default: {
+        // Everything else the platform camera offers, or nothing.
+        const QSharedPointer<QCamera> camera = registry().camera(id);
+        return camera && CameraControls::handles(prop) && CameraControls::set(*camera, prop, value);
+    }
     }
 }
 
@@ -410,6 +389,12 @@ int CvCaptureCAM_DShow::getProperty(const QString &id, int prop)
     case Width: return entry ? entry->width : 0;
     case Height: return entry ? entry->height : 0;
     case Format: return entry ? entry->format : 0;
+    case RedGain:
+    case GreenGain:
+    case BlueGain: {
+        const CameraParam param = getParam(id, prop);
+        return param.valid ? param.value : -1;
+    }
     default: return -1;
     }
 }
@@ -425,9 +410,6 @@ CameraParam CvCaptureCAM_DShow::getParam(const QString &id, int prop)
 
     switch (prop) {
     case Brightness:
-    case Contrast:
-    case Saturation:
-    case Sharpness:
     case Gamma:
         if (!processing->isAvailable())
             return param;
@@ -436,26 +418,12 @@ CameraParam CvCaptureCAM_DShow::getParam(const QString &id, int prop)
         param.maxValue = 100;
         param.defaultValue = 50;
         param.step = 1;
-        if (prop == Brightness)
-            param.value = entry->brightness;
-        else if (prop == Gamma)
-            param.value = entry->gamma;
-        else if (prop == Contrast)
-            param.value = fromLevel(processing->contrast());
-        else if (prop == Saturation)
-            param.value = fromLevel(processing->saturation());
-        else
-            param.value = fromLevel(processing->sharpeningLevel());
+        param.value = prop == Brightness ? entry->brightness : entry->gamma;
         return param;
-    case AutoExposure: {
-        QCameraExposure *exposure = camera->exposure();
-        param.valid = true;
-        param.caps = (exposure->isExposureModeSupported(QCameraExposure::ExposureAuto) ? 1 : 0) |
-                     (exposure->isExposureModeSupported(QCameraExposure::ExposureManual) ? 2 : 0);
-        param.flags = exposure->exposureMode() == QCameraExposure::ExposureAuto ? 1 : 2;
+    default:
+        if (CameraControls::handles(prop))
+            param = CameraControls::param(*camera, prop, m_platformDefaults.value(id));
         return param;
-    }
-    default: return param;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/CameraControls.h"
 #include "capture/CameraInfo.h"
 #include "config/CameraParam.h"
 
@@ -76,10 +77,7 @@ private:
     {
         int brightness = 50;
         int gamma = 50;
-        bool platform = false;
-        double contrast = 0;
-        double saturation = 0;
-        double sharpening = 0;
+        CameraControls::Snapshot platform;
     };
 
     void startCamera(const QString &id, int width, int height, int format, DeviceState *state,
@@ -92,6 +90,9 @@ private:
     /// Buffers of removed devices that the GUI thread still held; freed when it releases them.
     QHash<QString, std::shared_ptr<CameraBuffer>> m_retired;
     QStringList m_lastDeviceIds;
+    /// Per device, the exposure time, gain and white balance it had when this run first
+    /// loaded it: the defaults a reset goes back to.
+    QHash<QString, QHash<int, int>> m_platformDefaults;
     QString m_sysfsRoot = QStringLiteral("/sys");
     bool m_listing = false;
 };

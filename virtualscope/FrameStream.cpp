@@ -94,8 +94,7 @@ void FrameStream::rebuildIfStale()
     m_builtProcessing = processingGeneration;
     // Processed once per change on the whole canvas; the ring frames only crop and add noise.
     m_processed = m_canvas;
-    ScopePicture::applyProcessing(m_processed, m_ringProcessing.contrast,
-                                  m_ringProcessing.saturation, m_ringProcessing.sharpening);
+    ScopePicture::applyProcessing(m_processed, m_ringProcessing);
 
     // Still pictures need one frame; the specimen drifts and carries noise over a ring.
     if (content.kind != ScopeContent::Specimen) {

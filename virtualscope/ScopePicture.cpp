@@ -153,65 +153,122 @@ QImage specimenFrame(const QImage &canvas, const QSize &frame, int margin, int i
 
 void applyProcessing(QImage &image, double contrast, double saturation, double sharpening)
 {
-    if (image.isNull() || (contrast == 0.0 && saturation == 0.0 && sharpening == 0.0))
+    ScopeProcessing p;
+    p.contrast = contrast;
+    p.saturation = saturation;
+    p.sharpening = sharpening;
+    applyProcessing(image, p);
+}
+
+namespace {
+
+void sharpen(QImage &image, double sharpening)
+{
+    // Unsharp mask against a 3x3 box blur (or a blend towards the blur when negative),
+    // with separable running sums so that a large frame takes tens of milliseconds.
+    const int w = image.width();
+    const int h = image.height();
+    const double amount = sharpening > 0 ? sharpening * 1.5 : sharpening;
+    std::vector<int> rowSums(size_t(w) * h * 3);
+    for (int y = 0; y < h; ++y) {
+        const auto *px = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        int *out = rowSums.data() + size_t(y) * w * 3;
+        for (int x = 0; x < w; ++x) {
+            const QRgb l = px[std::max(0, x - 1)], c = px[x], r = px[std::min(w - 1, x + 1)];
+            out[3 * x] = qRed(l) + qRed(c) + qRed(r);
+            out[3 * x + 1] = qGreen(l) + qGreen(c) + qGreen(r);
+            out[3 * x + 2] = qBlue(l) + qBlue(c) + qBlue(r);
+        }
+    }
+    const int scale = int(std::lround(amount * 1024));
+    for (int y = 0; y < h; ++y) {
+        const int *above = rowSums.data() + size_t(std::max(0, y - 1)) * w * 3;
+        const int *here = rowSums.data() + size_t(y) * w * 3;
+        const int *below = rowSums.data() + size_t(std::min(h - 1, y + 1)) * w * 3;
+        auto *px = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = px[x];
+            const int ch[3] = {qRed(c), qGreen(c), qBlue(c)};
+            int v[3];
+            for (int i = 0; i < 3; ++i) {
+                const int k = 3 * x + i;
+                const int detail = ch[i] * 9 - (above[k] + here[k] + below[k]); // x9
+                v[i] = clamp255(ch[i] + detail * scale / (9 * 1024));
+            }
+            px[x] = qRgb(v[0], v[1], v[2]);
+        }
+    }
+}
+
+} // namespace
+
+void applyProcessing(QImage &image, const ScopeProcessing &p)
+{
+    if (image.isNull() || p == ScopeProcessing())
         return;
     if (image.format() != QImage::Format_RGB32)
         image = image.convertToFormat(QImage::Format_RGB32);
 
-    if (sharpening != 0.0) {
-        // Unsharp mask against a 3x3 box blur (or a blend towards the blur when negative),
-        // with separable running sums so that a large frame takes tens of milliseconds.
-        const int w = image.width();
-        const int h = image.height();
-        const double amount = sharpening > 0 ? sharpening * 1.5 : sharpening;
-        std::vector<int> rowSums(size_t(w) * h * 3);
-        for (int y = 0; y < h; ++y) {
-            const auto *px = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-            int *out = rowSums.data() + size_t(y) * w * 3;
-            for (int x = 0; x < w; ++x) {
-                const QRgb l = px[std::max(0, x - 1)], c = px[x], r = px[std::min(w - 1, x + 1)];
-                out[3 * x] = qRed(l) + qRed(c) + qRed(r);
-                out[3 * x + 1] = qGreen(l) + qGreen(c) + qGreen(r);
-                out[3 * x + 2] = qBlue(l) + qBlue(c) + qBlue(r);
-            }
-        }
-        const int scale = int(std::lround(amount * 1024));
-        for (int y = 0; y < h; ++y) {
-            const int *above = rowSums.data() + size_t(std::max(0, y - 1)) * w * 3;
-            const int *here = rowSums.data() + size_t(y) * w * 3;
-            const int *below = rowSums.data() + size_t(std::min(h - 1, y + 1)) * w * 3;
-            auto *px = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 0; x < w; ++x) {
-                const QRgb c = px[x];
-                const int ch[3] = {qRed(c), qGreen(c), qBlue(c)};
-                int v[3];
-                for (int i = 0; i < 3; ++i) {
-                    const int k = 3 * x + i;
-                    const int detail = ch[i] * 9 - (above[k] + here[k] + below[k]); // x9
-                    v[i] = clamp255(ch[i] + detail * scale / (9 * 1024));
-                }
-                px[x] = qRgb(v[0], v[1], v[2]);
-            }
+    if (p.sharpening != 0.0)
+        sharpen(image, p.sharpening);
+
+    // Light reaching the sensor first (exposure, sensitivity, white-balance gains), then the
+    // camera's colour processing (hue, contrast, saturation), as a sensor pipeline orders them.
+    // Automatic exposure keeps the nominal brightness whatever time and gain were asked for.
+    const double light = p.manualExposure ? p.shutterSeconds * 30.0 * p.iso / 100.0 : 1.0;
+    double gains[3] = {1.0, 1.0, 1.0};
+    if (!p.autoWhiteBalance) {
+        gains[0] = 1.0 + p.redGain;
+        gains[1] = 1.0 + p.greenGain;
+        gains[2] = 1.0 + p.blueGain;
+    }
+    // Hue: a turn about the grey axis, which keeps the brightness of grey untouched.
+    const bool turn = p.hue != 0.0;
+    const double angle = p.hue * M_PI;
+    const double cosA = std::cos(angle);
+    const double sinA = std::sin(angle);
+    const double a = cosA + (1.0 - cosA) / 3.0;
+    const double b = (1.0 - cosA) / 3.0 - std::sqrt(1.0 / 3.0) * sinA;
+    const double c = (1.0 - cosA) / 3.0 + std::sqrt(1.0 / 3.0) * sinA;
+    const double sf = 1.0 + p.saturation;
+    const double cf = 1.0 + p.contrast;
+    // Without a turn the contrast goes into the tables too.
+    const double lutContrast = turn ? 1.0 : cf;
+    const double pixelContrast = turn ? cf : 1.0;
+    int lut[3][256];
+    for (int ch = 0; ch < 3; ++ch) {
+        for (int i = 0; i < 256; ++i) {
+            const double v = clamp255(int(std::lround(i * light * gains[ch])));
+            lut[ch][i] = clamp255(int(std::lround((v - 128) * lutContrast + 128)));
         }
     }
 
-    const double cf = 1.0 + contrast;
-    const double sf = 1.0 + saturation;
-    int lut[256];
-    for (int i = 0; i < 256; ++i)
-        lut[i] = clamp255(int(std::lround((i - 128) * cf + 128)));
     for (int y = 0; y < image.height(); ++y) {
         auto *px = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = px[x];
-            int r = lut[qRed(c)], g = lut[qGreen(c)], b = lut[qBlue(c)];
-            if (saturation != 0.0) {
-                const double luma = 0.299 * r + 0.587 * g + 0.114 * b;
-                r = clamp255(int(std::lround(luma + (r - luma) * sf)));
-                g = clamp255(int(std::lround(luma + (g - luma) * sf)));
-                b = clamp255(int(std::lround(luma + (b - luma) * sf)));
+            const QRgb in = px[x];
+            double r = lut[0][qRed(in)], g = lut[1][qGreen(in)], bl = lut[2][qBlue(in)];
+            if (turn) {
+                const double r2 = a * r + b * g + c * bl;
+                const double g2 = c * r + a * g + b * bl;
+                const double b2 = b * r + c * g + a * bl;
+                r = r2;
+                g = g2;
+                bl = b2;
             }
-            px[x] = qRgb(r, g, b);
+            if (turn) {
+                r = (r - 128) * pixelContrast + 128;
+                g = (g - 128) * pixelContrast + 128;
+                bl = (bl - 128) * pixelContrast + 128;
+            }
+            if (p.saturation != 0.0) {
+                const double luma = 0.299 * r + 0.587 * g + 0.114 * bl;
+                r = luma + (r - luma) * sf;
+                g = luma + (g - luma) * sf;
+                bl = luma + (bl - luma) * sf;
+            }
+            px[x] = qRgb(clamp255(int(std::lround(r))), clamp255(int(std::lround(g))),
+                         clamp255(int(std::lround(bl))));
         }
     }
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QSize>
 
+#include "virtualscope/ScopeProcessing.h"
+
 /// Picture generation for the virtual microscope: pure functions, no Qt Multimedia.
 ///
 /// The field of view is 800 µm wide at every resolution, so a frame `width` pixels wide shows
@@ -34,6 +36,8 @@ QImage specimenFrame(const QImage &canvas, const QSize &frame, int margin, int i
 
 /// Camera-side processing; each value in -1 … +1, 0 = unchanged.
 void applyProcessing(QImage &image, double contrast, double saturation, double sharpening);
+/// All camera-side adjustments at once; the default record leaves the picture as it is.
+void applyProcessing(QImage &image, const ScopeProcessing &processing);
 
 /// Baseline JPEG, 4:2:2, of an RGB32 picture; empty on failure.
 QByteArray encodeJpeg(const QImage &image, int quality = 85);

@@ -4,7 +4,8 @@
 
 class VirtualScopeService;
 
-/// Exposure mode only: automatic or manual, automatic by default.
+/// Exposure mode (automatic by default), shutter time and sensitivity; the manual shutter time
+/// counts only in manual mode.
 class VirtualExposureControl final : public QCameraExposureControl
 {
     Q_OBJECT

@@ -4,7 +4,8 @@
 
 class VirtualScopeService;
 
-/// Contrast, saturation and sharpening adjustments (-1 … +1), rendered into the frames.
+/// Contrast, saturation, sharpening, hue and the white balance (automatic, or manual with
+/// channel gains), rendered into the frames.
 class VirtualImageProcessing final : public QCameraImageProcessingControl
 {
     Q_OBJECT

@@ -58,6 +58,7 @@ void VirtualScope::reset()
     m_content.generation = ++m_contentGeneration;
     m_starts.clear();
     m_presented.clear();
+    m_processing.clear();
     m_asyncLoad.store(false);
 }
 
@@ -247,4 +248,16 @@ void VirtualScope::noteFramePresented(const QByteArray &id)
 {
     QMutexLocker lock(&m_mutex);
     ++m_presented[id];
+}
+
+ScopeProcessing VirtualScope::processing(const QByteArray &id) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_processing.value(id);
+}
+
+void VirtualScope::noteProcessing(const QByteArray &id, const ScopeProcessing &processing)
+{
+    QMutexLocker lock(&m_mutex);
+    m_processing.insert(id, processing);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "virtualscope/ScopeContent.h"
+#include "virtualscope/ScopeProcessing.h"
 #include "virtualscope/VirtualDevice.h"
 
 #include <QHash>
@@ -56,11 +57,14 @@ public:
     QSize streamSize(const QByteArray &id) const;
     /// Frames handed to a surface for a device since the last reset.
     int presentedFrames(const QByteArray &id) const;
+    /// The adjustments a device's camera was last given (exposure, white balance, colours).
+    ScopeProcessing processing(const QByteArray &id) const;
 
     // Called by the camera services of the plugin.
     void noteStreamStarted(const QByteArray &id, const QSize &size, QVideoFrame::PixelFormat fmt);
     void noteStreamStopped(const QByteArray &id);
     void noteFramePresented(const QByteArray &id);
+    void noteProcessing(const QByteArray &id, const ScopeProcessing &processing);
 
 signals:
     void devicePlugged(const QByteArray &id);
@@ -88,5 +92,6 @@ private:
     QHash<QByteArray, int> m_starts;
     QHash<QByteArray, Stream> m_streams;
     QHash<QByteArray, int> m_presented;
+    QHash<QByteArray, ScopeProcessing> m_processing;
     std::atomic<bool> m_asyncLoad{false};
 };

@@ -215,11 +215,7 @@ void VirtualScopeService::setProcessing(const ScopeProcessing &processing)
 {
     m_processing = processing;
     m_stream.setProcessing(processing);
-}
-
-void VirtualScopeService::setExposureMode(QCameraExposure::ExposureMode mode)
-{
-    m_exposureMode = mode;
+    VirtualScope::instance()->noteProcessing(m_deviceId, processing);
 }
 
 bool VirtualScopeService::startStream()

@@ -57,9 +57,6 @@ public:
     ScopeProcessing processing() const { return m_processing; }
     void setProcessing(const ScopeProcessing &processing);
 
-    QCameraExposure::ExposureMode exposureMode() const { return m_exposureMode; }
-    void setExposureMode(QCameraExposure::ExposureMode mode);
-
     QMultimedia::AvailabilityStatus availability() const;
 
 signals:
@@ -84,7 +81,6 @@ private:
     QCameraViewfinderSettings m_settings;
     QPointer<QAbstractVideoSurface> m_surface;
     ScopeProcessing m_processing;
-    QCameraExposure::ExposureMode m_exposureMode = QCameraExposure::ExposureAuto;
     FrameStream m_stream;
     bool m_streaming = false;
 

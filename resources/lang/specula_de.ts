@@ -206,6 +206,61 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Alle %1 Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Folgendes konnte nicht gelöscht werden:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>Die Datei, die gerade aufgenommen wird, kann nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>Der Name darf nicht leer sein und kein „/“ oder „\“ enthalten</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Eine Datei mit diesem Namen existiert bereits</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Folgendes konnte nicht gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Dateien werden kopiert...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Folgendes konnte nicht importiert werden:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     <message>
         <source>保存图片失败</source>
         <translation>Das Foto konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Alle speichern unter</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Bilder und Videos</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Belichtungszeit</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Farbton</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Schärfe</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Rotverstärkung</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Grünverstärkung</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Blauverstärkung</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Automatische Belichtung</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Dunst entfernen</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Automatischer Weißabgleich</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Farbtemperatur</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Vertikal spiegeln</translation>
     </message>
 </context>
 <context>

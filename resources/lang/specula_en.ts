@@ -206,6 +206,61 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>Delete “%1”?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Delete all %1 entries?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>These could not be deleted:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>The file being recorded cannot be renamed</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>New name</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>The name must not be empty or contain “/” or “\”</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>A file with that name already exists</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Rename failed</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>These could not be saved:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Copying files...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>These could not be imported:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ For technical support or to report a problem, please contact your dealer.</trans
     <message>
         <source>保存图片失败</source>
         <translation>Could not save the photo.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Save all as</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Could not open the file</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Pictures and videos</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Exposure time</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Sharpness</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Red gain</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Green gain</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Blue gain</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Auto exposure</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Dehaze</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Black and white</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Auto white balance</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Color temperature</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Flip horizontally</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Flip vertically</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,61 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>¿Eliminar «%1»?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>¿Eliminar los %1 elementos?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>No se ha podido eliminar:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>El archivo que se está grabando no se puede renombrar</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Nombre nuevo</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>El nombre no puede estar vacío ni contener «/» o «\»</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Ya existe un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>No se ha podido cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>No se ha podido guardar:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Copiando archivos...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>No se ha podido importar:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     <message>
         <source>保存图片失败</source>
         <translation>No se pudo guardar la foto.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Eliminar todo</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Guardar todo como</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>No se ha podido abrir el archivo</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Imágenes y vídeos</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Tiempo de exposición</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Nitidez</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Ganancia de rojo</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Ganancia de verde</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Ganancia de azul</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Exposición automática</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Eliminar neblina</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Balance de blancos automático</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Temperatura de color</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Voltear verticalmente</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,61 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>Supprimer « %1 » ?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Supprimer les %1 éléments ?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Impossible de supprimer :</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>Le fichier en cours d&apos;enregistrement ne peut pas être renommé</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>Le nom ne doit être ni vide ni contenir « / » ou « \ »</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Un fichier de ce nom existe déjà</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Impossible d&apos;enregistrer :</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Copie des fichiers...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Impossible d&apos;importer :</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     <message>
         <source>保存图片失败</source>
         <translation>Impossible d&apos;enregistrer la photo.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Tout enregistrer sous</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Images et vidéos</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Temps d&apos;exposition</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Teinte</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Netteté</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Gain rouge</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Gain vert</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Gain bleu</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Exposition automatique</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Suppression du voile</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Balance des blancs auto</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Température de couleur</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Retourner horizontalement</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Retourner verticalement</translation>
     </message>
 </context>
 <context>

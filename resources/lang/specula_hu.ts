@@ -206,6 +206,61 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>Törli ezt: „%1”?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Törli mind a(z) %1 elemet?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Nem sikerült törölni:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>A felvétel alatt álló fájl nem nevezhető át</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Új név</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Név</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>A név nem lehet üres, és nem tartalmazhat „/” vagy „\” jelet</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Már létezik ilyen nevű fájl</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Az átnevezés sikertelen</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Nem sikerült menteni:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Fájlok másolása...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Nem sikerült importálni:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     <message>
         <source>保存图片失败</source>
         <translation>Nem sikerült menteni a fényképet.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Megnyitás</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Összes törlése</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Átnevezés</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Mentés másként</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Összes mentése másként</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Nem sikerült megnyitni a fájlt</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Képek és videók</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Expozíciós idő</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Erősítés</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Fényerő</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Kontraszt</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Telítettség</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Színárnyalat</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Élesség</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Vörös erősítés</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Zöld erősítés</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Kék erősítés</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Automatikus expozíció</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Párátlanítás</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Fekete-fehér</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Automatikus fehéregyensúly</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Színhőmérséklet</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Vízszintes tükrözés</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Függőleges tükrözés</translation>
     </message>
 </context>
 <context>

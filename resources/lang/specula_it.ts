@@ -206,6 +206,61 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>Eliminare «%1»?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Eliminare tutti i %1 elementi?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Impossibile eliminare:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>Il file in registrazione non può essere rinominato</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Nuovo nome</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>Il nome non può essere vuoto né contenere «/» o «\»</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Esiste già un file con questo nome</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Rinomina non riuscita</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Impossibile salvare:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Copia dei file...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Impossibile importare:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <message>
         <source>保存图片失败</source>
         <translation>Impossibile salvare la foto.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Elimina tutto</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Salva tutto con nome</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Immagini e video</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Tempo di esposizione</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Guadagno</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Saturazione</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Tonalità</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Nitidezza</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Guadagno rosso</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Guadagno verde</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Guadagno blu</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Esposizione automatica</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Rimozione foschia</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Bilanciamento del bianco automatico</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Temperatura colore</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Capovolgi orizzontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Capovolgi verticalmente</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,61 @@
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>「%1」を削除しますか？</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>%1 項目をすべて削除しますか？</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>次を削除できませんでした：</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>録画中のファイルは名前を変更できません</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>新しい名前</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>名前を空にしたり「/」や「\」を含めたりすることはできません</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>同じ名前のファイルが既にあります</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>名前を変更できませんでした</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>次を保存できませんでした：</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>ファイルをコピー中...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>次をインポートできませんでした：</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@
     <message>
         <source>保存图片失败</source>
         <translation>写真を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>すべて名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>ファイルを開けませんでした</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>画像と動画</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>露出時間</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>ゲイン</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>彩度</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>ガンマ</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>シャープネス</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>赤ゲイン</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>緑ゲイン</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>青ゲイン</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>自動露出</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>かすみ除去</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>白黒</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>オートホワイトバランス</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>色温度</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>上下反転</translation>
     </message>
 </context>
 <context>

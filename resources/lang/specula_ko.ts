@@ -206,6 +206,61 @@
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>“%1”을(를) 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>%1개 항목을 모두 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>다음을 삭제할 수 없습니다:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>녹화 중인 파일은 이름을 바꿀 수 없습니다</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>새 이름</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>이름은 비워 둘 수 없으며 “/” 또는 “\”를 포함할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>같은 이름의 파일이 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>이름을 바꾸지 못했습니다</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>다음을 저장할 수 없습니다:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>파일 복사 중...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>다음을 가져올 수 없습니다:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@
     <message>
         <source>保存图片失败</source>
         <translation>사진을 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>모두 삭제</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>모두 다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>파일을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>사진 및 동영상</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>노출 시간</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>게인</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>밝기</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>대비</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>채도</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>색조</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>감마</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>선명도</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>빨강 게인</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>초록 게인</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>파랑 게인</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>자동 노출</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>안개 제거</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>흑백</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>자동 화이트 밸런스</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>색온도</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>상하 반전</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,61 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>Ištrinti „%1“?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Ištrinti visus įrašus (%1)?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Nepavyko ištrinti:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>Įrašomo failo pervadinti negalima</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Naujas pavadinimas</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Pavadinimas</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>Pavadinimas negali būti tuščias ar turėti „/“ arba „\“</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Failas tokiu pavadinimu jau yra</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Pervadinti nepavyko</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Nepavyko įrašyti:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Kopijuojami failai...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Atšaukti</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Nepavyko importuoti:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     <message>
         <source>保存图片失败</source>
         <translation>Nepavyko įrašyti nuotraukos.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Atidaryti</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Ištrinti</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Ištrinti viską</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Pervadinti</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Įrašyti kaip</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Įrašyti viską kaip</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Nepavyko atidaryti failo</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Nuotraukos ir vaizdo įrašai</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Ekspozicijos laikas</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Stiprinimas</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Ryškumas</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Kontrastas</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Sodrumas</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Atspalvis</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gama</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Ryškumas (kontūrai)</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Raudonos stiprinimas</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Žalios stiprinimas</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Mėlynos stiprinimas</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Automatinė ekspozicija</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Rūko šalinimas</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Nespalvotas</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Automatinis baltos balansas</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Spalvinė temperatūra</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Apversti horizontaliai</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Apversti vertikaliai</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,61 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>“%1” verwijderen?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Alle %1 items verwijderen?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Kan niet verwijderen:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>Het bestand dat wordt opgenomen kan niet worden hernoemd</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Nieuwe naam</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>De naam mag niet leeg zijn en geen “/” of “\” bevatten</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Er bestaat al een bestand met die naam</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Naam wijzigen mislukt</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Kan niet opslaan:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Bestanden kopiëren...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Kan niet importeren:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     <message>
         <source>保存图片失败</source>
         <translation>Kan de foto niet opslaan.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Alles verwijderen</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Naam wijzigen</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Alles opslaan als</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Kan het bestand niet openen</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Afbeeldingen en video&apos;s</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Belichtingstijd</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Versterking</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Helderheid</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Verzadiging</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Tint</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Scherpte</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Roodversterking</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Groenversterking</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Blauwversterking</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Automatische belichting</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Nevel verwijderen</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Zwart-wit</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Automatische witbalans</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Kleurtemperatuur</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Horizontaal spiegelen</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Verticaal spiegelen</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,61 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>Usunąć „%1”?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Usunąć wszystkie elementy (%1)?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Nie można usunąć:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>Nagrywanego pliku nie można zmienić nazwy</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Nowa nazwa</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>Nazwa nie może być pusta ani zawierać „/” lub „\”</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Plik o tej nazwie już istnieje</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Nie udało się zmienić nazwy</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Nie można zapisać:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Kopiowanie plików...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Nie można zaimportować:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     <message>
         <source>保存图片失败</source>
         <translation>Nie udało się zapisać zdjęcia.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Usuń wszystko</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Zapisz wszystko jako</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Zdjęcia i filmy</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Czas naświetlania</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Wzmocnienie</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Jasność</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Nasycenie</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Odcień</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Ostrość</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Wzmocnienie czerwieni</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Wzmocnienie zieleni</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Wzmocnienie niebieskiego</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Automatyczna ekspozycja</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Usuwanie zamglenia</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Czarno-białe</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Automatyczny balans bieli</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Temperatura barwowa</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Odbij w poziomie</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Odbij w pionie</translation>
     </message>
 </context>
 <context>

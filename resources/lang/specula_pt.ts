@@ -206,6 +206,61 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>Excluir “%1”?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Excluir todos os %1 itens?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Não foi possível excluir:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>O arquivo em gravação não pode ser renomeado</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Novo nome</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>O nome não pode estar vazio nem conter “/” ou “\”</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Já existe um arquivo com esse nome</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Falha ao renomear</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Não foi possível salvar:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Copiando arquivos...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Não foi possível importar:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     <message>
         <source>保存图片失败</source>
         <translation>Não foi possível salvar a foto.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Excluir tudo</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Salvar tudo como</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Não foi possível abrir o arquivo</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Imagens e vídeos</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Tempo de exposição</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Ganho</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Saturação</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Matiz</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Gama</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Nitidez</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Ganho de vermelho</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Ganho de verde</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Ganho de azul</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Exposição automática</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Remover névoa</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Balanço de branco automático</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Temperatura de cor</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Espelhar horizontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Espelhar verticalmente</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,61 @@
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>Удалить «%1»?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Удалить все элементы (%1)?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Не удалось удалить:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>Записываемый файл нельзя переименовать</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Новое имя</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>Имя не может быть пустым или содержать «/» или «\»</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Файл с таким именем уже существует</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Не удалось переименовать</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Не удалось сохранить:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Копирование файлов...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Не удалось импортировать:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@
     <message>
         <source>保存图片失败</source>
         <translation>Не удалось сохранить фото.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Сохранить все как</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Не удалось открыть файл</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Изображения и видео</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Время экспозиции</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Усиление</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Контраст</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Оттенок</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Гамма</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Резкость</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Усиление красного</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Усиление зелёного</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Усиление синего</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Автоэкспозиция</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Устранение дымки</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Чёрно-белое</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Автобаланс белого</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Цветовая температура</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Отразить по горизонтали</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Отразить по вертикали</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,61 @@
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>Видалити «%1»?</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>Видалити всі елементи (%1)?</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>Не вдалося видалити:</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>Файл, що записується, не можна перейменувати</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>Нова назва</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>Назва не може бути порожньою або містити «/» чи «\»</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>Файл із такою назвою вже існує</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Не вдалося перейменувати</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>Не вдалося зберегти:</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>Копіювання файлів...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>Не вдалося імпортувати:</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@
     <message>
         <source>保存图片失败</source>
         <translation>Не вдалося зберегти фото.</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Видалити все</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Перейменувати</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Зберегти як</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>Зберегти все як</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Не вдалося відкрити файл</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>Зображення та відео</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>Час експозиції</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>Підсилення</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>Яскравість</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Контраст</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>Насиченість</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Відтінок</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>Гамма</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>Різкість</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>Підсилення червоного</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>Підсилення зеленого</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>Підсилення синього</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Автоекспозиція</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>Усунення серпанку</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Чорно-біле</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Автобаланс білого</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>Колірна температура</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Віддзеркалити горизонтально</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Віддзеркалити вертикально</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,61 @@
     </message>
 </context>
 <context>
+    <name>BrowserFileActions</name>
+    <message>
+        <source>确定删除“%1”吗？</source>
+        <translation>確定刪除「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>确定删除全部 %1 项吗？</source>
+        <translation>確定刪除全部 %1 項嗎？</translation>
+    </message>
+    <message>
+        <source>以下文件未能删除：</source>
+        <translation>以下檔案無法刪除：</translation>
+    </message>
+    <message>
+        <source>正在录像的文件不能重命名</source>
+        <translation>錄影中的檔案無法重新命名</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>新名稱</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>名称不能为空，也不能含有“/”或“\”</source>
+        <translation>名稱不能為空，也不能包含「/」或「\」</translation>
+    </message>
+    <message>
+        <source>已有同名文件</source>
+        <translation>已有同名檔案</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>重新命名失敗</translation>
+    </message>
+    <message>
+        <source>以下文件未能保存：</source>
+        <translation>以下檔案無法儲存：</translation>
+    </message>
+    <message>
+        <source>复制文件...</source>
+        <translation>正在複製檔案...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>以下文件未能导入：</source>
+        <translation>以下檔案無法匯入：</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -411,6 +466,110 @@
     <message>
         <source>保存图片失败</source>
         <translation>儲存圖片失敗</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>全部刪除</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>全部另存为</source>
+        <translation>全部另存新檔</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>無法開啟檔案</translation>
+    </message>
+    <message>
+        <source>图片和视频</source>
+        <translation>圖片和影片</translation>
+    </message>
+    <message>
+        <source>曝光时间</source>
+        <translation>曝光時間</translation>
+    </message>
+    <message>
+        <source>增益</source>
+        <translation>增益</translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>對比</translation>
+    </message>
+    <message>
+        <source>饱和度</source>
+        <translation>飽和度</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>伽马值</source>
+        <translation>伽瑪值</translation>
+    </message>
+    <message>
+        <source>锐度</source>
+        <translation>銳利度</translation>
+    </message>
+    <message>
+        <source>红增益</source>
+        <translation>紅色增益</translation>
+    </message>
+    <message>
+        <source>绿增益</source>
+        <translation>綠色增益</translation>
+    </message>
+    <message>
+        <source>蓝增益</source>
+        <translation>藍色增益</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>自動曝光</translation>
+    </message>
+    <message>
+        <source>去雾</source>
+        <translation>去霧</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>黑白</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>自動白平衡</translation>
+    </message>
+    <message>
+        <source>色温</source>
+        <translation>色溫</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>水平翻轉</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>垂直翻轉</translation>
     </message>
 </context>
 <context>

@@ -427,10 +427,19 @@ private slots:
         QTest::newRow("10 brightness") << 10 << true << true << -1;
         QTest::newRow("11 contrast") << 11 << true << true << -1;
         QTest::newRow("12 saturation") << 12 << true << true << -1;
-        for (int prop : {13, 14, 15, 16, 17, 18, 19, 23, 27, 28, 32, 33, 36, 37, 38, 41, 1000})
+        // The virtual microscope offers hue, sensitivity, exposure time, white balance and the
+        // channel gains through the camera layer.
+        QTest::newRow("13 hue") << 13 << true << true << -1;
+        QTest::newRow("14 gain") << 14 << true << true << -1;
+        QTest::newRow("15 exposure") << 15 << true << true << -1;
+        QTest::newRow("17 white balance") << 17 << true << true << -1;
+        for (int prop : {16, 18, 19, 23, 27, 28, 32, 33, 36, 37, 38, 42, 1000})
             QTest::addRow("%d unsupported", prop) << prop << false << false << -1;
         QTest::newRow("20 sharpness") << 20 << true << true << -1;
-        QTest::newRow("21 auto exposure") << 21 << false << true << -1;
+        QTest::newRow("21 auto exposure") << 21 << true << true << -1;
+        QTest::newRow("39 red gain") << 39 << true << true << 50;
+        QTest::newRow("40 green gain") << 40 << true << true << 50;
+        QTest::newRow("41 blue gain") << 41 << true << true << 50;
         QTest::newRow("22 gamma") << 22 << true << true << -1;
     }
 
@@ -447,6 +456,64 @@ private slots:
         QCOMPARE(cam->setProperty(kKestrel, prop, value), settable);
         if (!supported)
             QCOMPARE(cam->getParam(kKestrel, prop).value, 0);
+    }
+
+    void exposureGainAndWhiteBalanceReachFrames()
+    {
+        scope->showSolid(QColor(100, 150, 200));
+        QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
+        const CameraParam exposure = cam->getParam(kKestrel, 15);
+        QVERIFY(exposure.valid);
+        QCOMPARE(exposure.minValue, 1);
+        QCOMPARE(exposure.maxValue, 250);
+        QCOMPARE(exposure.value, 33); // the sensor's 1/30 s
+        QCOMPARE(exposure.caps, 3);
+        QCOMPARE(cam->getParam(kKestrel, 14).minValue, 100);
+        QCOMPARE(cam->getParam(kKestrel, 17).value, 1); // automatic white balance
+
+        // Manual exposure at 1/60 s halves the light; twice the sensitivity doubles it again.
+        QVERIFY(cam->setProperty(kKestrel, 21, 2));
+        QVERIFY(cam->setProperty(kKestrel, 15, 17));
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 5, 5), qRgb(51, 77, 102), kWait);
+        QVERIFY(cam->setProperty(kKestrel, 14, 200));
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 5, 5), qRgb(102, 153, 204), kWait);
+        QCOMPARE(cam->getParam(kKestrel, 15).value, 17);
+        QCOMPARE(cam->getParam(kKestrel, 15).flags, 2);
+        QCOMPARE(cam->getParam(kKestrel, 14).value, 200);
+        // Back to automatic: the camera chooses time and gain itself.
+        QVERIFY(cam->setProperty(kKestrel, 21, 1));
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 5, 5), qRgb(100, 150, 200), kWait);
+
+        // Channel gains count in manual white balance only.
+        QVERIFY(cam->setProperty(kKestrel, 39, 100)); // red x2
+        QVERIFY(cam->setProperty(kKestrel, 41, 25));  // blue x0.5
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 5, 5), qRgb(100, 150, 200), kWait);
+        QVERIFY(cam->setProperty(kKestrel, 17, 0));
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 5, 5), qRgb(200, 150, 100), kWait);
+        QCOMPARE(cam->getProperty(kKestrel, 39), 100);
+        QCOMPARE(cam->getProperty(kKestrel, 41), 25);
+
+        // A stream restart is a new camera object: the adjustments come along.
+        QVERIFY(cam->setProperty(kKestrel, 3, 1920));
+        QVERIFY(cam->setProperty(kKestrel, 4, 1080));
+        QCOMPARE(scope->startCount(kKestrel.toLatin1()), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 5, 5), qRgb(200, 150, 100), kWait);
+        QCOMPARE(cam->getParam(kKestrel, 17).value, 0);
+        // The default is what the camera had when first loaded, not the current value.
+        QCOMPARE(cam->getParam(kKestrel, 17).defaultValue, 1);
+    }
+
+    void hueTurnsColoursButNotGrey()
+    {
+        scope->showSolid(QColor(200, 60, 60));
+        QVERIFY(cam->open(kKestrel, 1280, 1024, "YUV"));
+        QVERIFY(cam->setProperty(kKestrel, 13, 100)); // half a turn: red becomes cyan
+        QTRY_VERIFY_WITH_TIMEOUT(qRed(pixel(kKestrel, 5, 5)) < qGreen(pixel(kKestrel, 5, 5)),
+                                 kWait);
+        QCOMPARE(scope->processing(kKestrel.toLatin1()).hue, 1.0);
+        QCOMPARE(cam->getParam(kKestrel, 13).value, 100);
+        scope->showSolid(QColor(120, 120, 120));
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(kKestrel, 5, 5), qRgb(120, 120, 120), kWait);
     }
 
     void autoExposure()

@@ -1,0 +1,239 @@
+#include "app/DeviceProfile.h"
+#include "app/Specula.h"
+#include "calibration/MeasureEditer.h"
+#include "media/FileBrowser.h"
+
+#include "ModalAnswerer.h"
+#include "RequireChild.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes = "x")
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+ModalAnswerer::Step answer(QMessageBox::StandardButton button, QString *text = nullptr)
+{
+    return [button, text](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box || !box->button(button))
+            return false;
+        if (text)
+            *text = box->text();
+        box->button(button)->click();
+        return true;
+    };
+}
+
+/// Picks `path` in a file dialog (a file, several quoted names, or a folder) and accepts.
+ModalAnswerer::Step pick(const QString &folder, const QString &typed)
+{
+    return [folder, typed](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        if (!dialog)
+            return false;
+        dialog->setDirectory(folder);
+        if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            edit->setText(typed);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        return true;
+    };
+}
+
+/// Catches what the program hands to the desktop.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+} // namespace
+
+// The browsers' context menu, opening and import through the real window, on the folders the
+// window made in the test home.
+class tst_SpeculaFiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    Specula *m_window = nullptr;
+    UrlCatcher m_catcher;
+
+    FileBrowser *pictures() const { return requireChild<FileBrowser>(m_window, "imageBrowser"); }
+    FileBrowser *videos() const { return requireChild<FileBrowser>(m_window, "cameraBrowser"); }
+    QString pictureDir() const { return pictures()->currentPath(); }
+    QListWidgetItem *entry(FileBrowser *browser, const QString &name) const
+    {
+        QListWidget *list = browser->listWidget();
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->item(i)->text() == name)
+                return list->item(i);
+        }
+        return nullptr;
+    }
+    /// Right-clicks an entry (or an empty point) of a browser's list.
+    void rightClick(FileBrowser *browser, const QString &name)
+    {
+        QListWidget *list = browser->listWidget();
+        QListWidgetItem *item = entry(browser, name);
+        const QPoint pos =
+            item ? list->visualItemRect(item).center() : QPoint(5, list->viewport()->height() - 2);
+        emit list->customContextMenuRequested(pos);
+    }
+    void refresh() { pictures()->setCurrentPath(pictures()->currentPath()); }
+    static QString trashFiles()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+               QStringLiteral("/Trash/files");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/Trash"))
+            .removeRecursively();
+        if (g_supportDevice.isEmpty())
+            initSetting();
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "open");
+        m_window = new Specula;
+        m_window->resize(1200, 800);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // The texts are compared with their sources.
+        m_window->switchLang(0);
+        QVERIFY(!pictureDir().isEmpty());
+        QVERIFY(QDir().mkpath(pictureDir() + QStringLiteral("/series 2")));
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QVERIFY(picture.save(pictureDir() + QStringLiteral("/A.JPG"), "JPG"));
+        QVERIFY(writeFile(pictureDir() + QStringLiteral("/broken.png"), "not a picture"));
+        refresh();
+        // The browser lists lower-case suffixes only; an imported or captured upper-case
+        // name is added the way the program adds new files.
+        if (!entry(pictures(), QStringLiteral("A.JPG")))
+            pictures()->addItem(pictureDir() + QStringLiteral("/A.JPG"));
+        // The side panel shows the browsers.
+        requireChild<QAbstractButton>(m_window, "btnOpenDir")->click();
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_window;
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    }
+
+    void menuForAFileAndForAFolder()
+    {
+        QStringList shown;
+        const QString shotDir = qEnvironmentVariable("LUMIVEX_SHOT_DIR");
+        {
+            const ModalAnswerer::Step look = chooseMenuEntry(QString(), &shown);
+            ModalAnswerer answers{[this, &shotDir, look](QWidget *w) {
+                // A screenshot of the open menu when asked for.
+                if (qobject_cast<QMenu *>(w) && !shotDir.isEmpty()) {
+                    QTest::qWait(300);
+                    const QRect frame = m_window->frameGeometry();
+                    QGuiApplication::primaryScreen()
+                        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                        .save(shotDir + QStringLiteral("/browser-menu.png"));
+                }
+                return look(w);
+            }};
+            rightClick(pictures(), QStringLiteral("A.JPG"));
+            QCOMPARE(answers.pending(), 0);
+        }
+        QCOMPARE(shown, (QStringList{QStringLiteral("打开"), QStringLiteral("删除"),
+                                     QStringLiteral("全部删除"), QStringLiteral("重命名"),
+                                     QStringLiteral("另存为"), QStringLiteral("全部另存为")}));
+        shown.clear();
+        {
+            ModalAnswerer answers{chooseMenuEntry(QString(), &shown)};
+            rightClick(pictures(), QStringLiteral("series 2"));
+        }
+        QCOMPARE(shown, (QStringList{QStringLiteral("打开"), QStringLiteral("删除"),
+                                     QStringLiteral("全部删除"), QStringLiteral("重命名")}));
+        // Empty space: no menu at all.
+        rightClick(pictures(), QString());
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    void openPictureInTheEditorAndVideoOnTheDesktop()
+    {
+        auto *editor = m_window->findChild<MeasureEditer *>();
+        QVERIFY(editor);
+        {
+            ModalAnswerer answers{chooseMenuEntry(QStringLiteral("打开"))};
+            rightClick(pictures(), QStringLiteral("A.JPG")); // the suffix ignores case
+            QCOMPARE(answers.pending(), 0);
+        }
+        QTRY_VERIFY(editor->isVisible());
+        editor->close();
+
+        QString report;
+        ModalAnswerer answers{answer(QMessageBox::Ok, &report)};
+        m_window->onListItemOpen(entry(pictures(), QStringLiteral("broken.png")));
+        QCOMPARE(answers.pending(), 0);
+        QCOMPARE(report, QStringLiteral("打开文件失败"));
+
+        const QString clip = videos()->currentPath() + QStringLiteral("/clip #1 50%.mp4");
+        QVERIFY(writeFile(clip));
+        videos()->addItem(clip);
+        m_window->onListItemOpen(entry(videos(), QStringLiteral("clip #1 50%.mp4")));
+        QCOMPARE(m_catcher.urls.size(), 1);
+        QCOMPARE(m_catcher.urls.first().toLocalFile(), clip);
+    }
+
+    void saveAsOverwritesWhatTheUserConfirmed()
+    {
+        QTemporaryDir outside;
+        const QString target = outside.filePath(QStringLiteral("copy.png"));
+        QVERIFY(writeFile(target, "old"));
+        ModalAnswerer answers{chooseMenuEntry(QStringLiteral("另存为")),
+                              pick(outside.path(), QStringLiteral("copy.png")),
+                              answer(QMessageBox::Yes)};
+        rightClick(pictures(), QStringLiteral("broken.png"));
+        QCOMPARE(answers.pending(), 0);
+        QFile copy(target);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), QByteArray("not a picture"));
+    }
+
+    void importThroughTheMenu()
+    {
+        QTemporaryDir outside;
+        QVERIFY(writeFile(outside.filePath(QStringLiteral("A.JPG")), "imported"));
+        QVERIFY(writeFile(outside.filePath(QStringLiteral("run 2.avi"))));
+        ModalAnswerer answers{pick(outside.path(), QStringLiteral("\"A.JPG\" \"run 2.avi\""))};
+        requireChild<QAction>(m_window, "actionImport")->trigger();
+        QCOMPARE(answers.pending(), 0);
+        // The clash got "_1"; the video went to the video browser.
+        QVERIFY(QFile::exists(pictureDir() + QStringLiteral("/A_1.JPG")));
+        QVERIFY(entry(pictures(), QStringLiteral("A_1.JPG")));
+        QVERIFY(entry(videos(), QStringLiteral("run 2.avi")));
+        QVERIFY(m_window->config().imageFiles.contains(pictureDir() + QStringLiteral("/A_1.JPG")));
+    }
+
+    void deleteThroughTheMenuGoesToTheTrash()
+    {
+        ModalAnswerer answers{chooseMenuEntry(QStringLiteral("删除")), answer(QMessageBox::Yes)};
+        rightClick(pictures(), QStringLiteral("A_1.JPG"));
+        QCOMPARE(answers.pending(), 0);
+        QVERIFY(!entry(pictures(), QStringLiteral("A_1.JPG")));
+        QVERIFY(QFile::exists(trashFiles() + QStringLiteral("/A_1.JPG")));
+        QVERIFY(!m_window->config().imageFiles.contains(pictureDir() + QStringLiteral("/A_1.JPG")));
+    }
+};
+
+QTEST_MAIN(tst_SpeculaFiles)
+#include "tst_speculafiles.moc"

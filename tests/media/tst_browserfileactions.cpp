@@ -1,0 +1,284 @@
+#include "media/BrowserFileActions.h"
+#include "media/FileBrowser.h"
+
+#include "ModalAnswerer.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes = "x")
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+/// Answers a question box with Yes or No and keeps its text.
+ModalAnswerer::Step answer(QMessageBox::StandardButton button, QString *text = nullptr)
+{
+    return [button, text](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box)
+            return false;
+        if (text)
+            *text = box->text();
+        box->button(button)->click();
+        return true;
+    };
+}
+
+ModalAnswerer::Step acknowledge(QString *text = nullptr)
+{
+    return answer(QMessageBox::Ok, text);
+}
+
+ModalAnswerer::Step typeName(const QString &name)
+{
+    return [name](QWidget *w) {
+        auto *dialog = qobject_cast<QInputDialog *>(w);
+        if (!dialog)
+            return false;
+        dialog->setTextValue(name);
+        dialog->accept();
+        return true;
+    };
+}
+
+QStringList names(const QListWidget *list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result.append(list->item(i)->text());
+    result.sort();
+    return result;
+}
+
+QListWidgetItem *entry(const QListWidget *list, const QString &name)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->text() == name)
+            return list->item(i);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// The browsers' file operations on real browsers over temporary folders, with the dialogs
+// answered as a user would. The trash is that of the test home (QStandardPaths test mode).
+class tst_BrowserFileActions : public QObject
+{
+    Q_OBJECT
+
+private:
+    QWidget m_window;
+    FileBrowser *m_pictures = nullptr;
+    FileBrowser *m_videos = nullptr;
+    BrowserFileActions *m_actions = nullptr;
+    QTemporaryDir *m_root = nullptr;
+    QString m_busy;
+
+    QString pictureDir() const { return m_root->filePath(QStringLiteral("image/pictures")); }
+    QString videoDir() const { return m_root->filePath(QStringLiteral("movie/videos")); }
+    QListWidget *pictureList() const { return m_pictures->listWidget(); }
+    static QString trashFiles()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+               QStringLiteral("/Trash/files");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/Trash"))
+            .removeRecursively();
+        m_pictures = new FileBrowser(&m_window);
+        m_pictures->setMode(0);
+        m_videos = new FileBrowser(&m_window);
+        m_videos->setMode(1);
+        m_actions = new BrowserFileActions(&m_window);
+        m_actions->setBusyCheck([this](const QString &path) { return path == m_busy; });
+    }
+
+    void init()
+    {
+        // The trash lives in the test home: the folders must be on the same disk.
+        m_root = new QTemporaryDir(
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+            QStringLiteral("/work-XXXXXX"));
+        QVERIFY(QDir().mkpath(pictureDir() + QStringLiteral("/series #2")));
+        QVERIFY(QDir().mkpath(videoDir()));
+        QVERIFY(writeFile(pictureDir() + QStringLiteral("/a 1.png"), "a"));
+        QVERIFY(writeFile(pictureDir() + QStringLiteral("/20240305_140709.jpg"), "b"));
+        QVERIFY(writeFile(pictureDir() + QStringLiteral("/series #2/c.png"), "c"));
+        m_pictures->setBasePath(m_root->filePath(QStringLiteral("image")));
+        m_pictures->setCurrentPath(pictureDir());
+        m_videos->setBasePath(m_root->filePath(QStringLiteral("movie")));
+        m_videos->setCurrentPath(videoDir());
+        m_busy.clear();
+    }
+
+    void cleanup() { delete m_root; }
+
+    void deleteAsksFirstAndUsesTheTrash()
+    {
+        QStringList history{pictureDir() + QStringLiteral("/a 1.png")};
+        QListWidgetItem *item = entry(pictureList(), QStringLiteral("a 1.png"));
+        QVERIFY(item);
+        QString question;
+        {
+            ModalAnswerer answers{answer(QMessageBox::No, &question)};
+            m_actions->removeEntries(m_pictures, history, {item});
+            QCOMPARE(answers.pending(), 0);
+        }
+        QVERIFY(question.contains(QStringLiteral("a 1.png")));
+        QVERIFY(QFile::exists(pictureDir() + QStringLiteral("/a 1.png")));
+        QCOMPARE(history.size(), 1);
+
+        ModalAnswerer answers{answer(QMessageBox::Yes)};
+        m_actions->removeEntries(m_pictures, history, {item});
+        QCOMPARE(answers.pending(), 0);
+        QVERIFY(!QFile::exists(pictureDir() + QStringLiteral("/a 1.png")));
+        QVERIFY(QFile::exists(trashFiles() + QStringLiteral("/a 1.png")));
+        QVERIFY(history.isEmpty());
+        QVERIFY(!entry(pictureList(), QStringLiteral("a 1.png")));
+    }
+
+    void deleteAllTakesFoldersAndReportsFailures()
+    {
+        QStringList history{pictureDir() + QStringLiteral("/20240305_140709.jpg"),
+                            pictureDir() + QStringLiteral("/series #2/c.png"),
+                            QStringLiteral("/elsewhere/kept.png")};
+        // One entry's file vanished behind the program's back, one is being recorded.
+        QVERIFY(QFile::remove(pictureDir() + QStringLiteral("/a 1.png")));
+        m_busy = pictureDir() + QStringLiteral("/20240305_140709.jpg");
+        QList<QListWidgetItem *> all;
+        for (int i = 0; i < pictureList()->count(); ++i)
+            all.append(pictureList()->item(i));
+        QCOMPARE(all.size(), 3);
+        QString question;
+        QString report;
+        ModalAnswerer answers{answer(QMessageBox::Yes, &question), acknowledge(&report)};
+        m_actions->removeEntries(m_pictures, history, all);
+        QCOMPARE(answers.pending(), 0);
+        QVERIFY2(question.contains(QStringLiteral("3")), qPrintable(question));
+        // The folder went to the trash with its contents and left the list and the history.
+        QVERIFY(QFile::exists(trashFiles() + QStringLiteral("/series #2/c.png")));
+        QVERIFY(!QFileInfo::exists(pictureDir() + QStringLiteral("/series #2")));
+        // The two others are reported and stay listed; the recorded file stays on disk.
+        QVERIFY(report.contains(QStringLiteral("a 1.png")));
+        QVERIFY(report.contains(QStringLiteral("20240305_140709.jpg")));
+        QCOMPARE(names(pictureList()),
+                 (QStringList{QStringLiteral("20240305_140709.jpg"), QStringLiteral("a 1.png")}));
+        QVERIFY(QFile::exists(m_busy));
+        QCOMPARE(history, (QStringList{m_busy, QStringLiteral("/elsewhere/kept.png")}));
+    }
+
+    void renameRefusesAndKeepsTheHistory_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("renamed");
+        // The name rules themselves are FileOps' (tst_fileops); here: the dialog and the boxes.
+        QTest::newRow("outside the folder") << QStringLiteral("../probe.jpg") << false;
+        QTest::newRow("existing") << QStringLiteral("a 1.png") << false;
+        QTest::newRow("fine") << QStringLiteral("probe #1 50%.jpg") << true;
+    }
+
+    void renameRefusesAndKeepsTheHistory()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, renamed);
+        const QString old = pictureDir() + QStringLiteral("/20240305_140709.jpg");
+        QListWidgetItem *item = entry(pictureList(), QStringLiteral("20240305_140709.jpg"));
+        QVERIFY(item);
+        QString report;
+        if (renamed) {
+            ModalAnswerer answers{typeName(typed)};
+            m_actions->renameEntry(m_pictures, item);
+            QCOMPARE(answers.pending(), 0);
+            QVERIFY(!QFile::exists(old));
+            QVERIFY(QFile::exists(pictureDir() + QLatin1Char('/') + typed));
+            QVERIFY(entry(pictureList(), typed));
+        } else {
+            ModalAnswerer answers{typeName(typed), acknowledge(&report)};
+            m_actions->renameEntry(m_pictures, item);
+            QCOMPARE(answers.pending(), 0);
+            QVERIFY(!report.isEmpty());
+            QVERIFY(QFile::exists(old));
+            QCOMPARE(QFile(pictureDir() + QStringLiteral("/a 1.png")).size(), 1);
+            QVERIFY(!QFile::exists(m_root->filePath(QStringLiteral("image/probe.jpg"))));
+        }
+    }
+
+    void recordedFileIsNotRenamed()
+    {
+        m_busy = pictureDir() + QStringLiteral("/a 1.png");
+        QString report;
+        ModalAnswerer answers{acknowledge(&report)};
+        m_actions->renameEntry(m_pictures, entry(pictureList(), QStringLiteral("a 1.png")));
+        QCOMPARE(answers.pending(), 0);
+        QVERIFY(QFile::exists(m_busy));
+    }
+
+    void importCopiesIntoTheRightListAndReports()
+    {
+        QTemporaryDir outside;
+        const QString picture = outside.filePath(QStringLiteral("a 1.png")); // clashes
+        const QString upper = outside.filePath(QStringLiteral("B.JPG"));
+        const QString video = outside.filePath(QStringLiteral("clip #3.mp4"));
+        QVERIFY(writeFile(picture, "new"));
+        QVERIFY(writeFile(upper));
+        QVERIFY(writeFile(video));
+        const QString missing = outside.filePath(QStringLiteral("gone.png"));
+
+        QStringList pictureHistory;
+        QStringList videoHistory;
+        BrowserFileActions::ImportTargets targets;
+        targets.pictureSuffixes =
+            QStringList{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp")};
+        targets.pictures = m_pictures;
+        targets.videos = m_videos;
+        targets.pictureHistory = &pictureHistory;
+        targets.videoHistory = &videoHistory;
+        QString report;
+        ModalAnswerer answers{acknowledge(&report)};
+        m_actions->importFiles({picture, missing, upper, video}, targets);
+        QCOMPARE(answers.pending(), 0);
+
+        // Copies, not the originals; the clash got "_1"; the original file in the folder is
+        // untouched; the failure is reported once.
+        const QString renamedCopy = pictureDir() + QStringLiteral("/a 1_1.png");
+        QCOMPARE(pictureHistory, (QStringList{renamedCopy, pictureDir() + "/B.JPG"}));
+        QCOMPARE(videoHistory, QStringList{videoDir() + QStringLiteral("/clip #3.mp4")});
+        QVERIFY(entry(pictureList(), QStringLiteral("a 1_1.png")));
+        QVERIFY(entry(m_videos->listWidget(), QStringLiteral("clip #3.mp4")));
+        QCOMPARE(QFile(pictureDir() + QStringLiteral("/a 1.png")).size(), 1);
+        QVERIFY(QFile::exists(picture));
+        QVERIFY(report.contains(QStringLiteral("gone.png")));
+    }
+
+    void importStopsWhenTheWindowRefusesTheFolder()
+    {
+        QTemporaryDir outside;
+        const QString video = outside.filePath(QStringLiteral("v.mp4"));
+        QVERIFY(writeFile(video));
+        QStringList pictureHistory;
+        QStringList videoHistory;
+        BrowserFileActions::ImportTargets targets;
+        targets.pictureSuffixes = QStringList{QStringLiteral("png")};
+        targets.pictures = m_pictures;
+        targets.videos = m_videos;
+        targets.pictureHistory = &pictureHistory;
+        targets.videoHistory = &videoHistory;
+        targets.checkPath = [](int type) { return type == 0; };
+        m_actions->importFiles({video}, targets);
+        QVERIFY(videoHistory.isEmpty());
+        QVERIFY(!QFile::exists(videoDir() + QStringLiteral("/v.mp4")));
+    }
+};
+
+QTEST_MAIN(tst_BrowserFileActions)
+#include "tst_browserfileactions.moc"
