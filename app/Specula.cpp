@@ -8,11 +8,15 @@
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
+#include "capture/CameraBuffer.h"
 #include "capture/CvCaptureCAM_DShow.h"
 #include "capture/UsbDeviceIds.h"
 #include "config/ConfigFile.h"
 #include "media/CameraLabel.h"
 #include "media/FileBrowser.h"
+#include "media/RecordPolicy.h"
+#include "media/SettingTimeDialog.h"
+#include "media/TimedSeries.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
@@ -22,6 +26,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -184,6 +189,9 @@ Specula::~Specula()
 {
     m_cameraTimer.stop();
     m_fullScreenTimer.stop();
+    // A recording in progress is finished and listed before the history is saved.
+    stopAutoRecord();
+    stopRecord();
     while (!m_cameraDatas.isEmpty())
         stopCam(m_cameraDatas.firstKey());
     saveConfig();
@@ -225,7 +233,6 @@ void Specula::connectSignals()
     connect(ui->actionSetTime, SIGNAL(triggered()), ui->btnTimeSetting, SIGNAL(clicked()));
     connect(ui->actionImport, SIGNAL(triggered()), this, SLOT(onActionImport()));
     connect(ui->actionSetting, SIGNAL(triggered()), this, SLOT(onActionSetting()));
-    connect(ui->actionSetTime, SIGNAL(triggered()), this, SLOT(onActionSetTime()));
     connect(ui->actionImagePath, SIGNAL(triggered()), this, SLOT(onActionImagePath()));
     connect(ui->actionRecordPath, SIGNAL(triggered()), this, SLOT(onActionRecordPath()));
     connect(ui->actionPrint, SIGNAL(triggered()), this, SLOT(onActionPrint()));
@@ -685,7 +692,7 @@ bool Specula::startCam(int viewIndex, const QString &id, bool showError)
 
 void Specula::stopCam(QString id) // by value: callers pass m_cameraId, which this clears
 {
-    if (m_isRecording && id == m_cameraId)
+    if (m_isRecording && id == m_recordCameraId)
         stopRecord();
     const int viewIndex = cameraViewIndex(id);
     if (viewIndex >= 0) {
@@ -1106,8 +1113,36 @@ QString Specula::getSavePath(int type) const
            QLatin1Char('.') + suffix;
 }
 
-// Nothing to stop while the program has no recorder.
-void Specula::stopRecord() {}
+bool Specula::checkPath(int type)
+{
+    if (type != 0 && type != 1)
+        return true;
+    const QString folder = QFileInfo(getSavePath(type)).absolutePath();
+    const QString root =
+        QFileInfo(type == 0 ? m_config.imageDir : m_config.movieDir).absoluteFilePath();
+    if (folder != root)
+        return true;
+    MessageBox::information(this, QString(),
+                            tr("请先选择并打开需要保存的路径文件夹 - "
+                               "软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
+    return false;
+}
+
+// The browsers list new files once they can hold entries.
+void Specula::appendHistoryFile(const QString &path, bool isImage)
+{
+    Q_UNUSED(path)
+    Q_UNUSED(isImage)
+}
+
+void Specula::stopRecord()
+{
+    if (!m_isRecording)
+        return;
+    setRecordingUi(false);
+    m_rtmpThread.waitFinish(5000);
+    finishRecordFile();
+}
 
 // ---- Filled in by the parameter panel, capture, recording and history --------------------
 
@@ -1127,14 +1162,173 @@ void Specula::plotPrintPic(QPrinter *) {} // paint the view onto the printer's p
 void Specula::onFormatImageChanged() {}   // picture format chosen
 void Specula::onFormatRecordChanged() {}  // video format chosen
 
-void Specula::onBtnRecord() {}        // start or stop a recording
-void Specula::onRtmpFinished() {}     // the recorder thread ended
-void Specula::onRecordTimer() {}      // record-button blink
-void Specula::onRecordImageTimer() {} // frame pacing while recording
+// ---- Recording -----------------------------------------------------------------------------
 
-void Specula::onBtnTimeSetting() {}  // timed-series dialog
-void Specula::onActionSetTime() {}   // timed-series dialog from the menu
-void Specula::onAutoRecordTimer() {} // one tick of a timed series
+void Specula::onBtnRecord()
+{
+    // Also after the worker gave up on its own: the window still shows a recording then.
+    if (m_isRecording) {
+        stopRecord();
+        return;
+    }
+    if (!checkCam() || !checkPath(1) || m_ui->labelView1->isDongjie())
+        return;
+    startRecord(m_cameraId);
+}
+
+bool Specula::startRecord(const QString &camId)
+{
+    // Only the single view is recorded, at the size of the picture it shows.
+    const QSize size = m_scene->sceneRect().size().toSize();
+    if (m_ui->stackMainWidget->currentIndex() != 0 || !m_viewHasImage || size.isEmpty())
+        return false;
+    m_rtmpThread.setOutputPath(getSavePath(1));
+    m_rtmpThread.setSize(size.width(), size.height());
+    m_recordFps = recordFrameRate(size.width(), size.height());
+    m_rtmpThread.setFrameRate(m_recordFps);
+    m_recordCameraId = camId;
+    m_scene->initRendefBuffer();
+    m_rtmpThread.startRecord();
+    setRecordingUi(true);
+    // The picture on screen at the press is the first frame, so even a recording stopped at
+    // once holds one.
+    onRecordImageTimer();
+    return true;
+}
+
+void Specula::setRecordingUi(bool on)
+{
+    m_isRecording = on;
+    m_scene->setRecord(on);
+    m_ui->btnRecord->setText(on ? tr("停止录像") : tr("录像"));
+    m_ui->btnRecord->setIcon(m_recordIcon);
+    m_ui->cameraWidget->setEnabled(!on);
+    m_recordBlink = false;
+    m_lastFrameSlot = -1;
+    if (on) {
+        m_recordClock.start();
+        m_recordImageTimer.start(10);
+        m_recordTimer.start(500);
+    } else {
+        m_recordClock.invalidate();
+        m_recordImageTimer.stop();
+        m_recordTimer.stop();
+        m_recordCameraId.clear();
+    }
+}
+
+// The recorder has ended: count a timed video, list the file if it holds a picture.
+void Specula::finishRecordFile()
+{
+    if (m_isAutoRecording) {
+        m_isAutoRecording = false;
+        advanceAfterVideo(m_config, QDateTime::currentDateTime());
+        emit autoRecordFinish();
+    }
+    if (!m_rtmpThread.hasVideo())
+        return;
+    m_config.movieFiles.append(m_rtmpThread.outputPath());
+    appendHistoryFile(m_rtmpThread.outputPath(), false);
+}
+
+void Specula::onRtmpFinished()
+{
+    if (m_rtmpThread.isRunning()) // a newer recording runs already
+        return;
+    // The worker ends by itself only on a failure: the window goes back to idle first.
+    stopRecord();
+    if (m_rtmpThread.failed())
+        MessageBox::information(this, QString(), tr("录像出错1"));
+}
+
+void Specula::onRecordTimer()
+{
+    m_ui->btnRecord->setIcon(m_recordBlink ? m_recordPlayingIcon : m_recordIcon);
+    m_recordBlink = !m_recordBlink;
+}
+
+void Specula::onRecordImageTimer()
+{
+    const qint64 ms = m_recordClock.isValid() ? m_recordClock.elapsed() : -1;
+    if (!m_isRecording || ms < 0 || !isRecordFrameDue(ms, m_lastFrameSlot, m_recordFps))
+        return;
+    // All five buffers in flight: the next tick tries again.
+    if (CameraBuffer *frame = m_scene->rendefBuffer()) {
+        m_rtmpThread.writeVideo(int(ms), frame);
+        m_lastFrameSlot = recordFrameSlot(ms, m_recordFps);
+    }
+}
+
+// ---- Timed series --------------------------------------------------------------------------
+
+void Specula::onBtnTimeSetting()
+{
+    onActionSetTime();
+}
+
+void Specula::onActionSetTime()
+{
+    SettingTimeDialog dialog(this);
+    dialog.setConfig(m_config);
+    dialog.setMainWindow(this);
+    dialog.exec();
+    // The series lives only while its dialog is open; a timed video in progress is finished.
+    stopAutoRecord();
+}
+
+void Specula::startAutoRecord(const Config &series)
+{
+    copyTimedSeries(series, m_config);
+    m_autoRecordTimer.start(1000);
+}
+
+void Specula::stopAutoRecord()
+{
+    if (m_isAutoRecording && m_isRecording)
+        onBtnRecord();
+    m_isAutoRecording = false;
+    m_autoRecordTimer.stop();
+    m_config.autoRecordOn = false;
+}
+
+void Specula::onAutoRecordTimer()
+{
+    // A step that shows a box runs an event loop: the ticks meanwhile are ignored.
+    if (m_autoStepRunning)
+        return;
+    m_autoStepRunning = true;
+    runTimedStep(QDateTime::currentDateTime());
+    m_autoStepRunning = false;
+    if (timedSeriesDone(m_config)) {
+        m_config.autoRecordOn = false;
+        m_autoRecordTimer.stop();
+    }
+}
+
+// The schedule advances before the step acts, so a refused step still counts.
+void Specula::runTimedStep(const QDateTime &now)
+{
+    const bool video = m_isAutoRecording && m_isRecording;
+    switch (timedSeriesStep(m_config, now, video, m_rtmpThread.recordTime())) {
+    case TimedStep::Capture:
+        advanceAfterPicture(m_config, now);
+        onBtnCapture();
+        emit autoRecordFinish();
+        break;
+    case TimedStep::StartVideo:
+        advanceBeforeVideo(m_config, now);
+        m_isAutoRecording = true;
+        onBtnRecord();
+        if (!m_isRecording) { // refused: counts like a refused picture
+            m_isAutoRecording = false;
+            advanceAfterVideo(m_config, now);
+            emit autoRecordFinish();
+        }
+        break;
+    case TimedStep::StopVideo: onBtnRecord(); break;
+    case TimedStep::Wait: break;
+    }
+}
 
 void Specula::onListItemMenu(QPoint) {}            // context menu of a browser entry
 void Specula::onListItemOpen(QListWidgetItem *) {} // open a browser entry

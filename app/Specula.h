@@ -83,11 +83,27 @@ public:
     // Capture and recording (the parts the camera control needs).
     bool isCapture(const QString &id) const;
     QString getSavePath(int type) const;
+    /// False, after telling the user, while the browser of that type shows its root folder.
+    bool checkPath(int type);
+    /// Lists a new file in the picture (isImage) or video browser.
+    void appendHistoryFile(const QString &path, bool isImage);
     void stopRecord();
 
 signals:
     /// One shot of a timed series or one timed video is complete.
     void autoRecordFinish();
+
+public:
+    // Recording and timed series.
+    /// Records the single view of camera camId; false (nothing started, no file) unless the
+    /// single view is shown with a picture.
+    bool startRecord(const QString &camId);
+    bool isRecording() const { return m_isRecording; }
+    /// The recorder, for its state and figures.
+    const RtmpThread &recorder() const { return m_rtmpThread; }
+    /// Runs the series described by the timed-series fields of `series` (the rest is ignored).
+    void startAutoRecord(const Config &series);
+    void stopAutoRecord();
 
 public slots:
     // Frame: full screen, timers, side panel, overlays, about.
@@ -157,6 +173,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void setRecordingUi(bool on);
+    void finishRecordFile();
+    void runTimedStep(const QDateTime &now);
     void buildLanguageMenu();
     void connectSignals();
     void registerSidePanelIcons(QAbstractButton *selected);
@@ -193,7 +212,12 @@ private:
     bool m_isRecording = false;     // a recording runs
     bool m_isAutoRecording = false; // the running recording belongs to a timed series
     int m_recordFps = 15;
-    bool m_syncingParam = false; // the parameter controls are being refreshed
+    QElapsedTimer m_recordClock;    // time since the recording started; frame timestamps
+    qint64 m_lastFrameSlot = -1;    // frame slot of the last frame handed to the recorder
+    QString m_recordCameraId;       // the camera being recorded
+    bool m_recordBlink = false;     // which record icon the next blink shows
+    bool m_autoStepRunning = false; // a timed-series step is running (it may show a box)
+    bool m_syncingParam = false;    // the parameter controls are being refreshed
 
     QVector<CameraInfo> m_cameraList;        // the last list taken from the camera service
     QString m_cameraId;                      // the current camera; empty = none

@@ -1,0 +1,41 @@
+#include "media/RecordPolicy.h"
+
+int recordFrameRate(int width, int height)
+{
+    const qint64 pixels = qint64(width) * height;
+    if (pixels >= 3000000)
+        return 10;
+    if (pixels >= 2000000)
+        return 15;
+    if (pixels >= 1000000)
+        return 20;
+    return 30;
+}
+
+qint64 recordFrameSlot(qint64 elapsedMs, int fps)
+{
+    if (fps <= 0)
+        return 0;
+    // Integer form of round(ms * fps / 1000) with halves away from zero (av_rescale_q's rule).
+    const qint64 scaled = elapsedMs * fps;
+    return scaled >= 0 ? (scaled + 500) / 1000 : -((-scaled + 500) / 1000);
+}
+
+bool isRecordFrameDue(qint64 elapsedMs, qint64 lastSlot, int fps)
+{
+    return recordFrameSlot(elapsedMs, fps) > lastSlot;
+}
+
+QString recordPreset(int width, int height, int fps)
+{
+    // Pixels per second the encoder has to take. Limits from the measured encoding speed of
+    // each preset on two cores with the live view running, with a third kept in reserve.
+    const double rate = double(width) * height * fps;
+    if (rate <= 12e6)
+        return QStringLiteral("fast");
+    if (rate <= 30e6)
+        return QStringLiteral("veryfast");
+    if (rate <= 55e6)
+        return QStringLiteral("superfast");
+    return QStringLiteral("ultrafast");
+}
