@@ -105,7 +105,8 @@ private slots:
         QTest::addColumn<int>("fps");
         QTest::newRow("3264x2448") << QSize(3264, 2448) << 10;
         QTest::newRow("2592x1944") << QSize(2592, 1944) << 10;
-        QTest::newRow("2048x1536") << QSize(2048, 1536) << 15;
+        QTest::newRow("2048x1536") << QSize(2048, 1536) << 10;
+        QTest::newRow("1920x1200") << QSize(1920, 1200) << 15;
         QTest::newRow("1920x1080") << QSize(1920, 1080) << 15;
         QTest::newRow("1280x1024") << QSize(1280, 1024) << 20;
         QTest::newRow("1000x1000") << QSize(1000, 1000) << 20;
@@ -141,7 +142,8 @@ private slots:
             last = slot;
             ++frames;
         }
-        QCOMPARE(frames, fps * 10);
+        // Slots 0 to 10 x fps: the tick at 9990 ms rounds up to the last one.
+        QCOMPARE(frames, fps * 10 + 1);
         // A late tick skips slots rather than crowding the next frames together.
         QVERIFY(!isRecordFrameDue(0, 0, fps));
         QVERIFY(isRecordFrameDue(5000, 0, fps));
@@ -326,6 +328,7 @@ private slots:
 
         const VideoProbe probe = VideoProbe::read(path);
         QVERIFY(probe.ok);
+        qInfo("%d of %d frames handed over are readable", probe.frames, handed);
         QVERIFY2(probe.frames >= handed - 15 && probe.frames <= handed + 1,
                  qPrintable(QStringLiteral("%1 of %2").arg(probe.frames).arg(handed)));
     }
