@@ -1180,7 +1180,8 @@ bool Specula::startRecord(const QString &camId)
 {
     // Only the single view is recorded, at the size of the picture it shows.
     const QSize size = m_scene->sceneRect().size().toSize();
-    if (m_ui->stackMainWidget->currentIndex() != 0 || !m_viewHasImage || size.isEmpty())
+    if (m_ui->stackMainWidget->currentIndex() != 0 || !m_viewHasImage ||
+        !m_scene->frameBufferData() || size.isEmpty())
         return false;
     m_rtmpThread.setOutputPath(getSavePath(1));
     m_rtmpThread.setSize(size.width(), size.height());
@@ -1188,6 +1189,7 @@ bool Specula::startRecord(const QString &camId)
     m_rtmpThread.setFrameRate(m_recordFps);
     m_recordCameraId = camId;
     m_scene->initRendefBuffer();
+    m_recordErrorShown = false;
     m_rtmpThread.startRecord();
     setRecordingUi(true);
     // The picture on screen at the press is the first frame, so even a recording stopped at
@@ -1235,10 +1237,13 @@ void Specula::onRtmpFinished()
 {
     if (m_rtmpThread.isRunning()) // a newer recording runs already
         return;
-    // The worker ends by itself only on a failure: the window goes back to idle first.
+    // The worker ends by itself only on a failure: the window goes back to idle first. A
+    // late signal of an earlier run finds the failure reported already.
     stopRecord();
-    if (m_rtmpThread.failed())
+    if (m_rtmpThread.failed() && !m_recordErrorShown) {
+        m_recordErrorShown = true;
         MessageBox::information(this, QString(), tr("录像出错1"));
+    }
 }
 
 void Specula::onRecordTimer()

@@ -212,12 +212,13 @@ private:
     bool m_isRecording = false;     // a recording runs
     bool m_isAutoRecording = false; // the running recording belongs to a timed series
     int m_recordFps = 15;
-    QElapsedTimer m_recordClock;    // time since the recording started; frame timestamps
-    qint64 m_lastFrameSlot = -1;    // frame slot of the last frame handed to the recorder
-    QString m_recordCameraId;       // the camera being recorded
-    bool m_recordBlink = false;     // which record icon the next blink shows
-    bool m_autoStepRunning = false; // a timed-series step is running (it may show a box)
-    bool m_syncingParam = false;    // the parameter controls are being refreshed
+    QElapsedTimer m_recordClock;     // time since the recording started; frame timestamps
+    qint64 m_lastFrameSlot = -1;     // frame slot of the last frame handed to the recorder
+    QString m_recordCameraId;        // the camera being recorded
+    bool m_recordBlink = false;      // which record icon the next blink shows
+    bool m_autoStepRunning = false;  // a timed-series step is running (it may show a box)
+    bool m_recordErrorShown = false; // the failure of the last recording was reported
+    bool m_syncingParam = false;     // the parameter controls are being refreshed
 
     QVector<CameraInfo> m_cameraList;        // the last list taken from the camera service
     QString m_cameraId;                      // the current camera; empty = none
