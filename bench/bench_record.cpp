@@ -113,6 +113,8 @@ int main(int argc, char **argv)
     window.findChild<QComboBox *>(QStringLiteral("boxResolution"))->setCurrentText(resolution);
     const Config &config = window.config();
     QDir().mkpath(QDir(config.movieDir).filePath(config.movieSubDir));
+    // The whole picture in view ("Scale"), as the live view is normally used.
+    window.findChild<QComboBox *>(QStringLiteral("comboZoom"))->setCurrentIndex(0);
     if (preset != QLatin1String("-"))
         const_cast<RtmpThread &>(window.recorder()).setPreset(preset);
 
