@@ -28,10 +28,10 @@ bool isRecordFrameDue(qint64 elapsedMs, qint64 lastSlot, int fps)
 
 QString recordPreset(int width, int height, int fps)
 {
-    // Pixels per second the encoder has to take. One core encodes about 17 (fast), 36
-    // (veryfast), 55 (superfast) and 160 (ultrafast) megapixels per second of this picture
-    // content; the encoder may use about 0.7 of a core, the rest of the two belongs to the
-    // camera, the live view and rendering the recorded frames.
+    // Pixels per second the encoder has to take. One core encodes 14-19 (fast), 28-39
+    // (veryfast), 44-60 (superfast) and 137-178 (ultrafast) megapixels per second of
+    // microscope pictures; the encoder may use about 0.7 of a core, the rest of the two belongs
+    // to the camera, the live view and rendering the recorded frames.
     const double rate = double(width) * height * fps;
     if (rate <= 12e6)
         return QStringLiteral("fast");
