@@ -1190,7 +1190,9 @@ bool Specula::startRecord(const QString &camId)
     m_recordCameraId = camId;
     m_scene->initRendefBuffer();
     m_recordErrorShown = false;
+    qDebug() << "=======================开始录像 1";
     m_rtmpThread.startRecord();
+    qDebug() << "=======================开始录像 2";
     setRecordingUi(true);
     // The picture on screen at the press is the first frame, so even a recording stopped at
     // once holds one.

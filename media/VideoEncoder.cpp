@@ -142,6 +142,11 @@ bool VideoEncoder::open(const Settings &settings)
     m_stream->time_base = m_ctx->time_base;
     m_stream->avg_frame_rate = m_ctx->framerate;
 
+    std::printf("======= av_dump_format output =======\n");
+    std::fflush(stdout);
+    av_dump_format(m_out, 0, name.constData(), 1);
+    std::printf("============== dump end ========= \n");
+
     if (!(m_out->oformat->flags & AVFMT_NOFILE)) {
         ret = avio_open(&m_out->pb, name.constData(), AVIO_FLAG_WRITE);
         if (ret < 0)
@@ -160,6 +165,8 @@ bool VideoEncoder::open(const Settings &settings)
     if (ret < 0)
         return fail(QStringLiteral("Error occurred when opening output URL: %1").arg(avError(ret)));
     m_headerWritten = true;
+    std::printf("avformat_write_header return: %d\n", ret);
+    std::fflush(stdout);
 
     m_frame = av_frame_alloc();
     m_packet = av_packet_alloc();
