@@ -149,20 +149,6 @@ private slots:
         QVERIFY(isRecordFrameDue(5000, 0, fps));
     }
 
-    void presetFollowsThePixelRate()
-    {
-        QCOMPARE(recordPreset(640, 480, 30), QStringLiteral("fast"));
-        const QStringList order{"fast", "veryfast", "superfast", "ultrafast"};
-        int previous = 0;
-        for (QSize s : {QSize(640, 480), QSize(1280, 720), QSize(1920, 1080), QSize(2592, 1944),
-                        QSize(3264, 2448)}) {
-            const int rank = order.indexOf(
-                recordPreset(s.width(), s.height(), recordFrameRate(s.width(), s.height())));
-            QVERIFY(rank >= previous);
-            previous = rank;
-        }
-    }
-
     void convertsAnyPictureFormat()
     {
         AVFrame *frame = av_frame_alloc();
@@ -242,17 +228,6 @@ private slots:
         QVERIFY(pool.allReleased());
         QVERIFY(!other.isLocked());
         QCOMPARE(VideoProbe::read(thread.outputPath()).frames, 2);
-    }
-
-    void refusedFramesGoBackAtOnce()
-    {
-        RtmpThread thread;
-        CameraBuffer buffer;
-        buffer.init(16, 16);
-        QVERIFY(buffer.getBuffer());
-        QVERIFY(!thread.writeVideo(0, &buffer)); // not recording
-        QVERIFY(!buffer.isLocked());
-        QCOMPARE(thread.recordTime(), 0);
     }
 
     void containerFollowsTheSuffixAndTheWholePathIsUsed()
