@@ -39,16 +39,41 @@ const DeviceProfile *getDeviceInfo(int vendorId, int productId)
     return nullptr;
 }
 
+namespace {
+
+/// Exactly four hexadecimal digits, or -1. QString::toInt() would also take blanks, a sign or
+/// a "0x" prefix, so ids that only resemble the pattern would match a profile.
+int parseHex4(QStringView digits)
+{
+    if (digits.size() != 4)
+        return -1;
+    int value = 0;
+    for (const QChar c : digits) {
+        const char16_t u = c.unicode();
+        int digit = -1;
+        if (u >= '0' && u <= '9')
+            digit = u - '0';
+        else if (u >= 'a' && u <= 'f')
+            digit = u - 'a' + 10;
+        else if (u >= 'A' && u <= 'F')
+            digit = u - 'A' + 10;
+        if (digit < 0)
+            return -1;
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+} // namespace
+
 const DeviceProfile *getDeviceInfo(const QString &deviceId)
 {
     if (deviceId.size() < 8)
         return nullptr;
-    const QString tail = deviceId.right(8);
-    bool vendorOk = false;
-    bool productOk = false;
-    const int vendor = tail.left(4).toInt(&vendorOk, 16);
-    const int product = tail.mid(4).toInt(&productOk, 16);
-    if (!vendorOk || !productOk)
+    const QStringView tail = QStringView(deviceId).right(8);
+    const int vendor = parseHex4(tail.left(4));
+    const int product = parseHex4(tail.mid(4));
+    if (vendor < 0 || product < 0)
         return nullptr;
     return getDeviceInfo(vendor, product);
 }

@@ -81,6 +81,8 @@ void SignalCloser::onSignalPipe()
 
 void SignalCloser::closeWindow()
 {
+    // Before the window exists there is nothing to close yet: main() sees the request.
+    m_requested = true;
     emit shutdownRequested();
     // Open modal dialogs run event loops of their own; close them first so that the window's
     // close is not held up behind them.

@@ -14,6 +14,11 @@ QString BDInfo::unitString(int unit)
     }
 }
 
+bool operator==(const BDInfo &a, const BDInfo &b)
+{
+    return a.name == b.name && a.ratio == b.ratio && a.unit == b.unit;
+}
+
 QDataStream &operator<<(QDataStream &out, const BDInfo &info)
 {
     return out << info.name << info.ratio << info.unit;

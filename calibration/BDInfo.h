@@ -19,5 +19,12 @@ public:
     int unit = 4;
 };
 
+/// Same name, same ratio (exactly) and same unit: the same calibration.
+bool operator==(const BDInfo &a, const BDInfo &b);
+inline bool operator!=(const BDInfo &a, const BDInfo &b)
+{
+    return !(a == b);
+}
+
 QDataStream &operator<<(QDataStream &out, const BDInfo &info);
 QDataStream &operator>>(QDataStream &in, BDInfo &info);

@@ -13,6 +13,8 @@
 #include <libyuv/convert_argb.h>
 #include <libyuv/scale_argb.h>
 
+#include <cstring>
+
 namespace {
 
 /// Frames whose rows would run past the mapped bytes are refused rather than read.
@@ -23,6 +25,36 @@ bool fitsMapping(const QVideoFrame &f, int plane, int rowBytes, int rows)
         return false;
     const qint64 end = qint64(f.bits(plane) - f.bits(0)) + qint64(bpl) * (rows - 1) + rowBytes;
     return end <= f.mappedBytes();
+}
+
+/// Formats the toolkit maps as separate planes; their plane offsets are derived from the height.
+bool isPlanar(QVideoFrame::PixelFormat format)
+{
+    switch (format) {
+    case QVideoFrame::Format_YUV420P:
+    case QVideoFrame::Format_YUV422P:
+    case QVideoFrame::Format_YV12:
+    case QVideoFrame::Format_NV12:
+    case QVideoFrame::Format_NV21:
+    case QVideoFrame::Format_IMC1:
+    case QVideoFrame::Format_IMC2:
+    case QVideoFrame::Format_IMC3:
+    case QVideoFrame::Format_IMC4: return true;
+    default: return false;
+    }
+}
+
+/// Planar frames the toolkit cannot map: it divides by the chroma height, which is zero for a
+/// frame without rows (and for a one-row 4:2:0 frame), and a negative size yields plane
+/// pointers outside the bytes.
+bool unmappable(const QVideoFrame &f)
+{
+    const QVideoFrame::PixelFormat format = f.pixelFormat();
+    if (!isPlanar(format))
+        return false;
+    const bool halfHeightChroma =
+        format == QVideoFrame::Format_YUV420P || format == QVideoFrame::Format_YV12;
+    return f.width() <= 0 || f.height() < (halfHeightChroma ? 2 : 1);
 }
 
 /// Converts the uncompressed formats without a QImage equivalent (and the 32-bit orders)
@@ -88,8 +120,22 @@ QImage frameToImage(const QVideoFrame &f)
     const QImage::Format imageFormat = QVideoFrame::imageFormatFromPixelFormat(f.pixelFormat());
     if (imageFormat != QImage::Format_Invalid) {
         const int depth = QImage::toPixelFormat(imageFormat).bitsPerPixel();
-        if (!fitsMapping(f, 0, (w * depth + 7) / 8, h))
+        const int rowBytes = (w * depth + 7) / 8;
+        if (!fitsMapping(f, 0, rowBytes, h))
             return QImage();
+        // The toolkit's converters read whole 16- and 32-bit pixels: rows that do not start on
+        // a 4-byte boundary are copied into an aligned picture first.
+        if ((quintptr(f.bits()) | quintptr(f.bytesPerLine())) % 4 != 0) {
+            QImage aligned(w, h, imageFormat);
+            if (aligned.isNull())
+                return QImage();
+            for (int y = 0; y < h; ++y)
+                memcpy(aligned.scanLine(y), f.bits() + qptrdiff(f.bytesPerLine()) * y,
+                       size_t(rowBytes));
+            return imageFormat == QImage::Format_RGB32
+                       ? aligned
+                       : aligned.convertToFormat(QImage::Format_RGB32);
+        }
         const QImage wrapped(f.bits(), w, h, f.bytesPerLine(), imageFormat);
         // convertToFormat() shares a picture that already has the format: copy it then.
         return imageFormat == QImage::Format_RGB32 ? wrapped.copy()
@@ -102,6 +148,16 @@ QImage frameToImage(const QVideoFrame &f)
     }
     // Last resort: whatever the toolkit's readers recognise in the bytes.
     return JpegDecoder::decodeReference(f.bits(), f.mappedBytes());
+}
+
+/// libyuv's quarter-size box shortcut is taken whenever the width shrinks exactly 4x and the
+/// height by an even whole factor, but it assumes the height shrinks 4x too: a one-row or tiny
+/// target (8x6 into 2x1, say) trips it. Bilinear takes the general path for those sizes.
+libyuv::FilterMode fitFilter(const QSize &from, const QSize &to)
+{
+    const bool quarterWidth = from.width() == 4 * to.width();
+    const bool quarterHeight = from.height() == 4 * to.height();
+    return quarterWidth && !quarterHeight ? libyuv::kFilterBilinear : libyuv::kFilterBox;
 }
 
 /// Fits a picture of another size into the buffer's size, keeping its aspect ratio (black
@@ -119,7 +175,7 @@ QImage fitToSize(const QImage &img, int w, int h)
     const int y = (h - scaled.height()) / 2;
     libyuv::ARGBScale(img.constBits(), img.bytesPerLine(), img.width(), img.height(),
                       out.bits() + qptrdiff(y) * out.bytesPerLine() + x * 4, out.bytesPerLine(),
-                      scaled.width(), scaled.height(), libyuv::kFilterBox);
+                      scaled.width(), scaled.height(), fitFilter(img.size(), scaled));
     return out;
 }
 
@@ -185,10 +241,7 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     const bool hflip = m_hflip.load(std::memory_order_relaxed);
     const bool vflip = m_vflip.load(std::memory_order_relaxed);
     const PixelAdjust adjust(gamma(), brightness());
-    // The toolkit's mapping of planar 4:2:0 divides by half the height: a single row crashes it.
-    if ((frame.pixelFormat() == QVideoFrame::Format_YUV420P ||
-         frame.pixelFormat() == QVideoFrame::Format_YV12) &&
-        frame.height() < 2)
+    if (unmappable(frame))
         return false;
     QVideoFrame mapped(frame);
     if (!mapped.map(QAbstractVideoBuffer::ReadOnly))

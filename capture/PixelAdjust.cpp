@@ -168,9 +168,19 @@ void PixelAdjust::copy(const uchar *src, int srcStride, uchar *dst, int dstStrid
     }
     const RowKernel kernel = rowKernel(m_hasTable);
     const quint32 alpha = opaque ? 0xff000000u : 0u;
-    for (int y = 0; y < h; ++y)
-        kernel(row32(src, srcStride, vflip ? h - 1 - y : y), row32(dst, dstStride, y), w,
-               m_table.data(), hflip, alpha);
+    // The kernels read whole 32-bit pixels. Source rows that do not start on a 4-byte boundary
+    // (a frame whose bytes per line is not a multiple of 4) are read through an aligned copy.
+    const bool aligned = (quintptr(src) | quintptr(qptrdiff(srcStride))) % alignof(quint32) == 0;
+    std::vector<quint32> staged(aligned ? 0 : size_t(w));
+    for (int y = 0; y < h; ++y) {
+        const int from = vflip ? h - 1 - y : y;
+        const quint32 *row = staged.data();
+        if (aligned)
+            row = row32(src, srcStride, from);
+        else
+            memcpy(staged.data(), src + qptrdiff(srcStride) * from, size_t(w) * 4);
+        kernel(row, row32(dst, dstStride, y), w, m_table.data(), hflip, alpha);
+    }
 }
 
 void PixelAdjust::applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip) const

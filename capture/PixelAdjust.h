@@ -27,6 +27,7 @@ public:
 
     /// Copies w x h pixels, mirrored as asked, applying the table to bytes 0-2. Byte 3 is copied,
     /// or set to 0xff when `opaque` (sources whose byte 3 is alpha rather than padding).
+    /// Source rows may have any alignment; destination rows must start on 4-byte boundaries.
     void copy(const uchar *src, int srcStride, uchar *dst, int dstStride, int w, int h, bool hflip,
               bool vflip, bool opaque = false) const;
     /// In place: mirrors each row when `hflip` and applies the table.

@@ -2,7 +2,9 @@
 
 #include "config/BoundedRead.h"
 
+#include <QDebug>
 #include <QStandardPaths>
+#include <QTimeZone>
 
 namespace {
 // Smallest encodings, used to bound counts read from a file: a QString is at least its
@@ -12,6 +14,56 @@ constexpr qint64 kMinBDInfoBytes = 4 + 8 + 4;
 // A camera entry: its key string and the fixed part of CameraConfig (both of its strings
 // included as empty ones).
 constexpr qint64 kMinCameraEntryBytes = 4 + 306;
+
+/// Reads a date-time in Qt's own layout (date, time, spec byte, then the offset or the zone).
+/// Qt's reader accepts a zone this machine does not know, or a spec byte Qt never writes, and
+/// makes a date-time its writer then crashes on. Such a value keeps its date and wall-clock
+/// time as local time: the zone's offset is unknown, and the schedule it belongs to was set by
+/// someone looking at a clock.
+void readDateTime(QDataStream &in, QDateTime &value)
+{
+    QDate date;
+    QTime time;
+    qint8 spec = 0;
+    in >> date >> time >> spec;
+    if (in.status() != QDataStream::Ok)
+        return;
+    switch (spec) {
+    case Qt::LocalTime: value = QDateTime(date, time, Qt::LocalTime); return;
+    case Qt::UTC: value = QDateTime(date, time, Qt::UTC); return;
+    case Qt::OffsetFromUTC: {
+        qint32 offset = 0;
+        in >> offset;
+        value = QDateTime(date, time, Qt::OffsetFromUTC, offset);
+        return;
+    }
+    case Qt::TimeZone: {
+        QTimeZone zone;
+        in >> zone;
+        if (zone.isValid()) {
+            value = QDateTime(date, time, zone);
+            return;
+        }
+        qWarning() << "a stored time names a time zone this machine does not know; it is read"
+                      " as local time";
+        break;
+    }
+    default:
+        qWarning() << "a stored time has an unknown kind" << spec << "; it is read as local time";
+        break;
+    }
+    value = QDateTime(date, time, Qt::LocalTime);
+}
+
+/// Writes a date-time in Qt's layout. A zone that is not valid is written as local time, so
+/// that nothing in memory can reach the toolkit's writer in a state it cannot handle.
+void writeDateTime(QDataStream &out, const QDateTime &value)
+{
+    if (value.timeSpec() == Qt::TimeZone && !value.timeZone().isValid())
+        out << QDateTime(value.date(), value.time(), Qt::LocalTime);
+    else
+        out << value;
+}
 } // namespace
 
 Config::Config()
@@ -69,7 +121,8 @@ QDataStream &operator<<(QDataStream &out, const Config &c)
     }
     out << c.bdInfos << c.style;
     out << c.autoRecordOn << c.autoRecordType;
-    out << c.autoRecordStart << c.autoRecordNext;
+    writeDateTime(out, c.autoRecordStart);
+    writeDateTime(out, c.autoRecordNext);
     out << c.autoRecordInterval << c.autoRecordLength << c.autoRecordTotal << c.autoRecordCount;
     return out;
 }
@@ -85,7 +138,8 @@ QDataStream &operator>>(QDataStream &in, Config &c)
     readBoundedSequence(in, c.bdInfos, kMinBDInfoBytes);
     in >> c.style;
     in >> c.autoRecordOn >> c.autoRecordType;
-    in >> c.autoRecordStart >> c.autoRecordNext;
+    readDateTime(in, c.autoRecordStart);
+    readDateTime(in, c.autoRecordNext);
     in >> c.autoRecordInterval >> c.autoRecordLength >> c.autoRecordTotal >> c.autoRecordCount;
     return in;
 }

@@ -9,6 +9,7 @@ packages=(
   libyuv-dev libturbojpeg0-dev libjpeg62-turbo-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth
 )

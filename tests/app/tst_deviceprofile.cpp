@@ -41,6 +41,13 @@ private slots:
         QTest::newRow("plover 62c2") << "0c4562c2" << 4;
         QTest::newRow("plover 62c5") << "0c4562c5" << 5;
         QTest::newRow("linux device node") << "/dev/video0" << -1;
+        // Each half is exactly four hexadecimal digits: no sign, blank or "0x" prefix.
+        QTest::newRow("plus sign in vendor") << "usb+c450223" << -1;
+        QTest::newRow("blank in vendor") << "usb c450223" << -1;
+        QTest::newRow("0x prefix in product") << "usb19080x41" << -1;
+        QTest::newRow("minus sign in product") << "0c45-223" << -1;
+        QTest::newRow("trailing blank") << "0c45022 " << -1;
+        QTest::newRow("full-width digits") << QString::fromUtf8("0c45\xef\xbc\x90223") << -1;
     }
 
     void matching()

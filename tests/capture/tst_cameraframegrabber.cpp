@@ -330,6 +330,106 @@ private slots:
         QVERIFY(!m_grabber->present(frame));
     }
 
+    void planarWithoutRows_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QSize>("size");
+        // Mapping divided by the chroma height (0) or made plane pointers outside the bytes.
+        QTest::newRow("YUV422P 8x0") << int(QVideoFrame::Format_YUV422P) << QSize(8, 0);
+        QTest::newRow("YUV422P 8x-2") << int(QVideoFrame::Format_YUV422P) << QSize(8, -2);
+        QTest::newRow("YUV420P 8x0") << int(QVideoFrame::Format_YUV420P) << QSize(8, 0);
+        QTest::newRow("YV12 0x8") << int(QVideoFrame::Format_YV12) << QSize(0, 8);
+        QTest::newRow("NV12 8x0") << int(QVideoFrame::Format_NV12) << QSize(8, 0);
+        QTest::newRow("IMC1 -8x8") << int(QVideoFrame::Format_IMC1) << QSize(-8, 8);
+    }
+
+    void planarWithoutRows()
+    {
+        QFETCH(int, format);
+        QFETCH(QSize, size);
+        const QByteArray bytes(256, char(128));
+        const QVideoFrame frame(new ByteArrayVideoBuffer(bytes, 8), size,
+                                QVideoFrame::PixelFormat(format));
+        QVERIFY(!m_grabber->present(frame));
+        QCOMPARE(m_receiver->count, 0);
+    }
+
+    void quarterWidthIntoTinyBuffer_data()
+    {
+        QTest::addColumn<QSize>("frameSize");
+        QTest::addColumn<QSize>("bufferSize");
+        QTest::addColumn<QRect>("picture"); // where the frame lands in the buffer
+        // The width shrinks exactly 4x, the height 6x: libyuv's quarter-size shortcut asserted.
+        QTest::newRow("8x6 into 2x3") << QSize(8, 6) << QSize(2, 3) << QRect(0, 1, 2, 1);
+        QTest::newRow("4x6 into 1x4") << QSize(4, 6) << QSize(1, 4) << QRect(0, 1, 1, 1);
+        QTest::newRow("12x6 into 3x2") << QSize(12, 6) << QSize(3, 2) << QRect(0, 0, 3, 1);
+        QTest::newRow("exact quarter") << QSize(32, 24) << QSize(8, 6) << QRect(0, 0, 8, 6);
+    }
+
+    void quarterWidthIntoTinyBuffer()
+    {
+        QFETCH(QSize, frameSize);
+        QFETCH(QSize, bufferSize);
+        QFETCH(QRect, picture);
+        m_buffer->init(bufferSize.width(), bufferSize.height(), QImage::Format_RGB32);
+        QVERIFY(m_grabber->present(
+            QVideoFrame(solid(frameSize.width(), frameSize.height(), qRgb(200, 40, 90)))));
+        const QImage stored = bufferImage(*m_buffer);
+        for (int y = 0; y < stored.height(); ++y) {
+            for (int x = 0; x < stored.width(); ++x) {
+                const QRgb expected = picture.contains(x, y) ? qRgb(200, 40, 90) : qRgb(0, 0, 0);
+                QCOMPARE(stored.pixel(x, y), expected);
+            }
+        }
+    }
+
+    void rowsNotFourByteAligned_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QSize>("frameSize");
+        QTest::addColumn<int>("gamma");
+        for (const int gamma : {50, 70}) {
+            const QByteArray adjusted = gamma == 50 ? "" : ", gamma";
+            QTest::newRow("RGB32 same size" + adjusted)
+                << int(QVideoFrame::Format_RGB32) << QSize(64, 48) << gamma;
+            QTest::newRow("ARGB32 same size" + adjusted)
+                << int(QVideoFrame::Format_ARGB32) << QSize(64, 48) << gamma;
+            QTest::newRow("RGB32 fitted" + adjusted)
+                << int(QVideoFrame::Format_RGB32) << QSize(32, 24) << gamma;
+            QTest::newRow("RGB565 fitted" + adjusted)
+                << int(QVideoFrame::Format_RGB565) << QSize(32, 24) << gamma;
+        }
+    }
+
+    void rowsNotFourByteAligned()
+    {
+        // Rows one byte longer than their pixels: every second row starts off a 4-byte
+        // boundary, and 32-bit reads of them were undefined.
+        QFETCH(int, format);
+        QFETCH(QSize, frameSize);
+        QFETCH(int, gamma);
+        const auto pixelFormat = QVideoFrame::PixelFormat(format);
+        const QImage::Format imageFormat = QVideoFrame::imageFormatFromPixelFormat(pixelFormat);
+        const QImage picture = JpegTestData::cameraPicture(frameSize.width(), frameSize.height(), 3)
+                                   .convertToFormat(imageFormat);
+        const int rowBytes = picture.bytesPerLine() + 1;
+        QByteArray bytes(rowBytes * picture.height(), char(0));
+        for (int y = 0; y < picture.height(); ++y)
+            memcpy(bytes.data() + rowBytes * y, picture.constScanLine(y),
+                   size_t(picture.bytesPerLine()));
+        const QVideoFrame frame(new ByteArrayVideoBuffer(bytes, rowBytes), frameSize, pixelFormat);
+        m_grabber->setGamma(gamma);
+        m_grabber->setResver(true, false);
+        QVERIFY(m_grabber->present(frame));
+
+        // The same picture through aligned rows.
+        auto reference = std::make_shared<CameraBuffer>();
+        reference->init(64, 48, QImage::Format_RGB32);
+        m_grabber->setBuffer(reference);
+        QVERIFY(m_grabber->present(QVideoFrame(picture)));
+        QCOMPARE(bufferImage(*m_buffer), bufferImage(*reference));
+    }
+
     void otherSizeIsFitted_data()
     {
         QTest::addColumn<QSize>("frameSize");

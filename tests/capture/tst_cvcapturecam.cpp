@@ -34,16 +34,27 @@ public:
     CvCaptureCAM_DShow *cam = nullptr;
     VirtualScope *scope = nullptr;
 
-    /// One pixel of the camera's buffer, or ~0u while the buffer is busy or empty.
+    /// One pixel of the camera's buffer, made opaque. The grabber holds the buffer while it
+    /// writes a frame, so the read is retried until it gets the buffer; only a camera without
+    /// a buffer (or one held for longer than kWait) gives kNoPixel, which no opaque pixel
+    /// equals.
+    static constexpr QRgb kNoPixel = 0;
     QRgb pixel(const QString &id, int x, int y)
     {
-        uchar *bits = cam->getBuffer(id);
-        if (!bits)
-            return ~0u;
-        const QSize size = cam->getBufferSize(id);
-        const QRgb value = reinterpret_cast<const QRgb *>(bits)[y * size.width() + x] | 0xff000000;
-        cam->releaseBuffer(id);
-        return value;
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
+            if (const uchar *bits = cam->getBuffer(id)) {
+                const QSize size = cam->getBufferSize(id);
+                const QRgb value =
+                    reinterpret_cast<const QRgb *>(bits)[y * size.width() + x] | 0xff000000;
+                cam->releaseBuffer(id);
+                return value;
+            }
+            if (cam->getBufferSize(id).isEmpty() || waited.elapsed() > kWait)
+                return kNoPixel;
+            QThread::yieldCurrentThread();
+        }
     }
 
     /// The listed cameras the virtual microscope provides (a real camera on the test machine
@@ -244,12 +255,12 @@ private slots:
             QThread::yieldCurrentThread();
         QVERIFY(cam->setProperty(kKestrel, 3, 1920));
         QVERIFY(cam->setProperty(kKestrel, 4, 1080));
-        QRgb first = 1;
-        auto c = connect(cam, &CvCaptureCAM_DShow::sigFrameReady, this, [&] {
-            if (first == 1)
+        QRgb first = kNoPixel;
+        auto c = connect(cam, &CvCaptureCAM_DShow::sigFrameReady, this, [&](const QString &id) {
+            if (id == kKestrel && first == kNoPixel)
                 first = pixel(kKestrel, 0, 0);
         });
-        QTRY_VERIFY_WITH_TIMEOUT(first != 1, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(first != kNoPixel, kWait);
         disconnect(c);
         QCOMPARE(first, qRgb(200, 30, 40)); // not the black of a fresh buffer
     }

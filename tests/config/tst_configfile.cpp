@@ -4,6 +4,9 @@
 
 #include <QtTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 QByteArray encode(const Config &config)
@@ -71,6 +74,22 @@ void writeAll(const QString &path, const QByteArray &bytes)
 
 void quietHandler(QtMsgType, const QMessageLogContext &, const QString &) {}
 
+QString testData(const QString &name)
+{
+    return qEnvironmentVariable("LUMIVEX_TEST_DATA") + QStringLiteral("/config/") + name;
+}
+
+/// Every set-aside copy beside `path`, oldest name first.
+QStringList setAsideCopies(const QString &path)
+{
+    const QFileInfo info(path);
+    QStringList names = info.dir().entryList({info.fileName() + ".bad*"}, QDir::Files);
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+    return names;
+}
+
 } // namespace
 
 class tst_ConfigFile : public QObject
@@ -92,7 +111,8 @@ private slots:
     void init()
     {
         QFile::remove(m_path);
-        QFile::remove(m_path + ".bad");
+        for (const QString &name : setAsideCopies(m_path))
+            QFile::remove(m_dir.filePath(name));
     }
 
     void saveCreatesFolderAndReadsBack()
@@ -164,8 +184,9 @@ private slots:
         Config config = sentinelConfig();
         QCOMPARE(ConfigFile::load(m_path, config), ConfigFile::LoadResult::Rejected);
         QCOMPARE(encode(config), encode(sentinelConfig()));
-        // The rejected file is kept for the user; the next save will replace the original.
+        // The rejected file is kept for the user, out of the next save's way.
         QCOMPARE(readAll(m_path + ".bad"), content);
+        QVERIFY(!QFile::exists(m_path));
     }
 
     void truncatedAtManyOffsets()
@@ -176,9 +197,10 @@ private slots:
         const QtMessageHandler previous = qInstallMessageHandler(quietHandler);
         QStringList failures;
         // Every offset through the signature and the first fields, then every third byte
-        // (each rejected load also copies the file aside, which syncs it to disk).
+        // (each rejected load also moves the file aside).
         for (int cut = 0; cut < full.size(); cut += cut < 200 ? 1 : 3) {
             writeAll(m_path, full.left(cut));
+            QFile::remove(m_path + ".bad");
             Config config = sentinelConfig();
             const auto result = ConfigFile::load(m_path, config);
             if (result != ConfigFile::LoadResult::Rejected || encode(config) != untouched ||
@@ -289,6 +311,135 @@ private slots:
         QCOMPARE(config.style.penSizeIndex, 6);
         QCOMPARE(config.style.fontSize(), 72);
         QCOMPARE(config.style.penStyle(), Qt::DashLine);
+    }
+
+    void timeInUnknownZone_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<QDateTime>("next");
+        const QDate day(2026, 3, 14);
+        // Written elsewhere with a zone this machine does not know: kept as local wall-clock.
+        QTest::newRow("unknown zone")
+            << "unknown-time-zone.config" << QDateTime(day, QTime(9, 30), Qt::LocalTime)
+            << QDateTime(day, QTime(10, 30), Qt::UTC);
+        // A kind byte (7) that the toolkit never writes. The file's other time is in a zone
+        // that only a machine with the time-zone database knows.
+        const QTimeZone berlin("Europe/Berlin");
+        const QDateTime start = berlin.isValid() ? QDateTime(day, QTime(9, 30), berlin)
+                                                 : QDateTime(day, QTime(9, 30), Qt::LocalTime);
+        QTest::newRow("unknown kind")
+            << "unknown-time-spec.config" << start << QDateTime(day, QTime(10, 30), Qt::LocalTime);
+    }
+
+    void timeInUnknownZone()
+    {
+        // Such files loaded, and then every close crashed in the date-time writer.
+        QFETCH(QString, file);
+        QFETCH(QDateTime, start);
+        QFETCH(QDateTime, next);
+        QVERIFY(QFile::copy(testData(file), m_path));
+        Config config;
+        QCOMPARE(ConfigFile::load(m_path, config), ConfigFile::LoadResult::Loaded);
+        QCOMPARE(config.autoRecordStart, start);
+        QCOMPARE(config.autoRecordStart.timeSpec(), start.timeSpec());
+        QCOMPARE(config.autoRecordNext, next);
+        QCOMPARE(config.autoRecordNext.timeSpec(), next.timeSpec());
+        // The rest of the file is kept.
+        QCOMPARE(config.language, 2);
+        QCOMPARE(config.currentCamera, QStringLiteral("usb-0c450223"));
+        QCOMPARE(config.bdInfos.size(), 1);
+        QCOMPARE(config.autoRecordInterval, 5);
+
+        QVERIFY(ConfigFile::save(m_path, config));
+        Config again;
+        QCOMPARE(ConfigFile::load(m_path, again), ConfigFile::LoadResult::Loaded);
+        QCOMPARE(encode(again), encode(config));
+    }
+
+    void unreadableFileIsNeverOverwritten()
+    {
+        // Root reads any file: the load and the save run in a child without that privilege.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+        const QString path = dir.filePath(QStringLiteral("Measure.config"));
+        const QByteArray original = signatureBytes() + encode(richConfig());
+        writeAll(path, original);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner)); // mode 200
+        const uid_t nobody = 65534;
+        if (::geteuid() == 0)
+            QVERIFY(::chown(QFile::encodeName(path).constData(), nobody, nobody) == 0);
+
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            if (::geteuid() == 0 && (::setgid(nobody) != 0 || ::setuid(nobody) != 0))
+                ::_exit(10);
+            Config config = sentinelConfig();
+            const auto result = ConfigFile::load(path, config);
+            if (result != ConfigFile::LoadResult::Rejected)
+                ::_exit(11);
+            if (encode(config) != encode(sentinelConfig()))
+                ::_exit(12);
+            // With the file set aside, the defaults are written as a new file.
+            ::_exit(ConfigFile::save(path, Config()) ? 0 : 13);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+
+        QVERIFY(QFile::setPermissions(path + ".bad", QFileDevice::ReadOwner));
+        QCOMPARE(readAll(path + ".bad"), original);
+        QCOMPARE(readAll(path), signatureBytes() + encode(Config()));
+    }
+
+    void saveRefusesUnreadableFile()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root reads any file");
+        const QByteArray original = signatureBytes() + encode(richConfig());
+        writeAll(m_path, original);
+        QVERIFY(QFile::setPermissions(m_path, QFileDevice::WriteOwner));
+        QVERIFY(!ConfigFile::save(m_path, Config()));
+        QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(readAll(m_path), original);
+    }
+
+    void everyDamagedFileIsKept()
+    {
+        // A second damaged file used to replace the first copy.
+        const QByteArray first("first damaged file");
+        const QByteArray second("second damaged file");
+        const QByteArray third = signatureBytes() + "cut";
+        for (const QByteArray &content : {first, second, third}) {
+            writeAll(m_path, content);
+            Config config;
+            QCOMPARE(ConfigFile::load(m_path, config), ConfigFile::LoadResult::Rejected);
+        }
+        QCOMPARE(setAsideCopies(m_path), QStringList({"Measure.config.bad", "Measure.config.bad.2",
+                                                      "Measure.config.bad.3"}));
+        QCOMPARE(readAll(m_path + ".bad"), first);
+        QCOMPARE(readAll(m_path + ".bad.2"), second);
+        QCOMPARE(readAll(m_path + ".bad.3"), third);
+    }
+
+    void interruptedSaveIsCleanedUp()
+    {
+        // A save killed before its rename leaves its temporary file; the next start removes it
+        // and nothing else.
+        const QString stale = m_path + ".4242.saving";
+        const QString userFile = m_path + ".backup";
+        writeAll(stale, "half a file");
+        writeAll(userFile, "the user's own copy");
+        QVERIFY(ConfigFile::save(m_path, richConfig()));
+        Config config;
+        QCOMPARE(ConfigFile::load(m_path, config), ConfigFile::LoadResult::Loaded);
+        QVERIFY(!QFile::exists(stale));
+        QCOMPARE(readAll(userFile), QByteArray("the user's own copy"));
+        QVERIFY(!QFile::exists(ConfigFile::temporaryPath(m_path)));
+        QFile::remove(userFile);
     }
 };
 

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+
+/// Answers every modal message box that opens while it lives with `button`, and keeps the
+/// boxes' texts.
+class BoxAnswer : public QObject
+{
+public:
+    explicit BoxAnswer(QMessageBox::StandardButton button)
+        : m_button(button)
+    {
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            texts.append(box->text());
+            if (QAbstractButton *answer = box->button(m_button))
+                answer->click();
+            else
+                box->reject();
+        });
+        m_poll.start(10);
+    }
+    QStringList texts;
+
+private:
+    QMessageBox::StandardButton m_button;
+    QTimer m_poll;
+};
+
+/// Answers the next modal file dialog with a file name (empty: cancels), keeping its filters.
+class FileDialogAnswer : public QObject
+{
+public:
+    explicit FileDialogAnswer(const QString &path)
+        : m_path(path)
+    {
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            filters = dialog->nameFilters();
+            ++seen;
+            if (m_path.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->selectFile(m_path);
+            static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
+        });
+        m_poll.start(10);
+    }
+    QStringList filters;
+    int seen = 0;
+
+private:
+    QString m_path;
+    QTimer m_poll;
+};
