@@ -3,6 +3,7 @@
 #include "ui_Specula.h"
 
 #include "app/AboutDialog.h"
+#include "app/LanguageNames.h"
 #include "app/LiveView.h"
 #include "app/MessageBox.h"
 #include "app/Startup.h"
@@ -13,8 +14,12 @@
 #include "capture/UsbDeviceIds.h"
 #include "config/ConfigFile.h"
 #include "media/CameraLabel.h"
+#include "media/CaptureGeometry.h"
 #include "media/FileBrowser.h"
+#include "media/PictureWriter.h"
 #include "media/RecordPolicy.h"
+#include "media/SavePath.h"
+#include "media/SettingDialog.h"
 #include "media/SettingTimeDialog.h"
 #include "media/TimedSeries.h"
 #include "scene/CameraScene.h"
@@ -32,7 +37,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QSplashScreen>
 #include <QThread>
@@ -128,6 +136,7 @@ Specula::Specula(QWidget *parent)
     m_movieFormats = QStringList{QStringLiteral("mp4")};
     m_ui->boxFormatImage->addItems(m_imageFormats);
     m_ui->boxFormatRecord->addItems(m_movieFormats);
+    m_pictureWriter = new PictureWriter(this);
     m_isRecording = false;
     m_isAutoRecording = false;
     m_syncingParam = false;
@@ -194,6 +203,8 @@ Specula::~Specula()
     stopRecord();
     while (!m_cameraDatas.isEmpty())
         stopCam(m_cameraDatas.firstKey());
+    // Pictures still being written enter the history before it is saved.
+    m_pictureWriter->finish();
     saveConfig();
     delete m_ui;
 }
@@ -215,6 +226,7 @@ void Specula::connectSignals()
         connect(browser, &FileBrowser::sigItemOpen, this, &Specula::onListItemOpen);
     }
     connect(&m_rtmpThread, SIGNAL(finished()), this, SLOT(onRtmpFinished()));
+    connect(m_pictureWriter, &PictureWriter::written, this, &Specula::onPictureWritten);
 
     connect(ui->btnCapture, SIGNAL(clicked()), this, SLOT(onBtnCapture()));
     connect(ui->btnRecord, SIGNAL(clicked()), this, SLOT(onBtnRecord()));
@@ -280,7 +292,8 @@ void Specula::buildLanguageMenu()
         {QStringLiteral("hu"), QT_TR_NOOP("匈牙利")},
     };
     for (const auto &lang : qAsConst(m_langs)) {
-        QAction *action = m_ui->menuLang->addAction(tr(lang.second));
+        QAction *action = m_ui->menuLang->addAction(
+            languageMenuText(nativeLanguageName(lang.first), tr(lang.second), false));
         connect(action, SIGNAL(triggered()), this, SLOT(onActionLang()));
         action->setCheckable(true);
         m_langActions.append(action);
@@ -305,9 +318,8 @@ void Specula::switchLang(int index)
     QCoreApplication::removeTranslator(&m_translator);
     if (index != 0) {
         // A missing file leaves the translator empty: texts then show in the source language.
-        m_translator.load(QCoreApplication::applicationDirPath() +
-                          QStringLiteral("/lang/specula_") + m_langs.at(index).first +
-                          QStringLiteral(".qm"));
+        m_translator.load(
+            translationFilePath(QCoreApplication::applicationDirPath(), m_langs.at(index).first));
         QCoreApplication::installTranslator(&m_translator);
     }
 
@@ -317,9 +329,11 @@ void Specula::switchLang(int index)
     m_fullScreenTip->setText(tr("按ESC退出全屏"));
     m_scene->update();
 
+    // Each language under its own name, so that it can be found from any other language.
     QStringList menuTexts;
-    for (const auto &lang : qAsConst(m_langs))
-        menuTexts.append(tr(lang.second));
+    for (int i = 0; i < m_langs.size(); ++i)
+        menuTexts.append(languageMenuText(nativeLanguageName(m_langs.at(i).first),
+                                          tr(m_langs.at(i).second), i == index));
 
     for (CameraLabel *label : qAsConst(m_viewLabels))
         label->switchLang();
@@ -344,9 +358,9 @@ void Specula::loadConfig()
 {
     ConfigFile::load(ConfigFile::defaultPath(), m_config);
 
-    // Save folders and browsers: initPath() goes here once the capture paths exist.
+    // Creates the save folders, prunes the history and points the browsers at their folders.
+    initPath();
     m_ui->bdWidget->updateBDInfo();
-    // History lists: updateHistoryList() goes here once the history exists.
 
     m_scene->showTime(m_config.showTime);
     m_ui->actionTimeOn->setChecked(m_config.showTime);
@@ -1108,31 +1122,54 @@ QString Specula::getSavePath(int type) const
     }
     const QString suffix = picture ? m_imageFormats.value(m_config.imageFormat)
                                    : m_movieFormats.value(m_config.movieFormat);
-    return folder + QLatin1Char('/') +
-           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss")) +
-           QLatin1Char('.') + suffix;
+    // A capture of the same second may still be on its way to the disk.
+    const PictureWriter *writer = m_pictureWriter;
+    return uniqueSavePath(folder, saveStamp(QDateTime::currentDateTime()), suffix,
+                          [writer](const QString &path) { return writer->isPending(path); });
 }
 
 bool Specula::checkPath(int type)
 {
     if (type != 0 && type != 1)
         return true;
-    const QString folder = QFileInfo(getSavePath(type)).absolutePath();
-    const QString root =
-        QFileInfo(type == 0 ? m_config.imageDir : m_config.movieDir).absoluteFilePath();
-    if (folder != root)
+    const QString folder = QFileInfo(getSavePath(type)).path();
+    if (!isSameFolder(folder, type == 0 ? m_config.imageDir : m_config.movieDir))
         return true;
-    MessageBox::information(this, QString(),
-                            tr("请先选择并打开需要保存的路径文件夹 - "
-                               "软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
+    QMessageBox::information(
+        this, QString(),
+        tr("请先选择并打开需要保存的路径文件夹 - "
+           "软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
     return false;
 }
 
-// The browsers list new files once they can hold entries.
+void Specula::initPath()
+{
+    // The sub-folder is made together with a missing root only: an existing root keeps the
+    // folders its user made.
+    if (!QFileInfo::exists(m_config.imageDir))
+        ensureSaveFolders(m_config.imageDir, m_config.imageSubDir);
+    if (!QFileInfo::exists(m_config.movieDir))
+        ensureSaveFolders(m_config.movieDir, m_config.movieSubDir);
+    updateHistoryList();
+}
+
+void Specula::updateHistoryList()
+{
+    pruneMissingFiles(m_config.imageFiles);
+    pruneMissingFiles(m_config.movieFiles);
+    m_ui->imageBrowser->setBasePath(m_config.imageDir);
+    m_ui->cameraBrowser->setBasePath(m_config.movieDir);
+    m_ui->imageBrowser->setCurrentPath(QDir(m_config.imageDir).filePath(m_config.imageSubDir));
+    m_ui->cameraBrowser->setCurrentPath(QDir(m_config.movieDir).filePath(m_config.movieSubDir));
+}
+
 void Specula::appendHistoryFile(const QString &path, bool isImage)
 {
-    Q_UNUSED(path)
-    Q_UNUSED(isImage)
+    FileBrowser *browser = isImage ? m_ui->imageBrowser : m_ui->cameraBrowser;
+    // The user may have moved to another folder while the file was written: it is listed
+    // only where it lies.
+    if (isSameFolder(QFileInfo(path).absolutePath(), browser->currentPath()))
+        browser->addItem(path);
 }
 
 void Specula::stopRecord()
@@ -1153,14 +1190,143 @@ void Specula::onSwitchChanged(bool) {} // a parameter switch changed
 void Specula::onSliderChanged() {}     // a parameter slider moved
 void Specula::onBtnCamParamReset() {}  // back to the camera's default parameters
 
-void Specula::onBtnCapture() {}           // take a picture of the view
-void Specula::onActionSetting() {}        // save-folder dialog
-void Specula::onActionImagePath() {}      // choose the picture folder
-void Specula::onActionRecordPath() {}     // choose the video folder
-void Specula::onActionPrint() {}          // print preview of the view
-void Specula::plotPrintPic(QPrinter *) {} // paint the view onto the printer's page
-void Specula::onFormatImageChanged() {}   // picture format chosen
-void Specula::onFormatRecordChanged() {}  // video format chosen
+void Specula::onBtnCapture()
+{
+    if (!checkCam() || !checkPath(0) || m_ui->labelView1->isDongjie())
+        return;
+    const QImage picture = getCamImage();
+    if (picture.isNull()) {
+        MessageBox::information(this, QString(), tr("保存图片失败"));
+        return;
+    }
+    const QString path = getSavePath(0);
+    int tile = -1;
+    if (m_ui->stackMainWidget->currentIndex() == 1) {
+        // The check frame moves on at once, so quick captures fill the tiles in turn.
+        tile = fourViewCaptureTile(getCameraViewChecked());
+        setCameraViewChecked(fourViewNextTile(tile));
+    }
+    // Rendered here; encoded and written on the writer's thread, listed when written.
+    m_pictureWriter->write(picture, path, tile);
+}
+
+void Specula::onPictureWritten(const QString &path, bool ok, int tile)
+{
+    if (!ok) {
+        MessageBox::information(this, QString(), tr("保存图片失败"));
+        return;
+    }
+    m_config.imageFiles.append(path);
+    appendHistoryFile(path, true);
+    if (tile >= 0 && tile < m_viewLabels.size())
+        m_viewLabels.at(tile)->setImageFile(path);
+}
+
+QImage Specula::getCamImage()
+{
+    const int index = cameraViewIndex(m_cameraId);
+    QImage source;
+    if (m_ui->stackMainWidget->currentIndex() == 1) {
+        if (index < 0 || index >= m_viewLabels.size())
+            return QImage();
+        source = m_viewLabels.at(index)->image();
+    } else if (m_scene->frameBufferData()) {
+        // Without a frame the render would be a black picture of the last size.
+        source = m_scene->renderImage();
+    }
+    const double scale = getRenderScale();
+    const QImage result = cropToZoom(source, scale);
+    const QPointF visible = m_ui->camViewer->mapToScene(
+        m_ui->camViewer->viewport()->mapFrom(m_ui->mainPageScrollArea->viewport(), QPoint()));
+    qDebug() << "image width : " << source.width() / scale
+             << " , height : " << source.height() / scale;
+    qDebug() << "visable_scene.left(), visable_scene.top() " << visible.x() << "   " << visible.y();
+    qDebug() << "image 1 : size " << source.size() << " scaleRate : " << scale;
+    qDebug() << "image2 : size " << zoomCropRect(source.size(), scale).size();
+    qDebug() << "image3 : size " << result.size();
+    return result;
+}
+
+void Specula::setSaveRoot(int type, const QString &folder)
+{
+    // A new root starts in its default sub-folder, made when missing: captures are refused in
+    // the root itself.
+    const Config defaults;
+    QString &root = type == 0 ? m_config.imageDir : m_config.movieDir;
+    QString &sub = type == 0 ? m_config.imageSubDir : m_config.movieSubDir;
+    root = folder;
+    sub = type == 0 ? defaults.imageSubDir : defaults.movieSubDir;
+    ensureSaveFolders(root, sub);
+}
+
+void Specula::onActionImagePath()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, QString(), m_config.imageDir,
+                                                             QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return;
+    setSaveRoot(0, folder);
+    initPath();
+}
+
+void Specula::onActionRecordPath()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, QString(), m_config.movieDir,
+                                                             QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return;
+    setSaveRoot(1, folder);
+    initPath();
+}
+
+void Specula::onActionSetting()
+{
+    SettingDialog dialog(this);
+    dialog.setConfig(m_config);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Only the two folders come back: the rest of the copy is as old as the dialog, and
+    // history entries or camera settings made meanwhile must stay.
+    const Config &edited = dialog.config();
+    const bool newImageRoot = !isSameFolder(edited.imageDir, m_config.imageDir);
+    const bool newMovieRoot = !isSameFolder(edited.movieDir, m_config.movieDir);
+    if (newImageRoot)
+        setSaveRoot(0, edited.imageDir);
+    if (newMovieRoot)
+        setSaveRoot(1, edited.movieDir);
+    // Unchanged roots leave the browsers where the user took them.
+    if (newImageRoot || newMovieRoot)
+        initPath();
+}
+
+void Specula::onActionPrint()
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.resize(800, 600);
+    connect(&preview, SIGNAL(paintRequested(QPrinter *)), this, SLOT(plotPrintPic(QPrinter *)));
+    preview.exec();
+}
+
+void Specula::plotPrintPic(QPrinter *printer)
+{
+    const QImage picture = m_scene->renderImage().convertToFormat(QImage::Format_RGB888);
+    QPainter painter(printer);
+    if (picture.isNull())
+        return;
+    painter.drawImage(printTargetRect(picture.size(), painter.viewport()), picture);
+}
+
+void Specula::onFormatImageChanged()
+{
+    m_config.imageFormat = m_ui->boxFormatImage->currentIndex();
+}
+
+void Specula::onFormatRecordChanged()
+{
+    m_config.movieFormat = m_ui->boxFormatRecord->currentIndex();
+}
 
 // ---- Recording -----------------------------------------------------------------------------
 

@@ -25,6 +25,7 @@ class CameraLabel;
 class CameraScene;
 class CvCaptureCAM_DShow;
 class MeasureEditer;
+class PictureWriter;
 class QAbstractButton;
 class QAction;
 class QColor;
@@ -82,11 +83,19 @@ public:
 
     // Capture and recording (the parts the camera control needs).
     bool isCapture(const QString &id) const;
+    /// The next file of type 0 (picture) or 1 (video) in its browser's folder, named by the
+    /// time of day; "_1", "_2", … before the suffix when the name is taken.
     QString getSavePath(int type) const;
     /// False, after telling the user, while the browser of that type shows its root folder.
     bool checkPath(int type);
+    /// Creates missing root folders (with their sub-folders), then updateHistoryList().
+    void initPath();
     /// Lists a new file in the picture (isImage) or video browser.
     void appendHistoryFile(const QString &path, bool isImage);
+    /// The picture a capture stores: the view, cropped to the zoom factor and scaled back.
+    QImage getCamImage();
+    /// Drops history entries whose files are gone and points both browsers at their folders.
+    void updateHistoryList();
     void stopRecord();
 
 signals:
@@ -184,6 +193,8 @@ private:
     void placeFullScreenTip();
     void initCam();
     void initCameraParam();
+    void setSaveRoot(int type, const QString &folder);
+    void onPictureWritten(const QString &path, bool ok, int tile);
 
     Ui::SpeculaClass *m_ui = nullptr;
 
@@ -206,6 +217,7 @@ private:
     QVector<CameraLabel *> m_viewLabels;
     QStringList m_imageFormats;
     QStringList m_movieFormats;
+    PictureWriter *m_pictureWriter = nullptr; // writes captures off the GUI thread
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
 

@@ -19,6 +19,8 @@ int main(int argc, char *argv[])
     // The settings and the default save folders live in the application-data folder, which Qt
     // names after the application: pin the name so a renamed binary keeps its settings.
     QCoreApplication::setApplicationName(QStringLiteral("lumivexpro"));
+    // Lets the desktop match the window to the installed lumivexpro.desktop (name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("lumivexpro"));
     CoreDump::init();
     GetScreenSize();
     RtmpThread::init();

@@ -3,6 +3,7 @@
 #include "capture/CameraBuffer.h"
 #include "media/RecordPolicy.h"
 #include "media/VideoEncoder.h"
+#include "media/VideoThumbnail.h"
 
 #include <QElapsedTimer>
 #include <QMutexLocker>
@@ -229,4 +230,9 @@ void RtmpThread::init()
     // layer and the device formats.
     avformat_network_init();
     avdevice_register_all();
+}
+
+QImage RtmpThread::preview(const QString &path)
+{
+    return videoThumbnail(path);
 }

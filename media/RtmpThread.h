@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QMutex>
 #include <QString>
 #include <QThread>
@@ -102,4 +103,6 @@ private:
 public:
     /// One-time registration of the media libraries, before any other FFmpeg call.
     static void init();
+    /// The first picture of a stored video, or a null picture (see media/VideoThumbnail.h).
+    static QImage preview(const QString &path);
 };

@@ -62,10 +62,16 @@ private:
     {
         return child<CameraLabel>(qPrintable(QStringLiteral("labelView%1").arg(i + 1)));
     }
+    // The window starts in English: texts are compared as the language in force shows them.
+    static QString shown(const char *source)
+    {
+        return QCoreApplication::translate("Specula", source);
+    }
     QString status() const { return child<QLabel>("labelStatus")->text(); }
     double statusRate() const
     {
-        const QRegularExpression rate(QStringLiteral("^帧率:([0-9.]+)fps"));
+        const QRegularExpression rate(QLatin1Char('^') + shown("帧率") +
+                                      QStringLiteral(":([0-9.]+)fps"));
         const QRegularExpressionMatch match = rate.match(status());
         return match.hasMatch() ? match.captured(1).toDouble() : -1.0;
     }
@@ -159,12 +165,12 @@ private slots:
     void statusShowsCursorAndColour()
     {
         m_window->onCoorInfo(QPoint(0, 0), QColor(10, 20, 30));
-        QVERIFY2(status().endsWith(QStringLiteral("坐标:-960,540 (R: 10 G: 20 B: 30)")),
+        QVERIFY2(status().endsWith(shown("坐标") + QStringLiteral(":-960,540 (R: 10 G: 20 B: 30)")),
                  qPrintable(status()));
         // The colour is the mean of the last ten reports.
         for (int i = 0; i < 10; ++i)
             m_window->onCoorInfo(QPoint(960, 540), QColor(200, 100, 0));
-        QVERIFY2(status().endsWith(QStringLiteral("坐标:0,0 (R:200 G:100 B:  0)")),
+        QVERIFY2(status().endsWith(shown("坐标") + QStringLiteral(":0,0 (R:200 G:100 B:  0)")),
                  qPrintable(status()));
         m_window->onCoorInfo(QPoint(960, 540), QColor(0, 0, 0));
         QVERIFY2(status().endsWith(QStringLiteral("(R:180 G: 90 B:  0)")), qPrintable(status()));
@@ -258,7 +264,9 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(tile(0)->image().size() == QSize(1920, 1080), kWait);
         QTRY_VERIFY_WITH_TIMEOUT(
-            QRegularExpression(QStringLiteral("^帧率:[0-9.]+fps$")).match(status()).hasMatch(),
+            QRegularExpression(QLatin1Char('^') + shown("帧率") + QStringLiteral(":[0-9.]+fps$"))
+                .match(status())
+                .hasMatch(),
             kWait);
 
         // A frozen live tile keeps its picture while frames arrive.
@@ -283,7 +291,7 @@ private slots:
         QVERIFY(child<QWidget>("btnCalib")->isEnabled());
         QVERIFY(child<QWidget>("btnRecord")->isEnabled());
         QCOMPARE(m_window->getCameraViewChecked(), 1);
-        QTRY_VERIFY_WITH_TIMEOUT(status().contains(QStringLiteral("坐标")), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(status().contains(shown("坐标")), kWait);
     }
 
     void secondCameraReplacesTheFirst()
@@ -435,7 +443,7 @@ private slots:
         {
             BoxAnswerer ok(QMessageBox::Ok);
             QVERIFY(!m_window->checkCam());
-            QCOMPARE(ok.texts, QStringList{QStringLiteral("设备未启动")});
+            QCOMPARE(ok.texts, QStringList{shown("设备未启动")});
         }
 
         // Plugged in again: the remembered camera comes back with its settings.
@@ -457,7 +465,7 @@ private slots:
         {
             BoxAnswerer ok(QMessageBox::Ok);
             m_window->onCameraTimer();
-            QCOMPARE(ok.texts, QStringList{QStringLiteral("启动设备失败")});
+            QCOMPARE(ok.texts, QStringList{shown("启动设备失败")});
         }
         QCOMPARE(box("boxCam")->count(), 1);
         QCOMPARE(box("boxCam")->currentIndex(), -1);

@@ -1,6 +1,7 @@
 #include "app/DeviceProfile.h"
 #include "app/Specula.h"
 #include "config/ConfigFile.h"
+#include "media/FileBrowser.h"
 #include "media/RtmpThread.h"
 #include "media/SettingTimeDialog.h"
 #include "scene/CameraScene.h"
@@ -148,6 +149,23 @@ private:
         child<QToolButton>("btnTimeSetting")->click(); // runs the dialog until "退出"
         return result;
     }
+    QString pictureFolder() const
+    {
+        return QDir(m_window->config().imageDir).filePath(m_window->config().imageSubDir);
+    }
+    /// The browser's thumbnail shows the pink specimen rather than a placeholder.
+    bool showsSpecimen(const QString &name) const
+    {
+        const QList<QListWidgetItem *> items =
+            child<FileBrowser>("cameraBrowser")->listWidget()->findItems(name, Qt::MatchExactly);
+        if (items.size() != 1)
+            return false;
+        const QImage icon = items.first()->icon().pixmap(FileBrowser::IconSize).toImage();
+        if (icon.isNull())
+            return false;
+        const QColor centre = icon.pixelColor(icon.width() / 2, icon.height() / 2);
+        return centre.red() > centre.green() + 8;
+    }
     QStringList videoFiles() const
     {
         return QDir(videoFolder()).entryList({QStringLiteral("*.mp4")}, QDir::Files);
@@ -204,6 +222,8 @@ private slots:
         QVERIFY(probe.frames > 0);
         QVERIFY2(qAbs(probe.durationMs - wallMs) <= 0.1 * wallMs,
                  qPrintable(QStringLiteral("%1 ms of %2").arg(probe.durationMs).arg(wallMs)));
+        // Listed in the video browser, where its thumbnail arrives.
+        QTRY_VERIFY_WITH_TIMEOUT(showsSpecimen(QFileInfo(path).fileName()), kWait);
     }
 
     void frameRateByPixelCount_data()
@@ -280,6 +300,18 @@ private slots:
         setResolution(QStringLiteral("1920 x 1080"), QSize(1920, 1080));
     }
 
+    void timedSeriesOfPictures()
+    {
+        const QStringList jpg{QStringLiteral("*.jpg")};
+        const int before = QDir(pictureFolder()).entryList(jpg, QDir::Files).size();
+        const Series series = runSeries(0, 1, 10, 3, 60000);
+        QVERIFY(series.unlocked);
+        QCOMPARE(series.shown, 3);
+        QVERIFY(!m_window->config().autoRecordOn);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(pictureFolder()).entryList(jpg, QDir::Files).size(),
+                                  before + 3, kWait);
+    }
+
     void timedSeriesOfVideos()
     {
         // Two videos of the shortest length, one second apart.
@@ -304,7 +336,7 @@ private slots:
         // The camera goes away during a series: each refused step shows one box at a time
         // (ticks while a box is open are ignored), counts, and the series ends.
         BoxAnswerer answer(1500);
-        const Series series = runSeries(1, 1, 10, 3, 60000, [this] {
+        const Series series = runSeries(0, 1, 10, 3, 60000, [this] {
             VirtualScope::instance()->unplug(kKestrel.toLatin1());
             VirtualScope::instance()->unplug(kHeron.toLatin1());
             m_window->onCameraTimer();

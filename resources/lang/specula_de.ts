@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Bildaufnahme- und Messsoftware für USB-Digitalmikroskope.
+Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bitte an Ihren Händler.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Einfrieren</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>Kein passendes Videogerät gefunden. Bitte schließen Sie das Mikroskop direkt an einen USB-Anschluss des Computers an.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Vollbild beenden mit Esc</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Chinesisch (traditionell)</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Ukrainisch</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Litauisch</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Ungarisch</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>Die Kamera konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>Die Kamera ist nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Foto aufnehmen</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Video aufnehmen</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Zeitgesteuerte Aufnahme</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Ansicht wechseln</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Messen</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Dateien durchsuchen</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Foto:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Video:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Belichtung und Verstärkung</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Farbanpassung</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>Weißabgleich</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Fadenkreuz</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Fotoordner</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Videoordner</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Zeitgesteuerte Aufnahme</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Image capture and measurement software for USB digital microscopes.
+For technical support or to report a problem, please contact your dealer.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Freeze</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Unfreeze</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>No suitable video device found. Please connect the microscope directly to a USB port of the computer.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Press Esc to exit full screen</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Simplified Chinese</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Traditional Chinese</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Dutch</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Ukrainian</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Lithuanian</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Hungarian</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>Could not start the camera.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>The camera is not running.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Take photo</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Record video</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Timed capture</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Switch view</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Browse files</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Camera:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Photo:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Video:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Exposure and gain</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Color adjustment</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>White balance</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Flip</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Crosshair</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Photo folder</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Video folder</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Timed capture</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Simplified Chinese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+</context>
+</TS>

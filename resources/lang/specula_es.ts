@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Software de captura de imágenes y medición para microscopios digitales USB.
+Para asistencia técnica o para informar de un problema, póngase en contacto con su distribuidor.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Congelar</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Reanudar</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>No se ha encontrado ningún dispositivo de vídeo compatible. Conecte el microscopio directamente a un puerto USB del ordenador.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Pulse Esc para salir</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chino simplificado</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Chino tradicional</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Neerlandés</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Polaco</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Ucraniano</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Lituano</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Húngaro</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>No se pudo iniciar la cámara.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>La cámara no está iniciada.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Posición</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Tomar foto</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Grabar vídeo</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Captura programada</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Cambiar vista</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Medición</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Examinar archivos</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Cámara:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Resolución:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Foto:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Vídeo:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Exposición y ganancia</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Ajuste de color</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>Balance de blancos</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Voltear</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Restablecer valores</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Retícula</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Carpeta de fotos</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Carpeta de vídeos</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Captura programada</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chino simplificado</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>Névjegy</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Verzió: %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Képrögzítő és mérőszoftver USB-s digitális mikroszkópokhoz.
+Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójához.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Kimerevítés</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Folytatás</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>Nem található megfelelő videoeszköz. Csatlakoztassa a mikroszkópot közvetlenül a számítógép egyik USB-portjához.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Szöveg</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Igen</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Nem</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Kilépés az Esc billentyűvel</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Illesztés</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Kínai (egyszerűsített)</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Angol</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Kínai (hagyományos)</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Olasz</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japán</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Koreai</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Orosz</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Német</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Spanyol</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Portugál</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Holland</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Lengyel</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Ukrán</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Litván</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Magyar</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>Nem sikerült elindítani a kamerát.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>A kamera nincs elindítva.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Képkockasebesség</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Koordináták</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Fénykép készítése</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Videó rögzítése</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Időzített felvétel</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Teljes képernyő</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Nézetváltás</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Mérés</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Fájlok tallózása</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Fényképek</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Videók</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Formátum:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Felbontás:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Fénykép:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Videó:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Expozíció és erősítés</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Színbeállítás</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>Fehéregyensúly</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Tükrözés</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Alapértékek</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Fájl</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Opciók</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Dátum és idő</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Szálkereszt</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Nyelv</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Súgó</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importálás</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Fényképek mappája</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Videók mappája</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Nyomtatás</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Felbontás</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>Be</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Ki</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Névjegy</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Időzített felvétel</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Kínai (egyszerűsített)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Angol</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Software di acquisizione immagini e misura per microscopi digitali USB.
+Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivenditore.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Sblocca</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>Nessun dispositivo video compatibile rilevato. Collegare il microscopio direttamente a una porta USB del computer.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Premere Esc per uscire</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Cinese semplificato</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Cinese tradizionale</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Portoghese</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Olandese</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Polacco</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Ucraino</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Lituano</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Ungherese</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>Impossibile avviare la telecamera.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>La telecamera non è avviata.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Posizione</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Scatta foto</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Registra video</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Acquisizione programmata</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Cambia vista</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Misura</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Sfoglia file</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Telecamera:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Risoluzione:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Foto:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Video:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Esposizione e guadagno</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Regolazione colore</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>Bilanciamento del bianco</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Capovolgi</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Reticolo</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Cartella foto</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Cartella video</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Acquisizione programmata</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Cinese semplificato</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>프로그램 정보</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>버전 %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>USB 디지털 현미경용 영상 캡처 및 측정 소프트웨어입니다.
+기술 지원이나 문제 신고는 구입하신 대리점에 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>화면 정지</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>정지 해제</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>올바른 비디오 장치를 찾을 수 없습니다. 현미경을 컴퓨터의 USB 포트에 직접 연결하십시오.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>텍스트</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Esc 키로 전체 화면 종료</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>창에 맞춤</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>중국어(간체)</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>영어</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>중국어(번체)</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>프랑스어</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>이탈리아어</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>일본어</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>러시아어</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>독일어</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>스페인어</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>포르투갈어</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>네덜란드어</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>폴란드어</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>우크라이나어</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>리투아니아어</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>헝가리어</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>카메라를 시작하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>카메라가 실행 중이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>좌표</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>사진 촬영</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>타이머 촬영</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>화면 전환</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>측정</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>파일 탐색</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>사진</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>카메라:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>형식:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>해상도:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>사진:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>동영상:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>노출 및 게인</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>색상 조정</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>화이트 밸런스</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>반전</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>옵션</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>날짜/시간</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>십자선</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>사진 저장 폴더</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>동영상 저장 폴더</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>해상도</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>프로그램 정보</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>타이머 촬영</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>중국어(간체)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>영어</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="lt" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>Apie</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Versija %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Vaizdų fiksavimo ir matavimo programa USB skaitmeniniams mikroskopams.
+Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į savo pardavėją.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Gerai</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Sustabdyti</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Tęsti</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>Tinkamas vaizdo įrenginys nerastas. Prijunkite mikroskopą tiesiai prie kompiuterio USB prievado.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekstas</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Taip</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Gerai</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Esc – išeiti iš viso ekrano</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Pritaikyti</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Kinų (supaprastinta)</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Anglų</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Kinų (tradicinė)</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>Prancūzų</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Italų</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japonų</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Korėjiečių</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Rusų</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Vokiečių</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Ispanų</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Portugalų</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Nyderlandų</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Lenkų</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Ukrainiečių</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Lietuvių</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Vengrų</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>Nepavyko paleisti kameros.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>Kamera nepaleista.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Kadrų dažnis</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Koordinatės</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Fotografuoti</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Įrašyti vaizdo įrašą</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Fotografavimas laikmačiu</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Visas ekranas</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Perjungti vaizdą</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Nustatymai</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Matavimas</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Naršyti failus</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Nuotraukos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Vaizdo įrašai</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Formatas:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Raiška:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Nuotrauka:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Vaizdo įrašas:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Ekspozicija ir stiprinimas</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Spalvų koregavimas</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>Baltos spalvos balansas</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Apvertimas</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Atkurti numatytuosius</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Failas</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Parinktys</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Data ir laikas</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Kryžminės linijos</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Kalba</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Žinynas</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importuoti</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Nuotraukų aplankas</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Vaizdo įrašų aplankas</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Spausdinti</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Išeiti</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Raiška</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>Įjungta</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Išjungta</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Apie</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Fotografavimas laikmačiu</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Kinų (supaprastinta)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglų</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Software voor beeldopname en metingen met digitale USB-microscopen.
+Voor technische ondersteuning of om een probleem te melden kunt u contact opnemen met uw leverancier.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Bevriezen</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Hervatten</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>Geen geschikt videoapparaat gevonden. Sluit de microscoop rechtstreeks aan op een USB-poort van de computer.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekst</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Esc sluit volledig scherm</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinees (vereenvoudigd)</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Engels</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Chinees (traditioneel)</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>Frans</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Italiaans</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japans</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Koreaans</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Duits</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Spaans</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Portugees</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Pools</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Oekraïens</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Litouws</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Hongaars</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>Kan de camera niet starten.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>De camera is niet gestart.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Beeldsnelheid</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Positie</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Foto maken</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Video opnemen</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Getimede opname</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Weergave wisselen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Meten</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Bestanden bekijken</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Foto&apos;s</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Video&apos;s</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Camera:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Formaat:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Resolutie:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Foto:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Video:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Belichting en versterking</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Kleuraanpassing</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>Witbalans</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Spiegelen</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Standaardwaarden</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Dradenkruis</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Fotomap</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Videomap</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolutie</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Getimede opname</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinees (vereenvoudigd)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Engels</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Software de captura de imagens e medição para microscópios digitais USB.
+Para suporte técnico ou para relatar um problema, entre em contato com o seu revendedor.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Congelar</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Retomar</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>Nenhum dispositivo de vídeo compatível foi encontrado. Conecte o microscópio diretamente a uma porta USB do computador.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Esc para sair da tela cheia</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinês simplificado</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Chinês tradicional</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>Francês</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japonês</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Alemão</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Espanhol</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Holandês</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Polonês</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Ucraniano</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Lituano</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Húngaro</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>Não foi possível iniciar a câmera.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>A câmera não está iniciada.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Posição</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Tirar foto</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Gravar vídeo</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Captura programada</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Alternar visualização</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Medição</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Procurar arquivos</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Câmera:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Resolução:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Foto:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Vídeo:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Exposição e ganho</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Ajuste de cor</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>Balanço de branco</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Data e hora</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Retícula</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Pasta de fotos</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Pasta de vídeos</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Captura programada</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinês simplificado</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglês</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Программа для съёмки изображений и измерений с цифровыми USB-микроскопами.
+По вопросам технической поддержки и о неполадках обращайтесь к вашему дилеру.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Стоп-кадр</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Продолжить</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>Подходящее видеоустройство не найдено. Подключите микроскоп напрямую к USB-порту компьютера.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Текст</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Нажмите Esc для выхода</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>По размеру</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Китайский (упрощённый)</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Китайский (традиционный)</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>Французский</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Итальянский</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Японский</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Корейский</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Немецкий</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Испанский</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Португальский</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Нидерландский</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Польский</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Украинский</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Литовский</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Венгерский</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>Не удалось запустить камеру.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>Камера не запущена.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Частота кадров</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Координаты</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Сделать снимок</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Записать видео</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Съёмка по таймеру</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Полный экран</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Переключить вид</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Измерения</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Обзор файлов</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Камера:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Формат:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Разрешение:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Фото:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Видео:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Экспозиция и усиление</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Настройка цвета</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>Баланс белого</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Отражение</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Перекрестие</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Папка для фото</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Папка для видео</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Съёмка по таймеру</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Китайский (упрощённый)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Версія %1</translation>
+    </message>
+    <message>
+        <source>用于 USB 数码显微镜的图像采集与测量软件。
+如需技术支持或反馈问题，请联系您的经销商。</source>
+        <translation>Програма для знімання зображень і вимірювань із цифровими USB-мікроскопами.
+Щодо технічної підтримки або повідомлень про проблеми звертайтеся до свого дилера.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLabel</name>
+    <message>
+        <source>冻结</source>
+        <translation>Стоп-кадр</translation>
+    </message>
+    <message>
+        <source>解冻</source>
+        <translation>Продовжити</translation>
+    </message>
+</context>
+<context>
+    <name>CameraScene</name>
+    <message>
+        <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+        <translation>Відповідний відеопристрій не знайдено. Під&apos;єднайте мікроскоп безпосередньо до USB-порту комп&apos;ютера.</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Текст</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>是</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>Specula</name>
+    <message>
+        <source>按ESC退出全屏</source>
+        <translation>Натисніть Esc для виходу</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>За розміром</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Китайська (спрощена)</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Англійська</translation>
+    </message>
+    <message>
+        <source>繁体中文</source>
+        <translation>Китайська (традиційна)</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>Французька</translation>
+    </message>
+    <message>
+        <source>意大</source>
+        <translation>Італійська</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Японська</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Корейська</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Російська</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Німецька</translation>
+    </message>
+    <message>
+        <source>西班牙</source>
+        <translation>Іспанська</translation>
+    </message>
+    <message>
+        <source>葡萄牙</source>
+        <translation>Португальська</translation>
+    </message>
+    <message>
+        <source>荷兰</source>
+        <translation>Нідерландська</translation>
+    </message>
+    <message>
+        <source>波兰</source>
+        <translation>Польська</translation>
+    </message>
+    <message>
+        <source>乌克兰</source>
+        <translation>Українська</translation>
+    </message>
+    <message>
+        <source>立陶宛</source>
+        <translation>Литовська</translation>
+    </message>
+    <message>
+        <source>匈牙利</source>
+        <translation>Угорська</translation>
+    </message>
+    <message>
+        <source>启动设备失败</source>
+        <translation>Не вдалося запустити камеру.</translation>
+    </message>
+    <message>
+        <source>设备未启动</source>
+        <translation>Камеру не запущено.</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Частота кадрів</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Координати</translation>
+    </message>
+</context>
+<context>
+    <name>SpeculaClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Зробити знімок</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Записати відео</translation>
+    </message>
+    <message>
+        <source>定时拍摄</source>
+        <translation>Знімання за таймером</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Повний екран</translation>
+    </message>
+    <message>
+        <source>屏幕切换</source>
+        <translation>Перемкнути вигляд</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Вимірювання</translation>
+    </message>
+    <message>
+        <source>浏览文件</source>
+        <translation>Огляд файлів</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <comment>browser tab</comment>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <comment>browser tab</comment>
+        <translation>Відео</translation>
+    </message>
+    <message>
+        <source>设备:</source>
+        <translation>Камера:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Формат:</translation>
+    </message>
+    <message>
+        <source>分辨率:</source>
+        <translation>Роздільність:</translation>
+    </message>
+    <message>
+        <source>照片:</source>
+        <translation>Фото:</translation>
+    </message>
+    <message>
+        <source>录像:</source>
+        <translation>Відео:</translation>
+    </message>
+    <message>
+        <source>曝光与增益</source>
+        <translation>Експозиція і підсилення</translation>
+    </message>
+    <message>
+        <source>颜色调整</source>
+        <translation>Налаштування кольору</translation>
+    </message>
+    <message>
+        <source>白平衡</source>
+        <translation>Баланс білого</translation>
+    </message>
+    <message>
+        <source>翻转</source>
+        <translation>Віддзеркалення</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Скинути налаштування</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>时间/日期</source>
+        <translation>Дата й час</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Перехрестя</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>相片储存路径</source>
+        <translation>Тека для фото</translation>
+    </message>
+    <message>
+        <source>录像储存路径</source>
+        <translation>Тека для відео</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Вийти</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Роздільність</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>Увімк.</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Вимк.</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>定时设置</source>
+        <translation>Знімання за таймером</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Китайська (спрощена)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Англійська</translation>
+    </message>
+</context>
+</TS>
