@@ -265,7 +265,7 @@ private slots:
 
         BoxAnswerer answer;
         QTest::mouseClick(recordButton(), Qt::LeftButton);
-        const QStringList once{QStringLiteral("录像出错1")};
+        const QStringList once{Specula::tr("录像出错1")};
         QTRY_COMPARE_WITH_TIMEOUT(answer.texts, once, kWait);
         // A late "finished" of the run before must not report the failure again.
         QCoreApplication::processEvents();
@@ -345,7 +345,7 @@ private slots:
         QVERIFY(series.unlocked);
         QCOMPARE(series.shown, 3);
         QCOMPARE(answer.maxOpen, 1);
-        const QString noCamera = QStringLiteral("设备未启动");
+        const QString noCamera = Specula::tr("设备未启动"); // the box in the language in force
         QCOMPARE(answer.texts, (QStringList{noCamera, noCamera, noCamera}));
         VirtualScope::instance()->plug(kKestrel.toLatin1());
         VirtualScope::instance()->plug(kHeron.toLatin1());
