@@ -60,6 +60,56 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>La hora de inicio debe ser posterior a la hora actual.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Duración del vídeo</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Hechos</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -148,6 +198,18 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     <message>
         <source>坐标</source>
         <translation>Posición</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Grabar vídeo</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>La grabación ha fallado.</translation>
     </message>
 </context>
 <context>
