@@ -104,7 +104,7 @@ private:
     {
         QVERIFY(!m_window->isRecording());
         QVERIFY(!recorder().isRunning());
-        QCOMPARE(recordButton()->text(), QStringLiteral("录像"));
+        QCOMPARE(recordButton()->text(), Specula::tr("录像"));
         QVERIFY(!scene()->isRecord());
         QVERIFY(child<QWidget>("cameraWidget")->isEnabled());
         QVERIFY(recorder().isFinish());
@@ -196,7 +196,7 @@ private slots:
         const int listed = m_window->config().movieFiles.size();
         QTest::mouseClick(recordButton(), Qt::LeftButton);
         QVERIFY(m_window->isRecording());
-        QCOMPARE(recordButton()->text(), QStringLiteral("停止录像"));
+        QCOMPARE(recordButton()->text(), Specula::tr("停止录像"));
         QVERIFY(scene()->isRecord());
         QVERIFY(!child<QWidget>("cameraWidget")->isEnabled());
         QCOMPARE(recorder().frameRate(), 15);
