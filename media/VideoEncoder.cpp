@@ -5,6 +5,11 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -152,6 +157,13 @@ bool VideoEncoder::open(const Settings &settings)
         if (ret < 0)
             return fail(QStringLiteral("Could not open output URL '%1'").arg(settings.path));
         m_fileOpen = true;
+#ifdef Q_OS_UNIX
+        // A second handle on the same file, only to force completed fragments to the disk
+        // (fsync flushes the file, whatever handle names it): a power cut then loses at most
+        // the fragment being written.
+        if (isMp4Family(m_out->oformat))
+            m_syncFd = ::open(name.constData(), O_WRONLY | O_CLOEXEC);
+#endif
     }
     // Each packet reaches the file at once, so a killed process leaves every completed
     // fragment on disk.
@@ -214,12 +226,18 @@ bool VideoEncoder::writePackets()
         if (ret < 0)
             return fail(QStringLiteral("Error encoding a video frame: %1").arg(avError(ret)));
         m_packet->stream_index = m_stream->index;
+        // A key frame starts a fragment: the one before it has just been written out.
+        const bool fragmentDone = m_packet->flags & AV_PKT_FLAG_KEY;
         // Encoder units (1/fps) to the container's, which the header may have changed.
         av_packet_rescale_ts(m_packet, m_ctx->time_base, m_stream->time_base);
         ret = av_interleaved_write_frame(m_out, m_packet); // takes the packet's data
         if (ret < 0)
             return fail(QStringLiteral("Error writing the video: %1").arg(avError(ret)));
         ++m_packetsWritten;
+#ifdef Q_OS_UNIX
+        if (fragmentDone && m_syncFd >= 0)
+            ::fdatasync(m_syncFd);
+#endif
     }
 }
 
@@ -244,6 +262,11 @@ bool VideoEncoder::finish()
 
 void VideoEncoder::release()
 {
+#ifdef Q_OS_UNIX
+    if (m_syncFd >= 0)
+        ::close(m_syncFd);
+#endif
+    m_syncFd = -1;
     if (m_out && m_fileOpen) {
         avio_closep(&m_out->pb);
         m_fileOpen = false;

@@ -26,8 +26,9 @@ bool ImageToAVFrame(const QImage &image, AVFrame *frame, AVPixelFormat format);
 /// writes the trailer. Every FFmpeg object is freed by the destructor on every path. A file
 /// that ends up holding no frame (a failure before the first packet) is removed again.
 ///
-/// MP4 and MOV are written fragmented, a fragment at every key frame (every ten frames), so a
-/// file cut off by a crash or power loss still plays up to its last complete fragment.
+/// MP4 and MOV are written fragmented, a fragment at every key frame (every ten frames), and each
+/// completed fragment is forced to the disk, so a file cut off by a crash or power loss still
+/// plays up to its last complete fragment.
 class VideoEncoder final
 {
 public:
@@ -78,6 +79,7 @@ private:
     AVStream *m_stream = nullptr;
     AVFrame *m_frame = nullptr;
     AVPacket *m_packet = nullptr;
+    int m_syncFd = -1; // second handle for fsync of completed fragments (POSIX)
     bool m_fileOpen = false;
     bool m_headerWritten = false;
     bool m_finished = false;
