@@ -23,6 +23,189 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Koordinaten</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polylinie</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Parallele Linien</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Senkrechte</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Rasterlinien</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Kreisbogen</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Kreis durch 2 Punkte</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Kreis durch 3 Punkte</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Konzentrische Kreise</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Zwei Kreise</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Fadenkreuz</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Alles löschen</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Messen</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Messgrafik</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Aktive Kalibrierung</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Kalibrierungsliste</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Neue Kalibrierung</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Vergrößerung</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Tatsächliche Länge</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Durchgezogen</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Gestrichelt</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Alle Messungen löschen?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Kalibrierung %1 löschen?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Die Kalibrierungsdatei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Die Kalibrierungsdatei konnte nicht gelesen werden. Die Kalibrierungsliste wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>Der Wert muss größer als null sein.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Foto speichern</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Originalbild %1 mit den Messungen überschreiben?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Fotoordner</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Videoordner</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     <message>
         <source>坐标</source>
         <translation>Position</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Bitte wählen und öffnen Sie zuerst den Ordner zum Speichern: oben rechts „Dateien durchsuchen“ → „Fotos“ → einen Ordner in „image“ oder „Dateien durchsuchen“ → „Videos“ → einen Ordner in „movie“.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Das Foto konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -23,6 +23,189 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polyline</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Parallel lines</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Perpendicular</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Grid lines</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Arc</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Two-point circle</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Three-point circle</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Concentric circles</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Two circles</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Crosshair</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Measurement graphics</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Active calibration</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Calibration list</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>New calibration</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Magnification</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Actual length</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Dashed</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Delete all measurements?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Delete calibration %1?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Could not save the calibration file.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Could not read the calibration file. The calibration list has not been changed.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>The value must be greater than zero.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Save photo</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Could not save the image.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Overwrite the original image %1 with the measurements?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ For technical support or to report a problem, please contact your dealer.</trans
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Photo folder</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Video folder</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ For technical support or to report a problem, please contact your dealer.</trans
     <message>
         <source>坐标</source>
         <translation>Position</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Please first select and open the folder to save in: at the top right, “Browse files” → “Photos” → a folder in “image”, or “Browse files” → “Videos” → a folder in “movie”.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Could not save the photo.</translation>
     </message>
     <message>
         <source>停止录像</source>

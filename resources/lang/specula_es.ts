@@ -23,6 +23,189 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Coordenadas</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polilínea</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polígono</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Líneas paralelas</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Perpendicular</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Líneas de referencia</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Arco</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Círculo por dos puntos</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Círculo por tres puntos</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Círculos concéntricos</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Dos círculos</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Retícula</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Medición</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Estilo de medición</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Calibración activa</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Lista de calibraciones</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Nueva calibración</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Aumento</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Longitud real</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Discontinua</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>¿Eliminar todas las mediciones?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>¿Eliminar la calibración %1?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>No se pudo guardar el archivo de calibración.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>No se puede leer el archivo de calibración. La lista de calibraciones no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>El valor debe ser mayor que cero.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Nombre</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Guardar la foto con las mediciones</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>No se pudo guardar la imagen.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>¿Sobrescribir la imagen original %1 con las mediciones?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     <message>
         <source>确定</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Carpeta de fotos</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Carpeta de vídeos</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     <message>
         <source>坐标</source>
         <translation>Posición</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Primero seleccione y abra la carpeta donde desea guardar: arriba a la derecha, «Examinar archivos» → «Fotos» → «image» o «Examinar archivos» → «Vídeos» → «movie», y abra una carpeta dentro de ella.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>No se pudo guardar la foto.</translation>
     </message>
     <message>
         <source>停止录像</source>

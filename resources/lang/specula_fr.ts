@@ -23,6 +23,189 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Coordonnées</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polyligne</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polygone</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Lignes parallèles</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Perpendiculaire</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Lignes de grille</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Arc de cercle</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Cercle par 2 points</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Cercle par 3 points</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Cercles concentriques</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Deux cercles</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Réticule</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Tracés de mesure</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Étalonnage actif</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Liste des étalonnages</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Nouvel étalonnage</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Grossissement</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Longueur réelle</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Trait plein</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Tirets</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Supprimer toutes les mesures ?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Supprimer l&apos;étalonnage %1 ?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Impossible d&apos;enregistrer le fichier d&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Impossible de lire le fichier d&apos;étalonnage. La liste des étalonnages n&apos;a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>La valeur doit être supérieure à zéro.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Nom</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Enregistrer la photo</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Écraser l&apos;image d&apos;origine %1 avec les mesures ?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Dossier des photos</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Dossier des vidéos</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     <message>
         <source>坐标</source>
         <translation>Position</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Veuillez d&apos;abord sélectionner et ouvrir le dossier d&apos;enregistrement : en haut à droite, « Parcourir les fichiers » → « Photos » → un dossier de « image », ou « Parcourir les fichiers » → « Vidéos » → un dossier de « movie ».</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Impossible d&apos;enregistrer la photo.</translation>
     </message>
     <message>
         <source>停止录像</source>

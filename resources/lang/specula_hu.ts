@@ -23,6 +23,189 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Koordináták</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Vonal</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Töröttvonal</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Téglalap</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Sokszög</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Párhuzamos vonalak</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Merőleges</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Segédvonalak</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Szög</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Körív</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Kör</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Kétpontos kör</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Hárompontos kör</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Koncentrikus körök</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Két kör</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Szöveg</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Mozgatás</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Szálkereszt</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Visszavonás</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Újra</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Összes törlése</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Mérés</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Mérések stílusa</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Szín</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Betűtípus</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Méret</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Kalibrálás</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Aktuális kalibrálás</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Szerkesztés</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Kalibrálások listája</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Exportálás</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Importálás</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Új kalibrálás</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Nagyítás</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Valós hossz</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Hozzáadás</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Vissza</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Folytonos</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Szaggatott</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Törli az összes mérést?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Törli ezt a kalibrálást: %1?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Nem sikerült menteni a kalibrációs fájlt.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>A kalibrációs fájl nem olvasható. A kalibrálások listája nem változott.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>Az értéknek nullánál nagyobbnak kell lennie.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Név</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Fénykép mentése a mérésekkel</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Mentés másként</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Nyomtatás</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Kilépés</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Illesztés</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Nem sikerült menteni a képet.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Koordináták</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Felülírja az eredeti %1 képet a mérési eredményekkel?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Fényképek mappája</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Tallózás</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Videók mappája</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     <message>
         <source>坐标</source>
         <translation>Koordináták</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Először válassza ki és nyissa meg a mentési mappát: a jobb felső sarokban „Fájlok tallózása” → „Fényképek” → „image” vagy „Fájlok tallózása” → „Videók” → „movie”, majd nyisson meg benne egy mappát.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Nem sikerült menteni a fényképet.</translation>
     </message>
     <message>
         <source>停止录像</source>

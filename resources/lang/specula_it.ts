@@ -23,6 +23,189 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Coordinate</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polilinea</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Poligono</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Linee parallele</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Perpendicolare</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Linee di griglia</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Arco</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Cerchio per 2 punti</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Cerchio per 3 punti</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Cerchi concentrici</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Due cerchi</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Reticolo</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Misura</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Grafica di misura</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Calibrazione attiva</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Elenco calibrazioni</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Nuova calibrazione</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Ingrandimento</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Lunghezza reale</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Tratteggiata</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Eliminare tutte le misure?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Eliminare la calibrazione %1?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Impossibile salvare il file di calibrazione.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Impossibile leggere il file di calibrazione. L&apos;elenco delle calibrazioni non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>Il valore deve essere maggiore di zero.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Salva foto</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Impossibile salvare l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Sovrascrivere l&apos;immagine originale %1 con le misure?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Cartella foto</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Cartella video</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <message>
         <source>坐标</source>
         <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Selezionare e aprire prima la cartella in cui salvare: in alto a destra, «Sfoglia file» → «Foto» → una cartella in «image», oppure «Sfoglia file» → «Video» → una cartella in «movie».</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Impossibile salvare la foto.</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -23,6 +23,189 @@
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>座標</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>折れ線</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>長方形</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>多角形</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>平行線</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>垂線</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>グリッド線</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>円弧</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>円</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>2点円</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>3点円</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>同心円</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>2つの円</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>十字線</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>すべて消去</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>測定</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>測定図形</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>キャリブレーション</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>使用中のキャリブレーション</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>キャリブレーション一覧</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>キャリブレーションの追加</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>実際の長さ</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>実線</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>破線</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>すべての測定を削除しますか？</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>キャリブレーション「%1」を削除しますか？</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>キャリブレーションファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>キャリブレーションファイルを読み込めませんでした。キャリブレーション一覧は変更されていません。</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>値は 0 より大きくしてください。</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>名前</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>写真を保存</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>画像を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>座標</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>元の画像「%1」を測定結果で上書きしますか？</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>写真の保存先</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>動画の保存先</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@
     <message>
         <source>坐标</source>
         <translation>座標</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>先に保存先のフォルダーを選択して開いてください。画面右上の「ファイル一覧」→「写真」→「image」内のフォルダー、または「ファイル一覧」→「動画」→「movie」内のフォルダーを開きます。</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>写真を保存できませんでした。</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -23,6 +23,189 @@
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>좌표</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>선</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>꺾은선</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>다각형</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>평행선</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>수선</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>격자선</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>각도</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>원호</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>원</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>두 점 원</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>세 점 원</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>동심원</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>두 원</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>이동</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>십자선</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>모두 지우기</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>측정</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>측정 도형</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>글꼴</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>보정</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>현재 보정</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>보정 목록</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>새 보정 추가</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>배율</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>실제 길이</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>실선</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>점선</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>모든 측정을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>보정 %1을(를) 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>보정 파일을 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>보정 파일을 읽을 수 없습니다. 보정 목록은 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>값은 0보다 커야 합니다.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>이름</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>사진 저장</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>창에 맞춤</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>이미지를 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>좌표</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>원본 이미지 %1을(를) 측정 결과로 덮어쓰시겠습니까?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@
     <message>
         <source>确定</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>사진 저장 폴더</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>찾아보기...</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>동영상 저장 폴더</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@
     <message>
         <source>坐标</source>
         <translation>좌표</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>먼저 저장할 폴더를 선택하여 여십시오. 오른쪽 위의 ‘파일 탐색’ → ‘사진’ → ‘image’ 안의 폴더 또는 ‘파일 탐색’ → ‘동영상’ → ‘movie’ 안의 폴더를 엽니다.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>사진을 저장하지 못했습니다.</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -23,6 +23,189 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Koordinatės</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Linija</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Laužtė</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Stačiakampis</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Daugiakampis</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Lygiagrečios linijos</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Statmuo</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Pagalbinės linijos</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Kampas</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Lankas</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Apskritimas</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Apskritimas per du taškus</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Apskritimas per tris taškus</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Koncentriniai apskritimai</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Du apskritimai</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekstas</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Perkelti</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Ištrinti</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Kryžminės linijos</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Anuliuoti</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Perdaryti</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Išvalyti viską</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Matavimas</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Matavimų stilius</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Spalva</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Šriftas</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Dydis</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Kalibravimas</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Aktyvus kalibravimas</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Redaguoti</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Kalibravimų sąrašas</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Eksportuoti</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Importuoti</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Naujas kalibravimas</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Didinimas</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Tikrasis ilgis</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Pridėti</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Atgal</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Ištisinė</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Brūkšninė</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Ištrinti visus matavimus?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Ištrinti kalibravimą %1?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Nepavyko įrašyti kalibravimo failo.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Nepavyko nuskaityti kalibravimo failo. Kalibravimų sąrašas nepakeistas.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>Reikšmė turi būti didesnė už nulį.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Pavadinimas</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Įrašyti</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Įrašyti nuotrauką su matavimais</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Įrašyti kaip</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Spausdinti</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Išeiti</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Pritaikyti</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Nepavyko įrašyti paveikslėlio.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Koordinatės</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Įrašyti matavimų rezultatus į originalų paveikslėlį %1? Originalas bus perrašytas.</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     <message>
         <source>确定</source>
         <translation>Gerai</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Nuotraukų aplankas</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Naršyti</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Vaizdo įrašų aplankas</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Gerai</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Atšaukti</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     <message>
         <source>坐标</source>
         <translation>Koordinatės</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Pirmiausia pasirinkite ir atidarykite aplanką, į kurį norite įrašyti: viršutiniame dešiniajame kampe „Naršyti failus“ → „Nuotraukos“ → „image“ arba „Naršyti failus“ → „Vaizdo įrašai“ → „movie“, tada jame atidarykite aplanką.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Nepavyko įrašyti nuotraukos.</translation>
     </message>
     <message>
         <source>停止录像</source>

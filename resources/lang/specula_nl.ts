@@ -23,6 +23,189 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Coördinaten</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Lijn</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Gebroken lijn</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Veelhoek</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Evenwijdige lijnen</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Loodlijn</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Hulplijnen</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Hoek</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Boog</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Cirkel</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Cirkel door twee punten</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Cirkel door drie punten</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Concentrische cirkels</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Twee cirkels</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Verplaatsen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Dradenkruis</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Opnieuw uitvoeren</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Alles wissen</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Meten</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Meetstijl</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Lettertype</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Kalibratie</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Actieve kalibratie</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Kalibratielijst</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Nieuwe kalibratie</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Vergroting</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Werkelijke lengte</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Doorgetrokken</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Gestreept</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Alle metingen wissen?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Kalibratie %1 wissen?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Kan het kalibratiebestand niet opslaan.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Kan het kalibratiebestand niet lezen. De kalibratielijst is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>De waarde moet groter dan nul zijn.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Naam</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Foto met metingen opslaan</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Kan de afbeelding niet opslaan.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>De oorspronkelijke afbeelding %1 overschrijven met de metingen?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Fotomap</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Videomap</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     <message>
         <source>坐标</source>
         <translation>Positie</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Kies en open eerst de map waarin u wilt opslaan: rechtsboven via “Bestanden bekijken” → “Foto&apos;s” → “image” of “Bestanden bekijken” → “Video&apos;s” → “movie”, en open daarin een map.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Kan de foto niet opslaan.</translation>
     </message>
     <message>
         <source>停止录像</source>

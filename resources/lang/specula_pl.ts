@@ -23,6 +23,189 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Współrzędne</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Linia</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Linia łamana</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Prostokąt</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Wielokąt</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Linie równoległe</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Prostopadła</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Linie pomocnicze</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Kąt</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Łuk</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Okrąg</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Okrąg przez dwa punkty</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Okrąg przez trzy punkty</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Okręgi współśrodkowe</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Dwa okręgi</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Przesuń</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Krzyż nitkowy</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Wyczyść wszystko</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Pomiar</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Styl pomiarów</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Czcionka</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Kalibracja</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Aktywna kalibracja</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Lista kalibracji</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Nowa kalibracja</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Powiększenie</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Długość rzeczywista</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Ciągła</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Przerywana</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Usunąć wszystkie pomiary?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Usunąć kalibrację %1?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Nie udało się zapisać pliku kalibracji.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Nie można odczytać pliku kalibracji. Lista kalibracji nie została zmieniona.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>Wartość musi być większa od zera.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Nazwa</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Zapisz zdjęcie z pomiarami</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Dopasuj</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Nie udało się zapisać obrazu.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Współrzędne</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Nadpisać oryginalny obraz %1 wynikami pomiarów?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Folder zdjęć</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Folder filmów</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     <message>
         <source>坐标</source>
         <translation>Współrzędne</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Najpierw wybierz i otwórz folder, w którym chcesz zapisywać: w prawym górnym rogu „Przeglądaj pliki” → „Zdjęcia” → „image” lub „Przeglądaj pliki” → „Filmy” → „movie”, a następnie otwórz folder wewnątrz niego.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Nie udało się zapisać zdjęcia.</translation>
     </message>
     <message>
         <source>停止录像</source>

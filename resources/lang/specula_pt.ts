@@ -23,6 +23,189 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Coordenadas</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polilinha</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polígono</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Linhas paralelas</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Perpendicular</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Linhas de referência</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Arco</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Círculo por dois pontos</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Círculo por três pontos</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Círculos concêntricos</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Dois círculos</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Retícula</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Limpar tudo</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Medição</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Estilo de medição</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Calibração</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Calibração ativa</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Lista de calibrações</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Nova calibração</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Ampliação</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Comprimento real</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Contínua</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Tracejada</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Excluir todas as medições?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Excluir a calibração %1?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Não foi possível salvar o arquivo de calibração.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Não foi possível ler o arquivo de calibração. A lista de calibrações não foi alterada.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>O valor deve ser maior que zero.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Salvar a foto com as medições</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Não foi possível salvar a imagem.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Sobrescrever a imagem original %1 com as medições?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Pasta de fotos</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Pasta de vídeos</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     <message>
         <source>坐标</source>
         <translation>Posição</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Primeiro selecione e abra a pasta onde deseja salvar: no canto superior direito, “Procurar arquivos” → “Fotos” → “image” ou “Procurar arquivos” → “Vídeos” → “movie”, e abra uma pasta dentro dela.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Não foi possível salvar a foto.</translation>
     </message>
     <message>
         <source>停止录像</source>

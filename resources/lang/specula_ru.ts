@@ -23,6 +23,189 @@
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Координаты</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Линия</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Ломаная</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Прямоугольник</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Многоугольник</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Параллельные линии</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Перпендикуляр</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Линии сетки</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Угол</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Дуга</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Окружность</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Окружность по 2 точкам</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Окружность по 3 точкам</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Концентрические окружности</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Две окружности</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Переместить</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Перекрестие</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Измерения</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Оформление измерений</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Калибровка</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Текущая калибровка</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Список калибровок</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Новая калибровка</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Увеличение</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Реальная длина</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Сплошная</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Пунктирная</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Удалить все измерения?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Удалить калибровку %1?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Не удалось сохранить файл калибровки.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Не удалось прочитать файл калибровки. Список калибровок не изменён.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>Значение должно быть больше нуля.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Имя</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Сохранить фото</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>По размеру</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Не удалось сохранить изображение.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Координаты</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Перезаписать исходное изображение %1 с результатами измерений?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@
     <message>
         <source>确定</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Папка для фото</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Папка для видео</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@
     <message>
         <source>坐标</source>
         <translation>Координаты</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Сначала выберите и откройте папку для сохранения: справа вверху «Обзор файлов» → «Фото» → папка в «image» или «Обзор файлов» → «Видео» → папка в «movie».</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Не удалось сохранить фото.</translation>
     </message>
     <message>
         <source>停止录像</source>

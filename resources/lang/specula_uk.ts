@@ -23,6 +23,189 @@
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>Координати</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>Лінія</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Ламана</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Прямокутник</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Багатокутник</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>Паралельні лінії</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>Перпендикуляр</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>Допоміжні лінії</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Кут</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>Дуга</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>Коло</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>Коло за двома точками</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>Коло за трьома точками</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>Концентричні кола</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>Два кола</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Перемістити</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Перехрестя</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Скасувати дію</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Повторити дію</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Очистити все</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>Вимірювання</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>Стиль вимірювань</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Колір</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Розмір</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>Калібрування</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>Чинне калібрування</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Змінити</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>Список калібрувань</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Експорт</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>Нове калібрування</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Збільшення</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>Дійсна довжина</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Додати</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>Суцільна</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>Штрихова</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>Видалити всі вимірювання?</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>Видалити калібрування %1?</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>Не вдалося зберегти файл калібрування.</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>Не вдалося прочитати файл калібрування. Список калібрувань не змінено.</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>Значення має бути більшим за нуль.</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>Назва</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Зберегти фото з вимірюваннями</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Зберегти як</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Вийти</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>За розміром</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>Не вдалося зберегти зображення.</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>Координати</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>Перезаписати оригінальне зображення %1 результатами вимірювань?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@
     <message>
         <source>确定</source>
         <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>Тека для фото</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Огляд</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>Тека для відео</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@
     <message>
         <source>坐标</source>
         <translation>Координати</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>Спочатку виберіть і відкрийте теку для збереження: у правому верхньому куті «Огляд файлів» → «Фото» → «image» або «Огляд файлів» → «Відео» → «movie», а потім відкрийте теку всередині неї.</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>Не вдалося зберегти фото.</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -23,6 +23,189 @@
     </message>
 </context>
 <context>
+    <name>BDWidget</name>
+    <message>
+        <source>坐标</source>
+        <translation>座標</translation>
+    </message>
+    <message>
+        <source>线条</source>
+        <translation>線條</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>折線</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>多邊形</translation>
+    </message>
+    <message>
+        <source>平行线</source>
+        <translation>平行線</translation>
+    </message>
+    <message>
+        <source>垂线</source>
+        <translation>垂直線</translation>
+    </message>
+    <message>
+        <source>网格线</source>
+        <translation>格線</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <source>圆弧</source>
+        <translation>圓弧</translation>
+    </message>
+    <message>
+        <source>圆</source>
+        <translation>圓</translation>
+    </message>
+    <message>
+        <source>两点圆</source>
+        <translation>兩點圓</translation>
+    </message>
+    <message>
+        <source>三点圆</source>
+        <translation>三點圓</translation>
+    </message>
+    <message>
+        <source>重合圆</source>
+        <translation>同心圓</translation>
+    </message>
+    <message>
+        <source>双圆</source>
+        <translation>雙圓</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>十字線</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>测量</source>
+        <translation>量測</translation>
+    </message>
+    <message>
+        <source>测量图标</source>
+        <translation>量測圖形</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>字型</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>标定</source>
+        <translation>校正</translation>
+    </message>
+    <message>
+        <source>标定值</source>
+        <translation>校正值</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>标定列表</source>
+        <translation>校正清單</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>備份</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>增加一个新的标定</source>
+        <translation>新增校正</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>放大倍率</translation>
+    </message>
+    <message>
+        <source>实际长度</source>
+        <translation>實際長度</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>實線</translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation>虛線</translation>
+    </message>
+    <message>
+        <source>是否删除全部</source>
+        <translation>是否刪除全部量測？</translation>
+    </message>
+    <message>
+        <source>是否删除标定 %1</source>
+        <translation>是否刪除校正 %1？</translation>
+    </message>
+    <message>
+        <source>标定文件保存失败</source>
+        <translation>校正檔案儲存失敗</translation>
+    </message>
+    <message>
+        <source>标定文件无法读取，标定列表未改变</source>
+        <translation>無法讀取校正檔案，校正清單未變更</translation>
+    </message>
+    <message>
+        <source>参数不能为0</source>
+        <translation>數值必須大於 0</translation>
+    </message>
+</context>
+<context>
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
@@ -45,6 +228,55 @@
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>名称</source>
+        <translation>名稱</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditWindow</name>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>儲存照片</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureEditer</name>
+    <message>
+        <source>Scale</source>
+        <translation>適合視窗</translation>
+    </message>
+    <message>
+        <source>图片保存失败</source>
+        <translation>圖片儲存失敗</translation>
+    </message>
+    <message>
+        <source>坐标</source>
+        <translation>座標</translation>
+    </message>
+    <message>
+        <source>是否用测量结果覆盖原图片 %1 ？</source>
+        <translation>是否以量測結果覆寫原圖片 %1？</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -57,6 +289,29 @@
     <message>
         <source>确定</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialogClass</name>
+    <message>
+        <source>图片保存路径</source>
+        <translation>圖片儲存路徑</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>视频保存路径</source>
+        <translation>影片儲存路徑</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -198,6 +453,14 @@
     <message>
         <source>坐标</source>
         <translation>座標</translation>
+    </message>
+    <message>
+        <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+        <translation>請先選擇並開啟要儲存的資料夾 - 軟體右上角「瀏覽檔案」→「照片」→「image」或「瀏覽檔案」→「影片」→「movie」</translation>
+    </message>
+    <message>
+        <source>保存图片失败</source>
+        <translation>儲存圖片失敗</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -35,6 +38,11 @@ private:
 };
 
 /// Answers the next modal file dialog with a file name (empty: cancels), keeping its filters.
+///
+/// The name goes straight into the dialog's name field: `QFileDialog::selectFile` leaves that
+/// field alone while it has the keyboard focus, which it may or may not have by the first poll,
+/// and the dialog would then wait forever or save under a stale name. The dialog is accepted
+/// only once it reports exactly the wanted file.
 class FileDialogAnswer : public QObject
 {
 public:
@@ -45,14 +53,21 @@ public:
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            filters = dialog->nameFilters();
-            ++seen;
+            if (dialog != m_dialog) {
+                m_dialog = dialog;
+                filters = dialog->nameFilters();
+                ++seen;
+            }
             if (m_path.isEmpty()) {
                 dialog->reject();
                 return;
             }
-            dialog->selectFile(m_path);
-            static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
+            const QFileInfo wanted(m_path);
+            dialog->setDirectory(wanted.absolutePath());
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(wanted.fileName());
+            if (dialog->selectedFiles().value(0) == wanted.absoluteFilePath())
+                static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
         });
         m_poll.start(10);
     }
@@ -61,5 +76,6 @@ public:
 
 private:
     QString m_path;
+    QPointer<QFileDialog> m_dialog;
     QTimer m_poll;
 };
