@@ -3,16 +3,22 @@
 // time of the whole process (all threads) per painted frame and the achieved frame rate.
 //
 //   bench_liveview [camera-index] [resolution] [format] [zoom-index] [seconds] [four]
+//                  [shot=<file.png>] [nearest]
 //   e.g. xvfb-run -a -s "-screen 0 1600x1000x24" build/bench/bench_liveview 0 "1920 x 1080" MJPG 0
 //   20
 //
 // Zoom index 0 is "Scale" (fit the page), 2 is "1.0x"; "four" measures the four-view page (its
-// live tile's paints are counted). Settings go to a test location.
+// live tile's paints are counted). "shot=" saves the viewer at the end, and beside it the same
+// frame scaled to the viewer's size by nearest-pixel sampling ("-nearest.png", how the view was
+// drawn before it was filtered). "nearest" draws the view the old way, by the painter's
+// nearest-pixel scaling, for a side-by-side comparison. Settings go to a test location.
 
 #include "app/DeviceProfile.h"
 #include "app/Specula.h"
 #include "capture/CvCaptureCAM_DShow.h"
+#include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
+#include "scene/DisplayPicture.h"
 #include "virtualscope/VirtualScope.h"
 
 #include <QtPlugin>
@@ -74,7 +80,13 @@ int main(int argc, char **argv)
     const QString format = args.value(3, QStringLiteral("MJPG"));
     const int zoom = args.value(4, QStringLiteral("0")).toInt();
     const int seconds = args.value(5, QStringLiteral("20")).toInt();
-    const bool fourView = args.value(6) == QLatin1String("four");
+    const bool fourView = args.contains(QStringLiteral("four"));
+    DisplayPicture::setEnabled(!args.contains(QStringLiteral("nearest")));
+    QString shotPath;
+    for (const QString &arg : args) {
+        if (arg.startsWith(QLatin1String("shot=")))
+            shotPath = arg.mid(5);
+    }
 
     initSetting();
     Specula window;
@@ -130,5 +142,17 @@ int main(int argc, char **argv)
                 presented * 1000.0 / wallMs, frames * 1000.0 / wallMs, paints * 1000.0 / wallMs);
     std::printf("CPU of the whole program: %.1f %% of one core, %.2f ms per painted frame\n",
                 cpuMs * 100.0 / wallMs, paints > 0 ? cpuMs / paints : 0.0);
+    if (!shotPath.isEmpty() && !fourView) {
+        viewer->grab().save(shotPath);
+        const QImage frame = viewer->scene()->baseImage();
+        QImage nearest(viewer->viewport()->size(), QImage::Format_RGB32);
+        QPainter painter(&nearest);
+        painter.drawImage(QRect(QPoint(0, 0), nearest.size()), frame);
+        painter.end();
+        QString nearestPath = shotPath;
+        nearestPath.replace(QLatin1String(".png"), QLatin1String("-nearest.png"));
+        nearest.save(nearestPath);
+        std::printf("saved %s and %s\n", qPrintable(shotPath), qPrintable(nearestPath));
+    }
     return 0;
 }

@@ -236,8 +236,7 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     const std::shared_ptr<CameraBuffer> buffer = this->buffer();
     if (!buffer)
         return false;
-    // Settings are read once per frame; the table and the mapping are made before the lock so
-    // that readers find the buffer busy only while pixels are written.
+    // Settings are read once per frame.
     const bool hflip = m_hflip.load(std::memory_order_relaxed);
     const bool vflip = m_vflip.load(std::memory_order_relaxed);
     const PixelAdjust adjust(gamma(), brightness());
@@ -247,13 +246,13 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     if (!mapped.map(QAbstractVideoBuffer::ReadOnly))
         return false;
 
+    // Written outside the lock into the buffer's second block; the lock is taken only to swap.
     bool stored = false;
-    if (uchar *dst = buffer->getBuffer()) {
-        stored = writeFrame(mapped, dst, buffer->width(), buffer->height(), hflip, vflip, adjust);
-        if (stored)
-            buffer->setFrameStored();
-        buffer->releaseBuffer();
-    } // else busy: drop, never wait
+    if (CameraBuffer::BackBuffer back = buffer->beginWrite()) {
+        stored =
+            writeFrame(mapped, back.data(), back.width(), back.height(), hflip, vflip, adjust) &&
+            buffer->commitWrite(back);
+    }
     mapped.unmap();
 
     if (!stored)

@@ -18,7 +18,8 @@ class PixelAdjust;
 /// - the buffer is shared: the service hands it over with setBuffer() and takes it back with
 ///   setBuffer(nullptr) before it forgets the camera; a frame in flight keeps its buffer alive;
 /// - the flips, gamma and brightness are atomics, read once per frame.
-/// A busy buffer, a missing buffer or an undecodable frame drops the frame; nothing is queued.
+/// A frame is written outside the buffer's lock (CameraBuffer::beginWrite) and published by a
+/// pointer swap. A missing buffer or an undecodable frame drops the frame; nothing is queued.
 class CameraFrameGrabber final : public QAbstractVideoSurface
 {
     Q_OBJECT

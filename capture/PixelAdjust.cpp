@@ -1,17 +1,14 @@
 #include "capture/PixelAdjust.h"
 
+#include "capture/PixelKernels.h"
+
 #include <libyuv/planar_functions.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
-
-#if defined(__x86_64__)
-#include <immintrin.h>
-#endif
 
 namespace {
 
@@ -39,58 +36,16 @@ void rowScalar(const quint32 *s, quint32 *d, int w, const uchar *t, bool mirror,
     }
 }
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define LUMIVEX_VBMI 1
-// A byte permute across four registers looks up 64 bytes of the 256-entry table at once.
-__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void
-rowVbmi(const quint32 *s, quint32 *d, int w, const uchar *t, bool mirror, quint32 alpha)
+/// The table kernels (vector ones where the processor has them) work on byte rows.
+void tableRow(const quint32 *s, quint32 *d, int w, const uchar *t, bool mirror, quint32 alpha)
 {
-    const __m512i t0 = _mm512_loadu_si512(t);
-    const __m512i t1 = _mm512_loadu_si512(t + 64);
-    const __m512i t2 = _mm512_loadu_si512(t + 128);
-    const __m512i t3 = _mm512_loadu_si512(t + 192);
-    const __m512i a = _mm512_set1_epi32(int(alpha));
-    const __m512i reverse = _mm512_set_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-    const __mmask64 colour = 0x7777777777777777ull; // bytes 0-2 of every pixel
-    int x = 0;
-    for (; x + 16 <= w; x += 16) {
-        const __m512i v = mirror ? _mm512_maskz_permutexvar_epi32(
-                                       0xffff, reverse, _mm512_loadu_si512(s + w - 16 - x))
-                                 : _mm512_loadu_si512(s + x);
-        const __m512i lo = _mm512_permutex2var_epi8(t0, v, t1);
-        const __m512i hi = _mm512_permutex2var_epi8(t2, v, t3);
-        __m512i r = _mm512_mask_blend_epi8(_mm512_movepi8_mask(v), lo, hi);
-        r = _mm512_mask_blend_epi8(colour, v, r);
-        _mm512_storeu_si512(d + x, _mm512_or_si512(r, a));
-    }
-    for (; x < w; ++x)
-        d[x] = lookup(t, mirror ? s[w - 1 - x] : s[x]) | alpha;
+    PixelKernels::row()(reinterpret_cast<const uchar *>(s), reinterpret_cast<uchar *>(d), w, t,
+                        mirror, alpha);
 }
-#endif
-
-bool cpuHasVbmi()
-{
-#ifdef LUMIVEX_VBMI
-    static const bool has = __builtin_cpu_supports("avx512f") &&
-                            __builtin_cpu_supports("avx512bw") &&
-                            __builtin_cpu_supports("avx512vbmi");
-    return has;
-#else
-    return false;
-#endif
-}
-
-std::atomic<bool> g_simdEnabled{true};
 
 RowKernel rowKernel(bool useTable)
 {
-    if (!useTable)
-        return rowScalar<false>;
-#ifdef LUMIVEX_VBMI
-    if (g_simdEnabled.load(std::memory_order_relaxed) && cpuHasVbmi())
-        return rowVbmi;
-#endif
-    return rowScalar<true>;
+    return useTable ? tableRow : rowScalar<false>;
 }
 
 inline const quint32 *row32(const uchar *base, int stride, int y)
@@ -207,12 +162,13 @@ void PixelAdjust::applyInPlace(uchar *pixels, int stride, int w, int h, bool hfl
 
 void PixelAdjust::setSimdEnabled(bool enabled)
 {
-    g_simdEnabled.store(enabled, std::memory_order_relaxed);
+    PixelKernels::setForced(enabled ? PixelKernels::Best : PixelKernels::Portable);
 }
 
 bool PixelAdjust::simdAvailable()
 {
-    return cpuHasVbmi();
+    return PixelKernels::available(PixelKernels::Avx2) ||
+           PixelKernels::available(PixelKernels::Avx512Vbmi);
 }
 
 void PixelAdjust::processPixels(const uchar *src, uchar *dst, int w, int h, bool hflip, bool vflip)

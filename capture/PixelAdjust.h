@@ -33,8 +33,8 @@ public:
     /// In place: mirrors each row when `hflip` and applies the table.
     void applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip) const;
 
-    /// The vector row kernel is used when the processor has it (AVX-512 VBMI); tests and
-    /// benchmarks switch it off to check and measure the portable one.
+    /// The fastest row kernel the processor has is used (PixelKernels); false forces the
+    /// portable one, true restores the automatic choice.
     static void setSimdEnabled(bool enabled);
     static bool simdAvailable();
 

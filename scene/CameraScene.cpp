@@ -138,6 +138,7 @@ void CameraScene::setBaseImage(const QImage &image)
     }
 
     std::memcpy(m_frameBuffer.get(), source.constBits(), size_t(bytes));
+    m_display.invalidate();
     // On the raster backend this shares the buffer instead of converting it (RGB32 frames).
     m_pixmap = QPixmap::fromImage(m_baseImage);
 
@@ -156,6 +157,7 @@ void CameraScene::clear()
 {
     // The pixmap and the picture view the buffer: drop them before it.
     m_pixmap = QPixmap();
+    m_display.clear();
     m_baseImage = QImage();
     m_frameBuffer.reset();
     m_frameBufferSize = 0;
@@ -576,9 +578,13 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
         painter->fillRect(QRect(QPoint(0, 0), size), m_rendering || !view
                                                          ? QBrush(Qt::black)
                                                          : view->palette().brush(QPalette::Base));
+    } else if (!m_rendering && DisplayPicture::wanted(m_baseImage, size)) {
+        // Filtered, and made once per frame however often the view repaints.
+        painter->drawImage(QPoint(0, 0), m_display.image(m_baseImage, size));
     } else {
-        // Nearest-pixel scaling is several times cheaper on big frames; smoothing pays off only
-        // close to 1:1, where skipped or doubled rows and columns would show.
+        // Views too big for a scaled copy (deep zoom) show only a part: the painter scales just
+        // that. Smoothing pays off only close to 1:1, where skipped or doubled rows and columns
+        // would show; magnified pixels stay sharp.
         const double sx = double(size.width()) / m_pixmap.width();
         const double sy = double(size.height()) / m_pixmap.height();
         const bool exact = size == m_pixmap.size();

@@ -3,6 +3,7 @@
 #include "calibration/BDInfo.h"
 #include "capture/CameraBuffer.h"
 #include "scene/CommandInfo.h"
+#include "scene/DisplayPicture.h"
 #include "scene/GraphicsItemData.h"
 
 #include <QElapsedTimer>
@@ -219,6 +220,7 @@ private:
     int m_graphicType = 0x10011;
     QImage m_baseImage;
     QPixmap m_pixmap;
+    DisplayPicture m_display; // the picture at the view's size, made once per frame
     BDInfo m_bdInfo;
     bool m_editable = false;
     double m_xscale = 1.0;

@@ -22,6 +22,9 @@ Q_IMPORT_PLUGIN(VirtualScopePlugin)
 namespace {
 const QString kKestrel = QStringLiteral("virtual:0c450223");
 constexpr int kWait = 20000;
+// The window's message for a capture into a root folder, as the code spells it.
+const char *const kRootFolderMessage = "请先选择并打开需要保存的路径文件夹 - "
+                                       "软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”";
 const QRegularExpression kStampName(QStringLiteral("^\\d{8}_\\d{6}(_\\d+)?\\.(png|jpg|bmp)$"));
 
 /// Answers every modal message box with Ok and remembers its text.
@@ -249,7 +252,8 @@ private slots:
             QVERIFY(!m_window->checkPath(0));
             m_window->onBtnCapture();
             QCOMPARE(answerer.texts.size(), 2);
-            QVERIFY(answerer.texts.at(1).startsWith("请先选择并打开需要保存的路径文件夹"));
+            const QString message = QCoreApplication::translate("Specula", kRootFolderMessage);
+            QCOMPARE(answerer.texts.at(1), message);
         }
         QCoreApplication::processEvents();
         QCOMPARE(QDir(m_imageRoot).entryList(QDir::Files), before);
@@ -269,9 +273,10 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         const int history = m_window->config().imageFiles.size();
+        const QStringList failed{QCoreApplication::translate("Specula", "保存图片失败")};
         BoxAnswerer answerer;
         m_window->onBtnCapture();
-        QTRY_COMPARE_WITH_TIMEOUT(answerer.texts, QStringList("保存图片失败"), kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(answerer.texts, failed, kWait);
         QCOMPARE(m_window->config().imageFiles.size(), history);
         QCOMPARE(photos()->listWidget()->count(), 0);
         QFile::remove(doomed);
@@ -281,7 +286,7 @@ private slots:
         answerer.texts.clear();
         scene()->clear();
         m_window->onBtnCapture();
-        QCOMPARE(answerer.texts, QStringList("保存图片失败"));
+        QCOMPARE(answerer.texts, failed);
         QCOMPARE(m_window->config().imageFiles.size(), history);
     }
 

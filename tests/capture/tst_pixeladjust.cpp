@@ -1,4 +1,5 @@
 #include "capture/PixelAdjust.h"
+#include "capture/PixelKernels.h"
 
 #include <QtTest>
 
@@ -232,10 +233,12 @@ private slots:
         QFETCH(int, gamma);
         QFETCH(int, brightness);
         const PixelAdjust adjust(gamma, brightness);
-        // Both row kernels; widths below, at and past the vector width (odd ones have a middle
-        // pixel when mirrored); a source stride with padding.
-        for (bool simd : {true, false}) {
-            PixelAdjust::setSimdEnabled(simd);
+        // Every row kernel (one the processor lacks falls back to another); widths below, at
+        // and past the vector widths (odd ones have a middle pixel when mirrored); a source
+        // stride with padding.
+        for (PixelKernels::Kind kind :
+             {PixelKernels::Portable, PixelKernels::Avx2, PixelKernels::Avx512Vbmi}) {
+            PixelKernels::setForced(kind);
             for (int w : {1, 6, 7, 16, 37, 70}) {
                 const int h = 4;
                 const Pixels src = pattern(w, h);
@@ -261,7 +264,7 @@ private slots:
                 }
             }
         }
-        PixelAdjust::setSimdEnabled(true);
+        PixelKernels::setForced(PixelKernels::Best);
     }
 };
 
