@@ -9,6 +9,7 @@
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
+#include "capture/CameraBuffer.h"
 #include "capture/CameraParamApply.h"
 #include "capture/CameraParamNames.h"
 #include "capture/CvCaptureCAM_DShow.h"
@@ -22,8 +23,11 @@
 #include "media/FileBrowser.h"
 #include "media/FileOps.h"
 #include "media/PictureWriter.h"
+#include "media/RecordPolicy.h"
 #include "media/SavePath.h"
 #include "media/SettingDialog.h"
+#include "media/SettingTimeDialog.h"
+#include "media/TimedSeries.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
@@ -34,6 +38,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -207,6 +212,9 @@ Specula::~Specula()
 {
     m_cameraTimer.stop();
     m_fullScreenTimer.stop();
+    // A recording in progress is finished and listed before the history is saved.
+    stopAutoRecord();
+    stopRecord();
     while (!m_cameraDatas.isEmpty())
         stopCam(m_cameraDatas.firstKey());
     // Pictures still being written enter the history before it is saved.
@@ -251,7 +259,6 @@ void Specula::connectSignals()
     connect(ui->actionSetTime, SIGNAL(triggered()), ui->btnTimeSetting, SIGNAL(clicked()));
     connect(ui->actionImport, SIGNAL(triggered()), this, SLOT(onActionImport()));
     connect(ui->actionSetting, SIGNAL(triggered()), this, SLOT(onActionSetting()));
-    connect(ui->actionSetTime, SIGNAL(triggered()), this, SLOT(onActionSetTime()));
     connect(ui->actionImagePath, SIGNAL(triggered()), this, SLOT(onActionImagePath()));
     connect(ui->actionRecordPath, SIGNAL(triggered()), this, SLOT(onActionRecordPath()));
     connect(ui->actionPrint, SIGNAL(triggered()), this, SLOT(onActionPrint()));
@@ -717,7 +724,7 @@ bool Specula::startCam(int viewIndex, const QString &id, bool showError)
 
 void Specula::stopCam(QString id) // by value: callers pass m_cameraId, which this clears
 {
-    if (m_isRecording && id == m_cameraId)
+    if (m_isRecording && id == m_recordCameraId)
         stopRecord();
     const int viewIndex = cameraViewIndex(id);
     if (viewIndex >= 0) {
@@ -1229,8 +1236,14 @@ void Specula::appendHistoryFile(const QString &path, bool isImage)
         browser->addItem(path);
 }
 
-// Nothing to stop while the program has no recorder.
-void Specula::stopRecord() {}
+void Specula::stopRecord()
+{
+    if (!m_isRecording)
+        return;
+    setRecordingUi(false);
+    m_rtmpThread.waitFinish(5000);
+    finishRecordFile();
+}
 
 // ---- Filled in by the parameter panel, capture, recording and history --------------------
 
@@ -1489,14 +1502,180 @@ void Specula::onFormatRecordChanged()
     m_config.movieFormat = m_ui->boxFormatRecord->currentIndex();
 }
 
-void Specula::onBtnRecord() {}        // start or stop a recording
-void Specula::onRtmpFinished() {}     // the recorder thread ended
-void Specula::onRecordTimer() {}      // record-button blink
-void Specula::onRecordImageTimer() {} // frame pacing while recording
+// ---- Recording -----------------------------------------------------------------------------
 
-void Specula::onBtnTimeSetting() {}  // timed-series dialog
-void Specula::onActionSetTime() {}   // timed-series dialog from the menu
-void Specula::onAutoRecordTimer() {} // one tick of a timed series
+void Specula::onBtnRecord()
+{
+    // Also after the worker gave up on its own: the window still shows a recording then.
+    if (m_isRecording) {
+        stopRecord();
+        return;
+    }
+    if (!checkCam() || !checkPath(1) || m_ui->labelView1->isDongjie())
+        return;
+    startRecord(m_cameraId);
+}
+
+bool Specula::startRecord(const QString &camId)
+{
+    // Only the single view is recorded, at the size of the picture it shows.
+    const QSize size = m_scene->sceneRect().size().toSize();
+    if (m_ui->stackMainWidget->currentIndex() != 0 || !m_viewHasImage ||
+        !m_scene->frameBufferData() || size.isEmpty())
+        return false;
+    m_rtmpThread.setOutputPath(getSavePath(1));
+    m_rtmpThread.setSize(size.width(), size.height());
+    m_recordFps = recordFrameRate(size.width(), size.height());
+    m_rtmpThread.setFrameRate(m_recordFps);
+    m_recordCameraId = camId;
+    m_scene->initRendefBuffer();
+    m_recordErrorShown = false;
+    qDebug() << "=======================开始录像 1";
+    m_rtmpThread.startRecord();
+    qDebug() << "=======================开始录像 2";
+    setRecordingUi(true);
+    // The picture on screen at the press is the first frame, so even a recording stopped at
+    // once holds one.
+    onRecordImageTimer();
+    return true;
+}
+
+void Specula::setRecordingUi(bool on)
+{
+    m_isRecording = on;
+    m_scene->setRecord(on);
+    m_ui->btnRecord->setText(on ? tr("停止录像") : tr("录像"));
+    m_ui->btnRecord->setIcon(m_recordIcon);
+    m_ui->cameraWidget->setEnabled(!on);
+    m_recordBlink = false;
+    m_lastFrameSlot = -1;
+    if (on) {
+        m_recordClock.start();
+        m_recordImageTimer.start(10);
+        m_recordTimer.start(500);
+    } else {
+        m_recordClock.invalidate();
+        m_recordImageTimer.stop();
+        m_recordTimer.stop();
+        m_recordCameraId.clear();
+    }
+}
+
+// The recorder has ended: count a timed video, list the file if it holds a picture.
+void Specula::finishRecordFile()
+{
+    if (m_isAutoRecording) {
+        m_isAutoRecording = false;
+        advanceAfterVideo(m_config, QDateTime::currentDateTime());
+        emit autoRecordFinish();
+    }
+    if (!m_rtmpThread.hasVideo())
+        return;
+    m_config.movieFiles.append(m_rtmpThread.outputPath());
+    appendHistoryFile(m_rtmpThread.outputPath(), false);
+}
+
+void Specula::onRtmpFinished()
+{
+    if (m_rtmpThread.isRunning()) // a newer recording runs already
+        return;
+    // The worker ends by itself only on a failure: the window goes back to idle first. A
+    // late signal of an earlier run finds the failure reported already.
+    stopRecord();
+    if (m_rtmpThread.failed() && !m_recordErrorShown) {
+        m_recordErrorShown = true;
+        MessageBox::information(this, QString(), tr("录像出错1"));
+    }
+}
+
+void Specula::onRecordTimer()
+{
+    m_ui->btnRecord->setIcon(m_recordBlink ? m_recordPlayingIcon : m_recordIcon);
+    m_recordBlink = !m_recordBlink;
+}
+
+void Specula::onRecordImageTimer()
+{
+    const qint64 ms = m_recordClock.isValid() ? m_recordClock.elapsed() : -1;
+    if (!m_isRecording || ms < 0 || !isRecordFrameDue(ms, m_lastFrameSlot, m_recordFps))
+        return;
+    // All five buffers in flight: the next tick tries again.
+    if (CameraBuffer *frame = m_scene->rendefBuffer()) {
+        m_rtmpThread.writeVideo(int(ms), frame);
+        m_lastFrameSlot = recordFrameSlot(ms, m_recordFps);
+    }
+}
+
+// ---- Timed series --------------------------------------------------------------------------
+
+void Specula::onBtnTimeSetting()
+{
+    onActionSetTime();
+}
+
+void Specula::onActionSetTime()
+{
+    SettingTimeDialog dialog(this);
+    dialog.setConfig(m_config);
+    dialog.setMainWindow(this);
+    dialog.exec();
+    // The series lives only while its dialog is open; a timed video in progress is finished.
+    stopAutoRecord();
+}
+
+void Specula::startAutoRecord(const Config &series)
+{
+    copyTimedSeries(series, m_config);
+    m_autoRecordTimer.start(1000);
+}
+
+void Specula::stopAutoRecord()
+{
+    if (m_isAutoRecording && m_isRecording)
+        onBtnRecord();
+    m_isAutoRecording = false;
+    m_autoRecordTimer.stop();
+    m_config.autoRecordOn = false;
+}
+
+void Specula::onAutoRecordTimer()
+{
+    // A step that shows a box runs an event loop: the ticks meanwhile are ignored.
+    if (m_autoStepRunning)
+        return;
+    m_autoStepRunning = true;
+    runTimedStep(QDateTime::currentDateTime());
+    m_autoStepRunning = false;
+    if (timedSeriesDone(m_config)) {
+        m_config.autoRecordOn = false;
+        m_autoRecordTimer.stop();
+    }
+}
+
+// The schedule advances before the step acts, so a refused step still counts.
+void Specula::runTimedStep(const QDateTime &now)
+{
+    const bool video = m_isAutoRecording && m_isRecording;
+    switch (timedSeriesStep(m_config, now, video, m_rtmpThread.recordTime())) {
+    case TimedStep::Capture:
+        advanceAfterPicture(m_config, now);
+        onBtnCapture();
+        emit autoRecordFinish();
+        break;
+    case TimedStep::StartVideo:
+        advanceBeforeVideo(m_config, now);
+        m_isAutoRecording = true;
+        onBtnRecord();
+        if (!m_isRecording) { // refused: counts like a refused picture
+            m_isAutoRecording = false;
+            advanceAfterVideo(m_config, now);
+            emit autoRecordFinish();
+        }
+        break;
+    case TimedStep::StopVideo: onBtnRecord(); break;
+    case TimedStep::Wait: break;
+    }
+}
 
 // Every entry of a browser list, in list order.
 static QList<QListWidgetItem *> listEntries(const QListWidget *list)
@@ -1578,7 +1757,8 @@ void Specula::onListItemOpen(QListWidgetItem *item)
 
 bool Specula::isRecordingPath(const QString &path) const
 {
-    return m_isRecording && !m_recordingFile.isEmpty() && isInsideFolder(m_recordingFile, path);
+    const QString recording = m_rtmpThread.outputPath();
+    return m_isRecording && !recording.isEmpty() && isInsideFolder(recording, path);
 }
 
 void Specula::onActionImport()

@@ -111,6 +111,18 @@ signals:
     /// One shot of a timed series or one timed video is complete.
     void autoRecordFinish();
 
+public:
+    // Recording and timed series.
+    /// Records the single view of camera camId; false (nothing started, no file) unless the
+    /// single view is shown with a picture.
+    bool startRecord(const QString &camId);
+    bool isRecording() const { return m_isRecording; }
+    /// The recorder, for its state and figures.
+    const RtmpThread &recorder() const { return m_rtmpThread; }
+    /// Runs the series described by the timed-series fields of `series` (the rest is ignored).
+    void startAutoRecord(const Config &series);
+    void stopAutoRecord();
+
 public slots:
     // Frame: full screen, timers, side panel, overlays, about.
     void onBtnFullScreen();
@@ -179,6 +191,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void setRecordingUi(bool on);
+    void finishRecordFile();
+    void runTimedStep(const QDateTime &now);
     void buildLanguageMenu();
     void connectSignals();
     void registerSidePanelIcons(QAbstractButton *selected);
@@ -219,9 +234,14 @@ private:
 
     bool m_isRecording = false;     // a recording runs
     bool m_isAutoRecording = false; // the running recording belongs to a timed series
-    QString m_recordingFile;        // the file a running recording writes
     int m_recordFps = 15;
-    bool m_syncingParam = false; // the parameter controls are being refreshed
+    QElapsedTimer m_recordClock;     // time since the recording started; frame timestamps
+    qint64 m_lastFrameSlot = -1;     // frame slot of the last frame handed to the recorder
+    QString m_recordCameraId;        // the camera being recorded
+    bool m_recordBlink = false;      // which record icon the next blink shows
+    bool m_autoStepRunning = false;  // a timed-series step is running (it may show a box)
+    bool m_recordErrorShown = false; // the failure of the last recording was reported
+    bool m_syncingParam = false;     // the parameter controls are being refreshed
 
     // Camera parameter panel: controls filed under their names (the Chinese source texts).
     QVector<QSwitchButton *> m_switches;

@@ -199,11 +199,12 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, button);
         QSignalSpy clicked(child<QToolButton>(qPrintable(button)), SIGNAL(clicked()));
-        // Without a camera the buttons answer with a message box; close it.
+        // Without a camera the buttons answer with a message box, the timed series with its
+        // dialog; close whichever comes up.
         QTimer closer;
         connect(&closer, &QTimer::timeout, [] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                box->accept();
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->reject();
         });
         closer.start(20);
         child<QAction>(qPrintable(action))->trigger();
