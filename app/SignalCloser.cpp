@@ -1,5 +1,7 @@
 #include "app/SignalCloser.h"
 
+#include "app/LogCategories.h"
+
 #include <QApplication>
 #include <QDebug>
 #include <QSocketNotifier>
@@ -27,11 +29,11 @@ SignalCloser::SignalCloser(QWidget *window, QObject *parent)
     });
 
     if (s_pipe[0] >= 0) {
-        qWarning() << "SignalCloser: only one instance can own the signal handlers";
+        qCWarning(lcApp) << "SignalCloser: only one instance can own the signal handlers";
         return;
     }
     if (::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        qWarning() << "SignalCloser: no pipe for the signal handlers" << strerror(errno);
+        qCWarning(lcApp) << "SignalCloser: no pipe for the signal handlers" << strerror(errno);
         s_pipe[0] = s_pipe[1] = -1;
         return;
     }

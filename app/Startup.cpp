@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "app/LogCategories.h"
+
 #include <QDebug>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,6 +17,6 @@ void GetScreenSize()
     const double dpi = screen->physicalDotsPerInch();
     // A screen that reports no physical size still gets a usable value (96 dpi).
     screen_mm_pixel = 25.4 / (dpi > 0.0 ? dpi : 96.0);
-    qDebug() << "size" << screen->size() << "pySize" << screen->physicalSize() << "screen_mm_pixel"
+    qCDebug(lcApp) << "size" << screen->size() << "pySize" << screen->physicalSize() << "screen_mm_pixel"
              << screen_mm_pixel;
 }

@@ -1,5 +1,7 @@
 #include "capture/CvCaptureCAM_DShow.h"
 
+#include "app/LogCategories.h"
+
 #include "app/DeviceProfile.h"
 #include "capture/CameraBuffer.h"
 #include "capture/CameraFrameGrabber.h"
@@ -117,7 +119,7 @@ void CvCaptureCAM_DShow::init()
         ids.append(info.deviceName());
     // The list is taken every 10 s; the log only needs to hear when it changes.
     if (ids != m_lastDeviceIds) {
-        qDebug() << "devices" << ids;
+        qCDebug(lcCapture) << "devices" << ids;
         m_lastDeviceIds = ids;
     }
 
@@ -211,7 +213,7 @@ void CvCaptureCAM_DShow::startCamera(const QString &id, int width, int height, i
         settings.setPixelFormat(QVideoFrame::Format_ARGB32);
 
     if (state->bufferHolder == QThread::currentThread())
-        qWarning() << "camera buffer of" << id << "held during a restart: keeping its size";
+        qCWarning(lcCapture) << "camera buffer of" << id << "held during a restart: keeping its size";
     else
         state->buffer->init(width, height, QImage::Format_RGB32);
     entry->grabber->setResver(state->horizontalFlip, state->verticalFlip);
@@ -457,7 +459,7 @@ void CvCaptureCAM_DShow::initBuffer(const QString &id, int width, int height)
         return;
     if (state->bufferHolder == QThread::currentThread()) {
         // Reallocating waits for the lock, which this very caller holds.
-        qWarning() << "initBuffer while holding the buffer of" << id;
+        qCWarning(lcCapture) << "initBuffer while holding the buffer of" << id;
         return;
     }
     state->buffer->init(width, height, QImage::Format_RGB32);

@@ -1,5 +1,7 @@
 #include "capture/FpsHelper.h"
 
+#include "app/LogCategories.h"
+
 #include <QDateTime>
 #include <QDebug>
 
@@ -61,5 +63,5 @@ void FpsHelper::print(const QString &label, qint64 intervalMs)
     if (now - m_lastPrint < intervalMs)
         return;
     m_lastPrint = now;
-    qDebug().noquote() << label + QLatin1Char(':') << getFps(now);
+    qCDebug(lcCapture).noquote() << label + QLatin1Char(':') << getFps(now);
 }

@@ -1,5 +1,7 @@
 #include "config/Config.h"
 
+#include "app/LogCategories.h"
+
 #include "config/BoundedRead.h"
 
 #include <QDebug>
@@ -44,12 +46,12 @@ void readDateTime(QDataStream &in, QDateTime &value)
             value = QDateTime(date, time, zone);
             return;
         }
-        qWarning() << "a stored time names a time zone this machine does not know; it is read"
+        qCWarning(lcConfig) << "a stored time names a time zone this machine does not know; it is read"
                       " as local time";
         break;
     }
     default:
-        qWarning() << "a stored time has an unknown kind" << spec << "; it is read as local time";
+        qCWarning(lcConfig) << "a stored time has an unknown kind" << spec << "; it is read as local time";
         break;
     }
     value = QDateTime(date, time, Qt::LocalTime);

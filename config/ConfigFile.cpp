@@ -1,5 +1,7 @@
 #include "config/ConfigFile.h"
 
+#include "app/LogCategories.h"
+
 #include "config/BoundedRead.h"
 #include "config/Config.h"
 
@@ -34,11 +36,11 @@ void setAside(const QString &path, const char *why)
 {
     const QString aside = ConfigFile::setAsidePath(path);
     if (!aside.isEmpty() && QFile::rename(path, aside)) {
-        qWarning().noquote() << "the configuration" << path << why << "- it was kept as" << aside
+        qCWarning(lcConfig).noquote() << "the configuration" << path << why << "- it was kept as" << aside
                              << "and the defaults are used";
         return;
     }
-    qWarning().noquote() << "the configuration" << path << why
+    qCWarning(lcConfig).noquote() << "the configuration" << path << why
                          << "and could not be set aside; it will not be overwritten";
 }
 
@@ -58,7 +60,7 @@ void removeStaleTemporaries(const QString &path)
             !pattern.match(name).hasMatch())
             continue;
         if (QFile::remove(dir.filePath(name)))
-            qWarning() << "removed the temporary file of an interrupted save:" << name;
+            qCWarning(lcConfig) << "removed the temporary file of an interrupted save:" << name;
     }
 }
 
@@ -138,7 +140,7 @@ bool ConfigFile::save(const QString &path, const Config &config)
     if (target.exists() && !target.isDir()) {
         QFile existing(path);
         if (!existing.open(QIODevice::ReadOnly)) {
-            qWarning() << "not replacing the configuration" << path
+            qCWarning(lcConfig) << "not replacing the configuration" << path
                        << "which cannot be read:" << existing.errorString();
             return false;
         }
@@ -149,7 +151,7 @@ bool ConfigFile::save(const QString &path, const Config &config)
     const QString temporary = temporaryPath(path);
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qWarning() << "cannot write the configuration" << temporary << file.errorString();
+        qCWarning(lcConfig) << "cannot write the configuration" << temporary << file.errorString();
         return false;
     }
     // A replaced file keeps its permissions, as an edit in place would.
@@ -163,18 +165,18 @@ bool ConfigFile::save(const QString &path, const Config &config)
     const QString writeError = file.errorString();
     file.close();
     if (!written) {
-        qWarning() << "cannot write the configuration" << temporary << writeError;
+        qCWarning(lcConfig) << "cannot write the configuration" << temporary << writeError;
         QFile::remove(temporary);
         return false;
     }
     // rename() replaces the old file in one step; QFile::rename() would refuse an existing one.
     if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) !=
         0) {
-        qWarning() << "cannot replace the configuration" << path << strerror(errno);
+        qCWarning(lcConfig) << "cannot replace the configuration" << path << strerror(errno);
         QFile::remove(temporary);
         return false;
     }
     if (!syncFolder(folder))
-        qWarning() << "the folder of" << path << "could not be synced:" << strerror(errno);
+        qCWarning(lcConfig) << "the folder of" << path << "could not be synced:" << strerror(errno);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "media/CameraLabel.h"
 
+#include "app/LogCategories.h"
+
 #include <QDataStream>
 #include <QDebug>
 #include <QDragEnterEvent>
@@ -213,7 +215,7 @@ void CameraLabel::dragEnterEvent(QDragEnterEvent *event)
         event->accept();
         return;
     }
-    qDebug() << "CameraLabel: refused drag with formats" << event->mimeData()->formats();
+    qCDebug(lcMedia) << "CameraLabel: refused drag with formats" << event->mimeData()->formats();
     event->ignore();
 }
 

@@ -1,5 +1,7 @@
 #include "scene/CameraScene.h"
 
+#include "app/LogCategories.h"
+
 #include "calibration/StyleInfo.h"
 #include "config/Config.h"
 #include "scene/GraphicsItem.h"
@@ -901,7 +903,7 @@ void CameraScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 
 void CameraScene::wheelEvent(QGraphicsSceneWheelEvent *event)
 {
-    qDebug().noquote() << (event->delta() > 0 ? QStringLiteral("向上滚动了")
+    qCDebug(lcScene).noquote() << (event->delta() > 0 ? QStringLiteral("向上滚动了")
                                               : QStringLiteral("向下滚动了"));
     event->accept();
 }
