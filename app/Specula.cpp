@@ -4,6 +4,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/LanguageNames.h"
+#include "app/LogCategories.h"
 #include "app/LiveView.h"
 #include "app/MessageBox.h"
 #include "app/Startup.h"
@@ -367,6 +368,9 @@ void Specula::switchLang(int index)
     setWindowTitle(g_progmaName);
     if (m_ui->comboZoom->count() > 0)
         m_ui->comboZoom->setItemText(0, tr("Scale"));
+    // The form's text is the idle one; a running recording keeps its state on the button.
+    if (m_isRecording)
+        m_ui->btnRecord->setText(tr("停止录像"));
     updateLabelRes();
 }
 
@@ -800,7 +804,7 @@ void Specula::onCamResolutionChanged()
 
     if (!m_scene->isEmpty()) {
         const int answer =
-            MessageBox::question(this, QString(), QStringLiteral("改变分辨率会清空测量"));
+            MessageBox::question(this, QString(), tr("改变分辨率会清空测量"));
         // The box runs an event loop: the camera may have gone meanwhile.
         if (answer != QMessageBox::Yes || !m_cameraDatas.contains(id) || id != m_cameraId) {
             const QSignalBlocker block(m_ui->boxResolution);
@@ -839,7 +843,7 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
     uchar *bits = m_cam->getBuffer(camId);
     if (!bits) {
         // The grabber is writing the next frame: this one is dropped, never queued.
-        qDebug() << "onLocalCamera lost frame";
+        qCDebug(lcApp) << "onLocalCamera lost frame";
         return;
     }
     const bool fourView = m_ui->stackMainWidget->currentIndex() == 1;
@@ -1412,12 +1416,12 @@ QImage Specula::getCamImage()
     const QImage result = cropToZoom(source, scale);
     const QPointF visible = m_ui->camViewer->mapToScene(
         m_ui->camViewer->viewport()->mapFrom(m_ui->mainPageScrollArea->viewport(), QPoint()));
-    qDebug() << "image width : " << source.width() / scale
+    qCDebug(lcApp) << "image width : " << source.width() / scale
              << " , height : " << source.height() / scale;
-    qDebug() << "visable_scene.left(), visable_scene.top() " << visible.x() << "   " << visible.y();
-    qDebug() << "image 1 : size " << source.size() << " scaleRate : " << scale;
-    qDebug() << "image2 : size " << zoomCropRect(source.size(), scale).size();
-    qDebug() << "image3 : size " << result.size();
+    qCDebug(lcApp) << "visable_scene.left(), visable_scene.top() " << visible.x() << "   " << visible.y();
+    qCDebug(lcApp) << "image 1 : size " << source.size() << " scaleRate : " << scale;
+    qCDebug(lcApp) << "image2 : size " << zoomCropRect(source.size(), scale).size();
+    qCDebug(lcApp) << "image3 : size " << result.size();
     return result;
 }
 
@@ -1530,9 +1534,9 @@ bool Specula::startRecord(const QString &camId)
     m_recordCameraId = camId;
     m_scene->initRendefBuffer();
     m_recordErrorShown = false;
-    qDebug() << "=======================开始录像 1";
+    qCDebug(lcApp) << "=======================开始录像 1";
     m_rtmpThread.startRecord();
-    qDebug() << "=======================开始录像 2";
+    qCDebug(lcApp) << "=======================开始录像 2";
     setRecordingUi(true);
     // The picture on screen at the press is the first frame, so even a recording stopped at
     // once holds one.
@@ -1737,7 +1741,7 @@ void Specula::onListItemOpen(QListWidgetItem *item)
         return;
     const QString path = item->data(Qt::UserRole).toString();
     const QFileInfo info(path);
-    qDebug() << "info :" << info.fileName() << " suffix :" << info.suffix()
+    qCDebug(lcApp) << "info :" << info.fileName() << " suffix :" << info.suffix()
              << "path :" << info.absoluteFilePath();
     if (info.isDir()) {
         // A folder opens in its browser, as a double-click does.

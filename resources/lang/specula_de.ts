@@ -370,6 +370,56 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>Die Startzeit muss nach der aktuellen Zeit liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Videolänge</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     <message>
         <source>垂直翻转</source>
         <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Eine Änderung der Auflösung löscht die Messungen. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Video aufnehmen</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>Die Aufnahme ist fehlgeschlagen.</translation>
     </message>
 </context>
 <context>

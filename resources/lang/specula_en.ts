@@ -370,6 +370,56 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>The start time must be later than the current time.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Video length</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ For technical support or to report a problem, please contact your dealer.</trans
     <message>
         <source>垂直翻转</source>
         <translation>Flip vertically</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Changing the resolution clears the measurements. Continue?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Record video</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>The recording failed.</translation>
     </message>
 </context>
 <context>

@@ -370,6 +370,56 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>La hora de inicio debe ser posterior a la hora actual.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Duración del vídeo</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Hechos</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     <message>
         <source>垂直翻转</source>
         <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Cambiar la resolución borra las mediciones. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Grabar vídeo</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>La grabación ha fallado.</translation>
     </message>
 </context>
 <context>

@@ -370,6 +370,56 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>L&apos;heure de début doit être postérieure à l&apos;heure actuelle.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Durée de la vidéo</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Nombre total</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Réalisés</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     <message>
         <source>垂直翻转</source>
         <translation>Retourner verticalement</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Changer la résolution efface les mesures. Continuer ?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Enregistrer une vidéo</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>L&apos;enregistrement a échoué.</translation>
     </message>
 </context>
 <context>

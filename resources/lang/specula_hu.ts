@@ -370,6 +370,56 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>A kezdési időnek későbbinek kell lennie a jelenlegi időnél.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Fényképek</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Videók</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Kezdési idő</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Időköz</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Videó hossza</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Összesen</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Kész</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Indítás</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Leállítás</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Bezárás</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     <message>
         <source>垂直翻转</source>
         <translation>Függőleges tükrözés</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Felvétel leállítása</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>A felbontás módosítása törli a méréseket. Folytatja?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Videó rögzítése</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>A felvétel sikertelen.</translation>
     </message>
 </context>
 <context>

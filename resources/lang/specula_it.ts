@@ -370,6 +370,56 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>L&apos;ora di inizio deve essere successiva all&apos;ora attuale.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Durata del video</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Eseguiti</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <message>
         <source>垂直翻转</source>
         <translation>Capovolgi verticalmente</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Ferma la registrazione</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Cambiare la risoluzione cancella le misure. Continuare?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Registra video</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>La registrazione non è riuscita.</translation>
     </message>
 </context>
 <context>

@@ -370,6 +370,56 @@
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>開始時刻は現在時刻より後にしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>開始時刻</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>間隔</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>動画の長さ</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>総数</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>完了数</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@
     <message>
         <source>垂直翻转</source>
         <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>録画を停止</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>解像度を変更すると測定結果が消去されます。続行しますか？</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>録画</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>録画に失敗しました。</translation>
     </message>
 </context>
 <context>

@@ -370,6 +370,56 @@
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>시작 시간은 현재 시간보다 이후여야 합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>사진</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>시작 시간</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>간격</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>동영상 길이</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>총 개수</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>완료 개수</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@
     <message>
         <source>垂直翻转</source>
         <translation>상하 반전</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>해상도를 변경하면 측정 결과가 지워집니다. 계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>녹화에 실패했습니다.</translation>
     </message>
 </context>
 <context>

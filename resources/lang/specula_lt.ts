@@ -370,6 +370,56 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>Pradžios laikas turi būti vėlesnis už dabartinį.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Nuotraukos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Vaizdo įrašai</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Pradžios laikas</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Intervalas</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Vaizdo įrašo trukmė</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Iš viso</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Atlikta</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Pradėti</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Sustabdyti</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Uždaryti</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     <message>
         <source>垂直翻转</source>
         <translation>Apversti vertikaliai</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Sustabdyti įrašymą</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Pakeitus skyrą, matavimai bus ištrinti. Tęsti?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Įrašyti vaizdo įrašą</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>Įrašyti nepavyko.</translation>
     </message>
 </context>
 <context>

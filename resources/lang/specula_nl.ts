@@ -370,6 +370,56 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>De starttijd moet later zijn dan de huidige tijd.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Video&apos;s</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Starttijd</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Videolengte</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Totaal</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Gedaan</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     <message>
         <source>垂直翻转</source>
         <translation>Verticaal spiegelen</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Opname stoppen</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Als u de resolutie wijzigt, worden de metingen gewist. Doorgaan?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Video opnemen</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>De opname is mislukt.</translation>
     </message>
 </context>
 <context>

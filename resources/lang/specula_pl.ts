@@ -370,6 +370,56 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>Czas rozpoczęcia musi być późniejszy niż bieżący.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Zdjęcia</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Filmy</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Czas rozpoczęcia</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Odstęp</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Długość filmu</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Łącznie</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Wykonano</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Rozpocznij</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     <message>
         <source>垂直翻转</source>
         <translation>Odbij w pionie</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Zatrzymaj nagrywanie</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Zmiana rozdzielczości usunie pomiary. Kontynuować?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Nagraj wideo</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>Nagrywanie nie powiodło się.</translation>
     </message>
 </context>
 <context>

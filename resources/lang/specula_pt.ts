@@ -370,6 +370,56 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>A hora de início deve ser posterior à hora atual.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Hora de início</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Duração do vídeo</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Concluídos</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     <message>
         <source>垂直翻转</source>
         <translation>Espelhar verticalmente</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Alterar a resolução apaga as medições. Continuar?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Gravar vídeo</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>A gravação falhou.</translation>
     </message>
 </context>
 <context>

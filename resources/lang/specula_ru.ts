@@ -370,6 +370,56 @@
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>Время начала должно быть позже текущего.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Снимки</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Время начала</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Интервал</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Длина видео</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Всего</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@
     <message>
         <source>垂直翻转</source>
         <translation>Отразить по вертикали</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Изменение разрешения удалит результаты измерений. Продолжить?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Записать видео</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>Не удалось записать видео.</translation>
     </message>
 </context>
 <context>

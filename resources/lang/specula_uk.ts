@@ -370,6 +370,56 @@
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>Час початку має бути пізнішим за поточний.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>Знімки</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Відео</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Час початку</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Інтервал</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>Тривалість відео</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Усього</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>Виконано</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Почати</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Зупинити</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@
     <message>
         <source>垂直翻转</source>
         <translation>Віддзеркалити вертикально</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>Зупинити запис</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>Зміна роздільної здатності видалить результати вимірювань. Продовжити?</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Записати відео</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>Не вдалося записати відео.</translation>
     </message>
 </context>
 <context>

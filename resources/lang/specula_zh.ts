@@ -370,6 +370,56 @@
     </message>
 </context>
 <context>
+    <name>SettingTimeDialog</name>
+    <message>
+        <source>启动时间需大于当前时间</source>
+        <translation>啟動時間需晚於目前時間</translation>
+    </message>
+</context>
+<context>
+    <name>SettingTimeDialogClass</name>
+    <message>
+        <source>拍照</source>
+        <translation>拍照</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>錄影</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>間隔時間</translation>
+    </message>
+    <message>
+        <source>视频长度</source>
+        <translation>影片長度</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>總數量</translation>
+    </message>
+    <message>
+        <source>已拍数量</source>
+        <translation>已拍數量</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>結束</translation>
+    </message>
+</context>
+<context>
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
@@ -570,6 +620,22 @@
     <message>
         <source>垂直翻转</source>
         <translation>垂直翻轉</translation>
+    </message>
+    <message>
+        <source>停止录像</source>
+        <translation>停止錄影</translation>
+    </message>
+    <message>
+        <source>改变分辨率会清空测量</source>
+        <translation>變更解析度會清除量測結果，是否繼續？</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>錄影</translation>
+    </message>
+    <message>
+        <source>录像出错1</source>
+        <translation>錄影出錯</translation>
     </message>
 </context>
 <context>

@@ -184,7 +184,7 @@ private slots:
         {
             BoxAnswerer no(QMessageBox::No);
             box("boxResolution")->setCurrentText(QStringLiteral("1280 x 1024"));
-            QCOMPARE(no.texts, QStringList{QStringLiteral("改变分辨率会清空测量")});
+            QCOMPARE(no.texts, QStringList{Specula::tr("改变分辨率会清空测量")});
         }
         QCOMPARE(box("boxResolution")->currentText(), QStringLiteral("1920 x 1080"));
         QCOMPARE(starts(kKestrel), before);

@@ -204,11 +204,20 @@ private slots:
         const QString path = recorder().outputPath();
         QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(videoFolder()).absoluteFilePath());
         QVERIFY(path.endsWith(QStringLiteral(".mp4")));
+        // A language switch re-applies the form's texts; the button keeps the recording state.
+        m_window->switchLang(8);
+        QCOMPARE(recordButton()->text(), Specula::tr("停止录像"));
+        QVERIFY(recordButton()->text() != QStringLiteral("停止录像"));
+        m_window->switchLang(1);
+        // The file being written, and its folder, are never removed or renamed.
+        QVERIFY(m_window->isRecordingPath(path));
+        QVERIFY(m_window->isRecordingPath(QFileInfo(path).absolutePath()));
 
         QTRY_VERIFY_WITH_TIMEOUT(recorder().recordTime() >= 3000, kWait);
         const int wallMs = recorder().recordTime();
         QTest::mouseClick(recordButton(), Qt::LeftButton);
         verifyIdle();
+        QVERIFY(!m_window->isRecordingPath(path));
         QVERIFY2(!recorder().failed(), qPrintable(recorder().errorText()));
         QCOMPARE(m_window->config().movieFiles.size(), listed + 1);
         QCOMPARE(m_window->config().movieFiles.last(), path);
