@@ -15,6 +15,7 @@
 extern "C" {
 #include <libavdevice/avdevice.h>
 #include <libavformat/avformat.h>
+#include <libavutil/log.h>
 }
 
 RtmpThread::RtmpThread(QObject *parent)
@@ -231,6 +232,10 @@ void RtmpThread::init()
     avformat_network_init();
     limitMediaAllocations();
     avdevice_register_all();
+    // The libraries' own chatter (the encoder's statistics after every recording, a decoder's
+    // complaints about a damaged thumbnail) is information a user cannot act on: warnings and
+    // errors only. The recorder's own diagnostics still go to standard output.
+    av_log_set_level(AV_LOG_WARNING);
 }
 
 QImage RtmpThread::preview(const QString &path)
