@@ -329,7 +329,7 @@ private slots:
         const QDateTime start = berlin.isValid() ? QDateTime(day, QTime(9, 30), berlin)
                                                  : QDateTime(day, QTime(9, 30), Qt::LocalTime);
         QTest::newRow("unknown kind")
-            << "unknown-time-spec.config" << start << QDateTime(day, QTime(10, 30), Qt::LocalTime);
+            << "unknown-time-kind.config" << start << QDateTime(day, QTime(10, 30), Qt::LocalTime);
     }
 
     void timeInUnknownZone()
