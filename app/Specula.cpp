@@ -7,6 +7,7 @@
 #include "app/LogCategories.h"
 #include "app/LiveView.h"
 #include "app/MessageBox.h"
+#include "app/ProgramResources.h"
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
@@ -73,25 +74,10 @@ constexpr int kDefaultLanguage = 1;
 
 } // namespace
 
-// Outside the anonymous namespace: Q_INIT_RESOURCE declares the resource initialiser at block
-// scope, and it must keep external linkage.
-static void initResources()
-{
-#ifdef LUMIVEX_HAVE_RESOURCES
-    // The core is a static library: without this reference the linker drops the compiled
-    // icons, logo and splash picture.
-    static const bool done = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    Q_UNUSED(done)
-#endif
-}
-
 Specula::Specula(QWidget *parent)
     : QMainWindow(parent)
 {
-    initResources();
+    initProgramResources();
     m_ui = new Ui::SpeculaClass;
     // Building the form sets every text through the translation layer and leaves the pages
     // where the form has them: single view, camera settings, picture tab.

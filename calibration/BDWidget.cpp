@@ -1,6 +1,7 @@
 #include "calibration/BDWidget.h"
 
 #include "app/MessageBox.h"
+#include "app/ProgramResources.h"
 #include "calibration/BDFile.h"
 #include "calibration/CalibrationMath.h"
 #include "config/Config.h"
@@ -27,24 +28,11 @@ const QSize kSwatchIconSize(30, 12);
 
 } // namespace
 
-// Outside the anonymous namespace: Q_INIT_RESOURCE must keep external linkage. The panel is
-// also built without the main window (the editor, tests), and its form names icons from the
-// resources of the static core, which only a reference keeps in the program.
-static void initPanelResources()
-{
-#ifdef LUMIVEX_HAVE_RESOURCES
-    static const bool done = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    Q_UNUSED(done)
-#endif
-}
-
 BDWidget::BDWidget(QWidget *parent)
     : QWidget(parent)
 {
-    initPanelResources();
+    // The panel is also built without the main window (in the editor, in tests).
+    initProgramResources();
     m_ui = new Ui::BDWidget;
     m_ui->setupUi(this);
     m_ui->BiaoDingPage->setCurrentIndex(0);
