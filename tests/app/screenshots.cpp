@@ -11,7 +11,8 @@
 //   menu-<code>.png              the language menu
 //   dialog-<code>-{settings,timed,editor}.png  the save-folders dialog, the timed-series
 //                                dialog and the editor window
-// The settings live in Qt's test folders, so a real user's settings are never touched.
+// PNGs at the strongest compression. The settings live in Qt's test folders, so a real
+// user's settings are never touched.
 
 #include "app/DeviceProfile.h"
 #include "app/Specula.h"
@@ -84,23 +85,24 @@ int main(int argc, char *argv[])
                 continue;
             button->click();
             settle(300);
-            window.grab().save(out + QStringLiteral("/main-%1-camera-%2.png").arg(code).arg(k));
+            window.grab().save(out + QStringLiteral("/main-%1-camera-%2.png").arg(code).arg(k),
+                               "PNG", 0);
             button->click(); // folds it in again
         }
         window.onBtnCalib();
         settle(500);
-        window.grab().save(out + QStringLiteral("/main-%1-measure.png").arg(code));
+        window.grab().save(out + QStringLiteral("/main-%1-measure.png").arg(code), "PNG", 0);
         // The file browsers beside the four-view page.
         window.onBtnOpenDir();
         window.onBtnScreenSwitch();
         settle(500);
-        window.grab().save(out + QStringLiteral("/main-%1-files.png").arg(code));
+        window.grab().save(out + QStringLiteral("/main-%1-files.png").arg(code), "PNG", 0);
         window.onBtnScreenSwitch();
         // The language menu, opened beside the window.
         auto *menu = window.findChild<QMenu *>(QStringLiteral("menuLang"));
         menu->popup(window.mapToGlobal(QPoint(200, 40)));
         settle(300);
-        menu->grab().save(out + QStringLiteral("/menu-%1.png").arg(code));
+        menu->grab().save(out + QStringLiteral("/menu-%1.png").arg(code), "PNG", 0);
         menu->hide();
 
         // The dialogs with the longest texts, made as the window makes them.
@@ -109,7 +111,7 @@ int main(int argc, char *argv[])
             dialog.setConfig(window.config());
             dialog.show();
             settle(300);
-            dialog.grab().save(out + QStringLiteral("/dialog-%1-settings.png").arg(code));
+            dialog.grab().save(out + QStringLiteral("/dialog-%1-settings.png").arg(code), "PNG", 0);
         }
         {
             SettingTimeDialog dialog(&window);
@@ -117,7 +119,7 @@ int main(int argc, char *argv[])
             dialog.setMainWindow(&window);
             dialog.show();
             settle(300);
-            dialog.grab().save(out + QStringLiteral("/dialog-%1-timed.png").arg(code));
+            dialog.grab().save(out + QStringLiteral("/dialog-%1-timed.png").arg(code), "PNG", 0);
         }
         if (auto *editer = window.findChild<MeasureEditer *>()) {
             const QString picture = out + QStringLiteral("/.editor-picture.png");
@@ -126,7 +128,8 @@ int main(int argc, char *argv[])
                 editer->resize(1100, 700);
                 editer->show();
                 settle(500);
-                editer->grab().save(out + QStringLiteral("/dialog-%1-editor.png").arg(code));
+                editer->grab().save(out + QStringLiteral("/dialog-%1-editor.png").arg(code), "PNG",
+                                    0);
                 editer->hide();
             }
             QFile::remove(picture);
