@@ -68,8 +68,13 @@ QSlider *FuncWidget::addSlider(const QString &name)
 
 void FuncWidget::setLabelText(const QString &name, const QString &text)
 {
-    if (QLabel *label = m_nameLabels.value(name))
-        label->setText(text);
+    QLabel *label = m_nameLabels.value(name);
+    if (!label)
+        return;
+    label->setText(text);
+    // Another script can have taller lines (Japanese in a CJK font): the group grows with it
+    // instead of showing a scroll bar.
+    fitHeight();
 }
 
 void FuncWidget::onSliderChanged(int value)
@@ -86,6 +91,11 @@ QSize FuncWidget::sizeHint() const
 // Never taller than its rows; never so short that a row cannot show.
 void FuncWidget::fitHeight()
 {
+    // The rows keep their measure until the group is shown again, and a folded group is
+    // relabelled on a language switch: measure every row afresh.
+    for (int i = 0; i < m_layout->count(); ++i)
+        m_layout->itemAt(i)->invalidate();
+    m_layout->invalidate();
     const int full = sizeHint().height();
     setMaximumHeight(full);
     setMinimumHeight(std::min(full, 80));

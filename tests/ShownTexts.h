@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -112,6 +113,16 @@ inline QStringList clippedTexts(QWidget *root)
                       (iconBeside ? button->iconSize().width() + 4 : 0) + 8);
         } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
             check(w, group->title(), group->fontMetrics().horizontalAdvance(group->title()));
+        } else if (auto *area = qobject_cast<QScrollArea *>(w)) {
+            // Without a horizontal scroll bar, content wider than the view is cut at its edge
+            // although every label in it has the room it asks for.
+            QWidget *content = area->widget();
+            if (content && area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+                area->isVisibleTo(root->window()) && content->width() > area->viewport()->width())
+                clipped.append(QStringLiteral("%1: content %2 of %3 px")
+                                   .arg(w->objectName())
+                                   .arg(content->width())
+                                   .arg(area->viewport()->width()));
         }
     }
     return clipped;

@@ -595,7 +595,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Automatische Belichtung</translation>
+        <translation>Auto-Belichtung</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Automatischer Weißabgleich</translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>色温</source>

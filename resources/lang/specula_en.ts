@@ -607,7 +607,7 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Auto white balance</translation>
+        <translation>Auto balance</translation>
     </message>
     <message>
         <source>色温</source>

@@ -595,7 +595,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Exposición automática</translation>
+        <translation>Exposición auto</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Balance de blancos automático</translation>
+        <translation>Balance auto</translation>
     </message>
     <message>
         <source>色温</source>
@@ -615,11 +615,11 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>水平翻转</source>
-        <translation>Voltear horizontalmente</translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation>Voltear verticalmente</translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>停止录像</source>

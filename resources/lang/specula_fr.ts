@@ -94,7 +94,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>删除</source>
-        <translation>Supprimer</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>十字线</source>
@@ -595,7 +595,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Exposition automatique</translation>
+        <translation>Exposition auto</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Balance des blancs auto</translation>
+        <translation>Balance auto</translation>
     </message>
     <message>
         <source>色温</source>
@@ -615,11 +615,11 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>水平翻转</source>
-        <translation>Retourner horizontalement</translation>
+        <translation>Miroir horizontal</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation>Retourner verticalement</translation>
+        <translation>Miroir vertical</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -150,11 +150,11 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>备份</source>
-        <translation>Exportálás</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>Importálás</translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -595,7 +595,7 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Automatikus expozíció</translation>
+        <translation>Auto expozíció</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Automatikus fehéregyensúly</translation>
+        <translation>Automatikus</translation>
     </message>
     <message>
         <source>色温</source>
@@ -615,11 +615,11 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>水平翻转</source>
-        <translation>Vízszintes tükrözés</translation>
+        <translation>Vízszintesen</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation>Függőleges tükrözés</translation>
+        <translation>Függőlegesen</translation>
     </message>
     <message>
         <source>停止录像</source>

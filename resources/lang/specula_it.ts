@@ -595,7 +595,7 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Esposizione automatica</translation>
+        <translation>Esposizione auto</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Bilanciamento del bianco automatico</translation>
+        <translation>Bianco auto</translation>
     </message>
     <message>
         <source>色温</source>
@@ -615,11 +615,11 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
     <message>
         <source>水平翻转</source>
-        <translation>Capovolgi orizzontalmente</translation>
+        <translation>Orizzontale</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation>Capovolgi verticalmente</translation>
+        <translation>Verticale</translation>
     </message>
     <message>
         <source>停止录像</source>

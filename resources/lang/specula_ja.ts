@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>オートホワイトバランス</translation>
+        <translation>オートWB</translation>
     </message>
     <message>
         <source>色温</source>

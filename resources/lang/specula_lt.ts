@@ -150,11 +150,11 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>备份</source>
-        <translation>Eksportuoti</translation>
+        <translation>Eksportas</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>Importuoti</translation>
+        <translation>Importas</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -595,7 +595,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Automatinė ekspozicija</translation>
+        <translation>Auto ekspozicija</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Automatinis baltos balansas</translation>
+        <translation>Auto balansas</translation>
     </message>
     <message>
         <source>色温</source>
@@ -615,11 +615,11 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>水平翻转</source>
-        <translation>Apversti horizontaliai</translation>
+        <translation>Horizontaliai</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation>Apversti vertikaliai</translation>
+        <translation>Vertikaliai</translation>
     </message>
     <message>
         <source>停止录像</source>

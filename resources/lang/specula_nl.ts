@@ -150,11 +150,11 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>备份</source>
-        <translation>Exporteren</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>Importeren</translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -595,7 +595,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Automatische belichting</translation>
+        <translation>Auto-belichting</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Automatische witbalans</translation>
+        <translation>Auto-witbalans</translation>
     </message>
     <message>
         <source>色温</source>
@@ -615,11 +615,11 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>水平翻转</source>
-        <translation>Horizontaal spiegelen</translation>
+        <translation>Horizontaal</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation>Verticaal spiegelen</translation>
+        <translation>Verticaal</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -166,7 +166,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>实际长度</source>
-        <translation>Długość rzeczywista</translation>
+        <translation>Dł. rzeczywista</translation>
     </message>
     <message>
         <source>新增</source>
@@ -591,11 +591,11 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>蓝增益</source>
-        <translation>Wzmocnienie niebieskiego</translation>
+        <translation>Wzmocnienie błękitu</translation>
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Automatyczna ekspozycja</translation>
+        <translation>Auto ekspozycja</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Automatyczny balans bieli</translation>
+        <translation>Auto balans bieli</translation>
     </message>
     <message>
         <source>色温</source>

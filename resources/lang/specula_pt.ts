@@ -595,7 +595,7 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Exposição automática</translation>
+        <translation>Exposição auto</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Balanço de branco automático</translation>
+        <translation>Balanço auto</translation>
     </message>
     <message>
         <source>色温</source>
@@ -615,11 +615,11 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>水平翻转</source>
-        <translation>Espelhar horizontalmente</translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation>Espelhar verticalmente</translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Автобаланс белого</translation>
+        <translation>Автобаланс</translation>
     </message>
     <message>
         <source>色温</source>
@@ -615,11 +615,11 @@
     </message>
     <message>
         <source>水平翻转</source>
-        <translation>Отразить по горизонтали</translation>
+        <translation>По горизонтали</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation>Отразить по вертикали</translation>
+        <translation>По вертикали</translation>
     </message>
     <message>
         <source>停止录像</source>

@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>删除</source>
-        <translation>Видалити</translation>
+        <translation>Стерти</translation>
     </message>
     <message>
         <source>十字线</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Автобаланс білого</translation>
+        <translation>Автобаланс</translation>
     </message>
     <message>
         <source>色温</source>
@@ -615,11 +615,11 @@
     </message>
     <message>
         <source>水平翻转</source>
-        <translation>Віддзеркалити горизонтально</translation>
+        <translation>По горизонталі</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation>Віддзеркалити вертикально</translation>
+        <translation>По вертикалі</translation>
     </message>
     <message>
         <source>停止录像</source>

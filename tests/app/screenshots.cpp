@@ -3,19 +3,31 @@
 //
 //   xvfb-run -a build/tests/lumivex_screenshots OUTDIR en de ja uk
 //
-// writes OUTDIR/main-<code>-{camera,measure,files}.png and OUTDIR/menu-<code>.png for each code
-// ("zh_CN" for the source language), with the virtual microscope's live picture. The settings live
-// in Qt's test folders, so a real user's settings are never touched.
+// writes for each code ("zh_CN" for the source language), with the virtual microscope's live
+// picture:
+//   main-<code>-camera-<k>.png   the camera page with adjustment group k (0-3) unfolded
+//   main-<code>-measure.png      the measurement page
+//   main-<code>-files.png        the file browsers beside the four views
+//   menu-<code>.png              the language menu
+//   dialog-<code>-{settings,timed,editor}.png  the save-folders dialog, the timed-series
+//                                dialog and the editor window
+// PNGs at the strongest compression. The settings live in Qt's test folders, so a real
+// user's settings are never touched.
 
 #include "app/DeviceProfile.h"
 #include "app/Specula.h"
 #include "app/Startup.h"
+#include "calibration/MeasureEditer.h"
+#include "media/SettingDialog.h"
+#include "media/SettingTimeDialog.h"
 #include "virtualscope/VirtualScope.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMenu>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QtPlugin>
 
@@ -64,22 +76,64 @@ int main(int argc, char *argv[])
         window.switchLang(index);
         window.onBtnSetting();
         settle(500);
-        window.grab().save(out + QStringLiteral("/main-%1-camera.png").arg(code));
+        // Each adjustment group in turn; clicking a group's button unfolds it and folds the
+        // others. The exposure and white-balance buttons show once the camera offers them.
+        const char *groups[] = {"btnBaoGuang", "btnColor", "btnBlance", "btnResever"};
+        for (int k = 0; k < 4; ++k) {
+            auto *button = window.findChild<QPushButton *>(QLatin1String(groups[k]));
+            if (!button || !button->isVisible())
+                continue;
+            button->click();
+            settle(300);
+            window.grab().save(out + QStringLiteral("/main-%1-camera-%2.png").arg(code).arg(k),
+                               "PNG", 0);
+            button->click(); // folds it in again
+        }
         window.onBtnCalib();
         settle(500);
-        window.grab().save(out + QStringLiteral("/main-%1-measure.png").arg(code));
+        window.grab().save(out + QStringLiteral("/main-%1-measure.png").arg(code), "PNG", 0);
         // The file browsers beside the four-view page.
         window.onBtnOpenDir();
         window.onBtnScreenSwitch();
         settle(500);
-        window.grab().save(out + QStringLiteral("/main-%1-files.png").arg(code));
+        window.grab().save(out + QStringLiteral("/main-%1-files.png").arg(code), "PNG", 0);
         window.onBtnScreenSwitch();
         // The language menu, opened beside the window.
         auto *menu = window.findChild<QMenu *>(QStringLiteral("menuLang"));
         menu->popup(window.mapToGlobal(QPoint(200, 40)));
         settle(300);
-        menu->grab().save(out + QStringLiteral("/menu-%1.png").arg(code));
+        menu->grab().save(out + QStringLiteral("/menu-%1.png").arg(code), "PNG", 0);
         menu->hide();
+
+        // The dialogs with the longest texts, made as the window makes them.
+        {
+            SettingDialog dialog(&window);
+            dialog.setConfig(window.config());
+            dialog.show();
+            settle(300);
+            dialog.grab().save(out + QStringLiteral("/dialog-%1-settings.png").arg(code), "PNG", 0);
+        }
+        {
+            SettingTimeDialog dialog(&window);
+            dialog.setConfig(window.config());
+            dialog.setMainWindow(&window);
+            dialog.show();
+            settle(300);
+            dialog.grab().save(out + QStringLiteral("/dialog-%1-timed.png").arg(code), "PNG", 0);
+        }
+        if (auto *editer = window.findChild<MeasureEditer *>()) {
+            const QString picture = out + QStringLiteral("/.editor-picture.png");
+            window.grab().scaled(800, 500).save(picture);
+            if (editer->setImage(picture)) {
+                editer->resize(1100, 700);
+                editer->show();
+                settle(500);
+                editer->grab().save(out + QStringLiteral("/dialog-%1-editor.png").arg(code), "PNG",
+                                    0);
+                editer->hide();
+            }
+            QFile::remove(picture);
+        }
     }
     return 0;
 }

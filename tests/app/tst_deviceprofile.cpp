@@ -47,7 +47,9 @@ private slots:
         QTest::newRow("0x prefix in product") << "usb19080x41" << -1;
         QTest::newRow("minus sign in product") << "0c45-223" << -1;
         QTest::newRow("trailing blank") << "0c45022 " << -1;
-        QTest::newRow("full-width digits") << QString::fromUtf8("0c45\xef\xbc\x90223") << -1;
+        QTest::newRow("full-width digits") << QString::fromUtf8("0c45\xef\xbc\x90"
+                                                                "223")
+                                           << -1;
     }
 
     void matching()

@@ -81,6 +81,29 @@ private:
             QTest::mouseClick(child<QToolButton>(button), Qt::LeftButton);
             clipped += clippedTexts(m_window);
         }
+        // The camera page's fold-out groups, each unfolded in turn. Exposure and white balance
+        // are offered only with a camera that has them, and without a camera the panel is
+        // disabled; their texts must fit all the same.
+        QWidget *params = widget("cameraParamWidget");
+        const bool enabled = params->isEnabled();
+        params->setEnabled(true);
+        for (const char *name : {"btnBaoGuang", "btnColor", "btnBlance", "btnResever"}) {
+            auto *button = child<QPushButton>(name);
+            const bool offered = button->isVisible();
+            button->show();
+            button->click();
+            QCoreApplication::processEvents(); // lays the unfolded group out
+            clipped += clippedTexts(m_window);
+            button->click(); // folds it in again
+            button->setVisible(offered);
+        }
+        params->setEnabled(enabled);
+        // The measurement panel's calibration page, and back.
+        QTest::mouseClick(child<QToolButton>("btnCalib"), Qt::LeftButton);
+        child<QPushButton>("btnBDEdit")->click();
+        QCoreApplication::processEvents();
+        clipped += clippedTexts(m_window);
+        child<QPushButton>("btnBDBack")->click();
         // The full-screen hint is 480 px wide; the freeze button 140 px.
         tip()->ensurePolished();
         const int tipWidth = tip()->fontMetrics().horizontalAdvance(tip()->text());
@@ -332,6 +355,9 @@ private slots:
     {
         QFETCH(int, index);
         languageActions().at(index)->trigger();
+        // Panels with forms of their own retranslate on the LanguageChange event the
+        // application posts; the event loop delivers it before the user sees anything.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QCOMPARE(m_window->config().language, index);
         QCOMPARE(checkedLanguages(), QList<int>{index});
         // Each entry starts with the language's own name; the one in force shows only that.

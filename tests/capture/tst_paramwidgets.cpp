@@ -55,6 +55,12 @@ private slots:
         QVERIFY(labelTexts().contains(QStringLiteral("Brightness")));
         group.setLabelText(QStringLiteral("去雾"), QStringLiteral("Dehaze")); // no such control
         QVERIFY(!labelTexts().contains(QStringLiteral("Dehaze")));
+
+        // A taller text (another script's line height) makes room for itself: no scroll bar.
+        const int before = group.maximumHeight();
+        group.setLabelText(QStringLiteral("亮度"), QStringLiteral("Bright\nness"));
+        QVERIFY2(group.maximumHeight() > before, qPrintable(QString::number(before)));
+        QCOMPARE(group.maximumHeight(), group.sizeHint().height());
     }
 
     void wheelLeavesSlidersAlone()
