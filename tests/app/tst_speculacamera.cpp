@@ -9,6 +9,7 @@
 #include "virtualscope/VirtualScope.h"
 
 #include <QtPlugin>
+#include "ModalAnswer.h"
 #include "RequireChild.h"
 
 #include <QtTest>
@@ -22,28 +23,6 @@ const QString kHeron = QStringLiteral("virtual:0ac80225");
 // Frames are slow under sanitizers and on a loaded machine.
 constexpr int kWait = 20000;
 
-/// Answers the next modal message box with `button` and remembers its text.
-class BoxAnswerer : public QObject
-{
-public:
-    BoxAnswerer(QMessageBox::StandardButton button)
-        : m_button(button)
-    {
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            texts.append(box->text());
-            box->button(m_button)->click();
-        });
-        m_poll.start(20);
-    }
-    QStringList texts;
-
-private:
-    QMessageBox::StandardButton m_button;
-    QTimer m_poll;
-};
 } // namespace
 
 // Constructing the window takes three seconds (the splash): one window serves every test.
@@ -182,7 +161,7 @@ private slots:
         QVERIFY(!scene()->isEmpty());
         const int before = starts(kKestrel);
         {
-            BoxAnswerer no(QMessageBox::No);
+            BoxAnswer no(QMessageBox::No);
             box("boxResolution")->setCurrentText(QStringLiteral("1280 x 1024"));
             QCOMPARE(no.texts, QStringList{Specula::tr("改变分辨率会清空测量")});
         }
@@ -192,7 +171,7 @@ private slots:
         QVERIFY(!scene()->isEmpty());
 
         {
-            BoxAnswerer yes(QMessageBox::Yes);
+            BoxAnswer yes(QMessageBox::Yes);
             box("boxResolution")->setCurrentText(QStringLiteral("1280 x 1024"));
             QCOMPARE(yes.texts.size(), 1);
         }
@@ -204,7 +183,7 @@ private slots:
         QCOMPARE(m_window->config().cameraInfo(kKestrel).resolution, QSize(1280, 1024));
 
         // Without measurements nothing is asked.
-        BoxAnswerer any(QMessageBox::Yes);
+        BoxAnswer any(QMessageBox::Yes);
         box("boxResolution")->setCurrentText(QStringLiteral("1920 x 1080"));
         QVERIFY(any.texts.isEmpty());
         QCOMPARE(starts(kKestrel), before + 2);
@@ -441,7 +420,7 @@ private slots:
         QVERIFY(!box("boxResolution")->isEnabled());
         QCOMPARE(child<QLabel>("labelResInfo")->text(), QStringLiteral("0 * 0"));
         {
-            BoxAnswerer ok(QMessageBox::Ok);
+            BoxAnswer ok(QMessageBox::Ok);
             QVERIFY(!m_window->checkCam());
             QCOMPARE(ok.texts, QStringList{shown("设备未启动")});
         }
@@ -463,7 +442,7 @@ private slots:
         m_scope->setFailOpen(kKestrel.toLatin1(), true);
         m_scope->plug(kKestrel.toLatin1());
         {
-            BoxAnswerer ok(QMessageBox::Ok);
+            BoxAnswer ok(QMessageBox::Ok);
             m_window->onCameraTimer();
             QCOMPARE(ok.texts, QStringList{shown("启动设备失败")});
         }

@@ -10,6 +10,7 @@
 #include "virtualscope/VirtualScope.h"
 
 #include "../media/TestVideo.h"
+#include "ModalAnswer.h"
 #include "RequireChild.h"
 
 #include <QPrinter>
@@ -28,25 +29,6 @@ const char *const kRootFolderMessage = "请先选择并打开需要保存的路�
 const QRegularExpression kStampName(QStringLiteral("^\\d{8}_\\d{6}(_\\d+)?\\.(png|jpg|bmp)$"));
 
 /// Answers every modal message box with Ok and remembers its text.
-class BoxAnswerer : public QObject
-{
-public:
-    BoxAnswerer()
-    {
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            texts.append(box->text());
-            box->button(QMessageBox::Ok)->click();
-        });
-        m_poll.start(20);
-    }
-    QStringList texts;
-
-private:
-    QTimer m_poll;
-};
 
 // The virtual microscope's picture: red, with a green centre half (what a 2.0x zoom keeps).
 QImage centrePattern()
@@ -103,7 +85,7 @@ private:
             !QTest::qWaitFor([&] { return scene()->frameBufferData() != nullptr; }, kWait))
             return QString();
         const int before = m_window->config().imageFiles.size();
-        BoxAnswerer answerer;
+        BoxAnswer answerer(QMessageBox::Ok);
         m_window->onBtnCapture();
         const bool done = QTest::qWaitFor(
             [&] {
@@ -248,7 +230,7 @@ private slots:
         const QStringList before = QDir(m_imageRoot).entryList(QDir::Files);
         const int history = m_window->config().imageFiles.size();
         {
-            BoxAnswerer answerer;
+            BoxAnswer answerer(QMessageBox::Ok);
             QVERIFY(!m_window->checkPath(0));
             m_window->onBtnCapture();
             QCOMPARE(answerer.texts.size(), 2);
@@ -274,7 +256,7 @@ private slots:
         blocker.close();
         const int history = m_window->config().imageFiles.size();
         const QStringList failed{QCoreApplication::translate("Specula", "保存图片失败")};
-        BoxAnswerer answerer;
+        BoxAnswer answerer(QMessageBox::Ok);
         m_window->onBtnCapture();
         QTRY_COMPARE_WITH_TIMEOUT(answerer.texts, failed, kWait);
         QCOMPARE(m_window->config().imageFiles.size(), history);
@@ -315,7 +297,7 @@ private slots:
         tile(0)->freezeButton()->click();
         const int history = m_window->config().imageFiles.size();
         {
-            BoxAnswerer answerer;
+            BoxAnswer answerer(QMessageBox::Ok);
             m_window->onBtnCapture();
             QCOMPARE(answerer.texts, QStringList());
         }
