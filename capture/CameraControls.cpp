@@ -1,5 +1,6 @@
 #include "capture/CameraControls.h"
 
+#include "capture/CameraProperty.h"
 #include "capture/ExtendedProcessing.h"
 
 #include <QCamera>
@@ -15,19 +16,7 @@ namespace CameraControls {
 
 namespace {
 
-enum Property {
-    Contrast = 11,
-    Saturation = 12,
-    Hue = 13,
-    Gain = 14,
-    Exposure = 15,
-    WhiteBalance = 17,
-    Sharpness = 20,
-    AutoExposure = 21,
-    RedGain = 39,
-    GreenGain = 40,
-    BlueGain = 41,
-};
+using namespace CameraProperty;
 
 /// Platform level (-1 … +1) as a 0 … 100 slider value, truncated. The small bias keeps a
 /// value set through toLevel() from reading back one lower because of binary rounding.

@@ -5,6 +5,7 @@
 #include "app/DeviceProfile.h"
 #include "capture/CameraBuffer.h"
 #include "capture/CameraFrameGrabber.h"
+#include "capture/CameraProperty.h"
 #include "capture/CameraRegistry.h"
 #include "capture/DeviceState.h"
 #include "capture/FrameEvent.h"
@@ -41,26 +42,7 @@ void destroyInstance()
     g_instance = nullptr;
 }
 
-enum Property {
-    Width = 3,
-    Height = 4,
-    FrameRate = 5,
-    Format = 6,
-    Brightness = 10,
-    Contrast = 11,
-    Saturation = 12,
-    Hue = 13,
-    Gain = 14,
-    Exposure = 15,
-    WhiteBalance = 17,
-    Monochrome = 19,
-    Sharpness = 20,
-    AutoExposure = 21,
-    Gamma = 22,
-    RedGain = 39,
-    GreenGain = 40,
-    BlueGain = 41,
-};
+using namespace CameraProperty;
 
 /// Some backends report a loaded camera later, from their pipeline's messages; the sizes and
 /// formats are only known then. Waits (without user input) until loading has finished.
