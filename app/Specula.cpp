@@ -4,8 +4,8 @@
 
 #include "app/AboutDialog.h"
 #include "app/LanguageNames.h"
-#include "app/LogCategories.h"
 #include "app/LiveView.h"
+#include "app/LogCategories.h"
 #include "app/MessageBox.h"
 #include "app/ProgramResources.h"
 #include "app/Startup.h"
@@ -789,8 +789,7 @@ void Specula::onCamResolutionChanged()
         return;
 
     if (!m_scene->isEmpty()) {
-        const int answer =
-            MessageBox::question(this, QString(), tr("改变分辨率会清空测量"));
+        const int answer = MessageBox::question(this, QString(), tr("改变分辨率会清空测量"));
         // The box runs an event loop: the camera may have gone meanwhile.
         if (answer != QMessageBox::Yes || !m_cameraDatas.contains(id) || id != m_cameraId) {
             const QSignalBlocker block(m_ui->boxResolution);
@@ -826,21 +825,18 @@ void Specula::onCamFormatChanged()
 void Specula::onLocalCamera(QString camId, bool needCapture)
 {
     Q_UNUSED(needCapture)
-    uchar *bits = m_cam->getBuffer(camId);
-    if (!bits) {
-        // The grabber is writing the next frame: this one is dropped, never queued.
+    // The frame itself, not a copy: the grabber keeps off its memory while the picture lives.
+    QImage picture = m_cam->shareFrame(camId);
+    if (picture.isNull()) {
+        // The grabber is storing the next frame this instant: this one is dropped, never queued.
         qCDebug(lcApp) << "onLocalCamera lost frame";
         return;
     }
     const bool fourView = m_ui->stackMainWidget->currentIndex() == 1;
     const auto data = m_cameraDatas.find(camId);
-    if ((!fourView && camId != m_cameraId) || data == m_cameraDatas.end()) {
-        m_cam->releaseBuffer(camId);
+    if ((!fourView && camId != m_cameraId) || data == m_cameraDatas.end())
         return;
-    }
 
-    const QSize size = m_cam->getBufferSize(camId);
-    QImage picture(bits, size.width(), size.height(), QImage::Format_RGB32);
     const auto stored = m_config.cameras.constFind(camId);
     if (stored != m_config.cameras.cend())
         picture = liveFramePicture(picture, stored->blackWhite);
@@ -848,11 +844,9 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
         if (data->viewIndex >= 0 && data->viewIndex < m_viewLabels.size())
             m_viewLabels.at(data->viewIndex)->setImage(picture);
     } else {
-        m_scene->setBaseImage(picture);
+        m_scene->setBaseFrame(picture);
         m_viewHasImage = true;
     }
-    // Both take their own copy: the grabber may write the next frame from here on.
-    m_cam->releaseBuffer(camId);
 
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     QVector<qint64> &times = data->frameTimes;
@@ -1403,8 +1397,9 @@ QImage Specula::getCamImage()
     const QPointF visible = m_ui->camViewer->mapToScene(
         m_ui->camViewer->viewport()->mapFrom(m_ui->mainPageScrollArea->viewport(), QPoint()));
     qCDebug(lcApp) << "image width : " << source.width() / scale
-             << " , height : " << source.height() / scale;
-    qCDebug(lcApp) << "visable_scene.left(), visable_scene.top() " << visible.x() << "   " << visible.y();
+                   << " , height : " << source.height() / scale;
+    qCDebug(lcApp) << "visable_scene.left(), visable_scene.top() " << visible.x() << "   "
+                   << visible.y();
     qCDebug(lcApp) << "image 1 : size " << source.size() << " scaleRate : " << scale;
     qCDebug(lcApp) << "image2 : size " << zoomCropRect(source.size(), scale).size();
     qCDebug(lcApp) << "image3 : size " << result.size();
@@ -1728,7 +1723,7 @@ void Specula::onListItemOpen(QListWidgetItem *item)
     const QString path = item->data(Qt::UserRole).toString();
     const QFileInfo info(path);
     qCDebug(lcApp) << "info :" << info.fileName() << " suffix :" << info.suffix()
-             << "path :" << info.absoluteFilePath();
+                   << "path :" << info.absoluteFilePath();
     if (info.isDir()) {
         // A folder opens in its browser, as a double-click does.
         (item->listWidget() == m_ui->imageBrowser->listWidget() ? m_ui->imageBrowser

@@ -2,20 +2,54 @@
 
 #include <QThread>
 
+#include <algorithm>
 #include <utility>
 
-/// The pixel memory of one size: the current frame's block and the writer's block. Each block
-/// index is in exactly one place at a time: `front` (changed only under the lock), `spare` (free
-/// for the writer), `ready` (a finished frame waiting for the lock) or a writer's BackBuffer.
+/// The pixel memory of one size. Each block index is in exactly one place at a time: `front`
+/// (changed only under the lock), the free set (for the writer), `ready` (a finished frame
+/// waiting for the lock), a writer's BackBuffer, or out of use while shared pictures of it live.
+/// `uses` counts 1 for being the front block and 2 for each shared picture; the block whose count
+/// drops to 0 goes back to the free set, whichever thread lets go last.
 struct CameraBuffer::Storage
 {
-    std::unique_ptr<uchar[]> blocks[2];
+    std::unique_ptr<uchar[]> blocks[MaxBlocks];
+    std::atomic<int> uses[MaxBlocks];
     QSize size;
     int front = 0;
-    std::atomic<int> spare{1};
+    int allocated = 1; // the writer's business alone
+    std::atomic<unsigned> free{0};
     std::atomic<int> ready{-1};
 
+    explicit Storage(QSize s)
+        : size(s)
+    {
+        blocks[0].reset(new uchar[bytes()]);
+        uses[0].store(1);
+        for (int i = 1; i < MaxBlocks; ++i)
+            uses[i].store(0);
+        free.store(((1u << MaxBlocks) - 1) & ~1u);
+    }
     size_t bytes() const { return size_t(size.width()) * size_t(size.height()) * 4; }
+
+    void giveBack(int index) { free.fetch_or(1u << index, std::memory_order_release); }
+    void release(int index, int count)
+    {
+        if (uses[index].fetch_sub(count, std::memory_order_acq_rel) == count)
+            giveBack(index);
+    }
+    /// The lowest free index among `among`, or -1. Lowest first, so the allocated blocks are
+    /// always the first `allocated` ones.
+    int takeFree(unsigned among = ~0u)
+    {
+        unsigned bits = free.load(std::memory_order_acquire);
+        while (bits & among) {
+            const unsigned pick = bits & among;
+            const unsigned lowest = pick & (~pick + 1);
+            if (free.compare_exchange_weak(bits, bits & ~lowest, std::memory_order_acquire))
+                return __builtin_ctz(lowest);
+        }
+        return -1;
+    }
 };
 
 CameraBuffer::BackBuffer::~BackBuffer()
@@ -43,7 +77,7 @@ CameraBuffer::BackBuffer &CameraBuffer::BackBuffer::operator=(BackBuffer &&other
 void CameraBuffer::BackBuffer::giveBack()
 {
     if (m_storage && m_index >= 0)
-        m_storage->spare.store(m_index, std::memory_order_release);
+        m_storage->giveBack(m_index);
     m_storage.reset();
     m_index = -1;
     m_data = nullptr;
@@ -62,11 +96,8 @@ void CameraBuffer::init(int width, int height, QImage::Format format)
         return;
     // Allocate before taking the lock so a writer is never held up by the allocation.
     std::shared_ptr<Storage> storage;
-    if (width > 0 && height > 0) {
-        storage = std::make_shared<Storage>();
-        storage->size = QSize(width, height);
-        storage->blocks[0].reset(new uchar[storage->bytes()]);
-    }
+    if (width > 0 && height > 0)
+        storage = std::make_shared<Storage>(QSize(width, height));
     lockBlocking();
     replaceStorage(std::move(storage));
     m_format = m_data ? format : 0;
@@ -132,9 +163,10 @@ void CameraBuffer::swapInReady()
     if (ready < 0)
         return; // the writer took it back for a newer frame
     const int old = storage->front;
+    storage->uses[ready].fetch_add(1, std::memory_order_acq_rel);
     storage->front = ready;
     m_data = storage->blocks[ready].get();
-    storage->spare.store(old, std::memory_order_release);
+    storage->release(old, 1);
     m_hasFrame.store(true, std::memory_order_release);
 }
 
@@ -144,16 +176,20 @@ CameraBuffer::BackBuffer CameraBuffer::beginWrite()
     std::shared_ptr<Storage> storage = std::atomic_load(&m_owner);
     if (!storage)
         return frame;
-    int index = storage->spare.exchange(-1, std::memory_order_acquire);
-    if (index < 0) {
-        // The last frame still waits for a reader to let go: this newer one replaces it.
-        index = storage->ready.exchange(-1, std::memory_order_acquire);
-    }
+    // Memory already there first; a frame still waiting for a reader to let go is replaced
+    // before another block is allocated, so only shared pictures make the storage grow.
+    int index = storage->takeFree((1u << storage->allocated) - 1);
     if (index < 0)
-        return frame; // a reader is swapping this very moment: drop the frame
+        index = storage->ready.exchange(-1, std::memory_order_acquire);
+    if (index < 0)
+        index = storage->takeFree();
+    if (index < 0)
+        return frame; // a reader is swapping this very moment, or every block is shared: drop
     std::unique_ptr<uchar[]> &block = storage->blocks[index];
-    if (!block)
+    if (!block) {
         block.reset(new uchar[storage->bytes()]);
+        storage->allocated = std::max(storage->allocated, index + 1);
+    }
     frame.m_data = block.get();
     frame.m_size = storage->size;
     frame.m_index = index;
@@ -170,7 +206,10 @@ bool CameraBuffer::commitWrite(BackBuffer &frame)
     frame.m_data = nullptr;
     if (std::atomic_load(&m_owner) != storage)
         return false; // reallocated or cleared while the frame was written
-    storage->ready.store(index, std::memory_order_seq_cst);
+    // A frame still waiting from before is superseded: its block is free again.
+    const int superseded = storage->ready.exchange(index, std::memory_order_seq_cst);
+    if (superseded >= 0)
+        storage->giveBack(superseded);
     if (!tryLock())
         return true; // the holder's releaseBuffer() swaps it in
     const bool current = m_owner == storage;
@@ -185,6 +224,39 @@ QImage CameraBuffer::toImage() const
     if (!m_data)
         return QImage();
     return QImage(m_data, m_size.width(), m_size.height(), bytesPerLine(), format());
+}
+
+QImage CameraBuffer::shareFrame()
+{
+    // What a shared picture keeps alive: the storage (even past a reallocation) and the use of
+    // its block.
+    struct Share
+    {
+        std::shared_ptr<Storage> storage;
+        int index;
+    };
+    if (!tryLock())
+        return QImage();
+    Storage *storage = m_owner.get();
+    if (!storage || !m_data || !hasFrame()) {
+        releaseBuffer();
+        return QImage();
+    }
+    const int index = storage->front;
+    storage->uses[index].fetch_add(2, std::memory_order_acq_rel);
+    auto *share = new Share{m_owner, index};
+    const auto letGo = [](void *info) {
+        auto *s = static_cast<Share *>(info);
+        s->storage->release(s->index, 2);
+        delete s;
+    };
+    // The const constructor makes the picture read-only: writing to it copies it first.
+    QImage frame(static_cast<const uchar *>(m_data), m_size.width(), m_size.height(),
+                 bytesPerLine(), format(), letGo, share);
+    releaseBuffer();
+    if (frame.isNull())
+        letGo(share); // not taken over by the picture
+    return frame;
 }
 
 void CameraBuffer::lockBlocking()

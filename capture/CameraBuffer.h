@@ -24,6 +24,9 @@ class CameraBuffer final
     struct Storage;
 
 public:
+    /// Blocks per size: the current frame, the one being written, one waiting and one shared.
+    static constexpr int MaxBlocks = 4;
+
     /// A block handed to the writer by beginWrite(); false when no block was free. Dropping it
     /// without commitWrite() gives the block back (the frame is discarded).
     class BackBuffer final
@@ -68,7 +71,8 @@ public:
     bool isLocked() const { return m_lock.load(std::memory_order_relaxed) != 0; }
 
     /// Writer: a block of the current size that no reader sees, to fill without the lock.
-    /// Never blocks; never allocates but the first time for a size.
+    /// Never blocks; allocates only the first time for a size, and once more for each block
+    /// shared pictures keep out of use.
     BackBuffer beginWrite();
     /// Writer: publishes a filled block. True when it is the current frame now or will be at the
     /// reader's release; false when the buffer was reallocated or cleared meanwhile.
@@ -83,6 +87,10 @@ public:
 
     /// Wraps the pixel memory without copying; valid only while the caller holds the lock.
     QImage toImage() const;
+    /// The current frame as a read-only picture on the buffer's own memory, valid for as long as
+    /// any copy of it lives (writing to a copy detaches it). Null when there is no frame yet or
+    /// the buffer is busy this instant. Does not keep the buffer locked.
+    QImage shareFrame();
     /// Releases the pixel memory (waits for a holder of the lock, like init()).
     void clear();
 

@@ -195,7 +195,8 @@ void CvCaptureCAM_DShow::startCamera(const QString &id, int width, int height, i
         settings.setPixelFormat(QVideoFrame::Format_ARGB32);
 
     if (state->bufferHolder == QThread::currentThread())
-        qCWarning(lcCapture) << "camera buffer of" << id << "held during a restart: keeping its size";
+        qCWarning(lcCapture) << "camera buffer of" << id
+                             << "held during a restart: keeping its size";
     else
         state->buffer->init(width, height, QImage::Format_RGB32);
     entry->grabber->setResver(state->horizontalFlip, state->verticalFlip);
@@ -470,6 +471,12 @@ void CvCaptureCAM_DShow::releaseBuffer(const QString &id)
         return;
     state->bufferHolder = nullptr;
     state->buffer->releaseBuffer();
+}
+
+QImage CvCaptureCAM_DShow::shareFrame(const QString &id)
+{
+    DeviceState *state = m_devices.value(id);
+    return state ? state->buffer->shareFrame() : QImage();
 }
 
 QSize CvCaptureCAM_DShow::getBufferSize(const QString &id) const

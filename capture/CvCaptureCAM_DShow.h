@@ -58,6 +58,9 @@ public:
     uchar *getBuffer(const QString &id);
     void releaseBuffer(const QString &id);
     QSize getBufferSize(const QString &id) const;
+    /// The camera's latest frame without a copy (CameraBuffer::shareFrame()); null when the
+    /// camera is not open, has no frame yet or is storing one this instant.
+    QImage shareFrame(const QString &id);
 
     /// Where Linux device nodes are looked up (tests point it at a fake tree).
     void setSysfsRoot(const QString &root) { m_sysfsRoot = root; }

@@ -112,6 +112,16 @@ void CameraScene::setEditable(bool editable)
 
 void CameraScene::setBaseImage(const QImage &image)
 {
+    showPicture(image, false);
+}
+
+void CameraScene::setBaseFrame(const QImage &frame)
+{
+    showPicture(frame, true);
+}
+
+void CameraScene::showPicture(const QImage &image, bool share)
+{
     if (image.isNull()) {
         if (m_frameBufferSize != 0)
             clear();
@@ -119,11 +129,11 @@ void CameraScene::setBaseImage(const QImage &image)
         return;
     }
 
-    const QImage source =
-        needsConversion(image)
-            ? image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                            : QImage::Format_RGB32)
-            : image;
+    const bool convert = needsConversion(image);
+    const QImage source = convert ? image.convertToFormat(image.hasAlphaChannel()
+                                                              ? QImage::Format_ARGB32_Premultiplied
+                                                              : QImage::Format_RGB32)
+                                  : image;
     const qsizetype bytes = source.sizeInBytes();
 
     // Another byte size (resolution or format) starts a new, empty measurement. So does the
@@ -133,16 +143,25 @@ void CameraScene::setBaseImage(const QImage &image)
                             m_baseImage.bytesPerLine() == source.bytesPerLine();
     if (!sameLayout) {
         clear();
-        m_frameBuffer.reset(new uchar[size_t(bytes)]);
         m_frameBufferSize = bytes;
-        m_baseImage = QImage(m_frameBuffer.get(), source.width(), source.height(),
-                             source.bytesPerLine(), source.format());
     }
 
-    std::memcpy(m_frameBuffer.get(), source.constBits(), size_t(bytes));
+    if (share && !convert) {
+        // The pixmap below takes over from the one on the scene's buffer before that goes.
+        m_baseImage = source;
+    } else {
+        if (!m_frameBuffer) {
+            m_frameBuffer.reset(new uchar[size_t(bytes)]);
+            m_baseImage = QImage(m_frameBuffer.get(), source.width(), source.height(),
+                                 source.bytesPerLine(), source.format());
+        }
+        std::memcpy(m_frameBuffer.get(), source.constBits(), size_t(bytes));
+    }
     m_display.invalidate();
-    // On the raster backend this shares the buffer instead of converting it (RGB32 frames).
+    // On the raster backend this shares the picture's memory instead of converting it (RGB32).
     m_pixmap = QPixmap::fromImage(m_baseImage);
+    if (share && !convert)
+        m_frameBuffer.reset();
 
     const QRectF rect(source.rect());
     if (sceneRect() != rect)
@@ -904,7 +923,7 @@ void CameraScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 void CameraScene::wheelEvent(QGraphicsSceneWheelEvent *event)
 {
     qCDebug(lcScene).noquote() << (event->delta() > 0 ? QStringLiteral("向上滚动了")
-                                              : QStringLiteral("向下滚动了"));
+                                                      : QStringLiteral("向下滚动了"));
     event->accept();
 }
 

@@ -61,6 +61,10 @@ public:
     /// Shows a new picture. Same byte size as before: one copy into the existing buffer. Another
     /// byte size (resolution or format change) starts an empty measurement.
     void setBaseImage(const QImage &image);
+    /// Shows a frame without copying it, with the rules of setBaseImage(). For pictures nobody
+    /// writes to while a copy of them lives: a camera's shared frames, whose memory stays out
+    /// of the grabber's reach until the scene lets go of it at the next frame.
+    void setBaseFrame(const QImage &frame);
     /// A deep copy of the picture (the scene's own buffer is overwritten by the next frame).
     QImage baseImage() const;
     /// Drops the picture, every item and the undo history.
@@ -162,8 +166,12 @@ public:
     QSize viewSize() const;
     /// True only while the scene paints into a picture.
     bool isRendering() const { return m_rendering; }
-    /// The picture storage; stays the same while frames keep their byte size.
-    const uchar *frameBufferData() const { return m_frameBuffer.get(); }
+    /// The shown picture's memory, null without one: the scene's own buffer, the same while
+    /// copied frames keep their byte size, or a shared frame's.
+    const uchar *frameBufferData() const
+    {
+        return m_baseImage.isNull() ? nullptr : m_baseImage.constBits();
+    }
 
     /// The no-device notice.
     static QString offlineText();
@@ -189,6 +197,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    /// setBaseImage() (`share` false: copied into the scene's buffer) and setBaseFrame().
+    void showPicture(const QImage &image, bool share);
     QSize targetSize() const;
     QSize renderSize() const;
     void renderInto(QImage &image);

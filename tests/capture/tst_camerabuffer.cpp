@@ -176,19 +176,76 @@ private slots:
         QVERIFY(!buffer.beginWrite());
     }
 
+    void sharedFramesKeepTheirBlocks()
+    {
+        CameraBuffer buffer;
+        QVERIFY(buffer.shareFrame().isNull());
+        buffer.init(8, 4);
+        QVERIFY(buffer.shareFrame().isNull()); // no frame stored yet
+        const auto store = [&buffer](quint32 v) {
+            CameraBuffer::BackBuffer frame = buffer.beginWrite();
+            if (!frame)
+                return false;
+            fill(frame, v);
+            return buffer.commitWrite(frame);
+        };
+
+        // Every block but the writer's held by pictures: the next frame is dropped until one
+        // of them is let go. The pictures keep their pixels all along.
+        QVector<QImage> held;
+        for (quint32 v = 1; v <= CameraBuffer::MaxBlocks - 1; ++v) {
+            QVERIFY(store(v));
+            held.append(buffer.shareFrame());
+            QCOMPARE(held.last().size(), QSize(8, 4));
+            QVERIFY(!buffer.isLocked());
+        }
+        QVERIFY(store(10)); // the last free block; now current
+        QVERIFY(!store(11));
+        for (int i = 0; i < held.size(); ++i)
+            QCOMPARE(wholeFrame(held.at(i).constBits(), 32), quint32(i + 1));
+        QCOMPARE(wholeFrame(buffer.shareFrame().constBits(), 32), 10u);
+        QImage copy = held.takeFirst(); // a copy keeps the block as well
+        QVERIFY(!store(11));
+        QImage written = copy;
+        written.setPixel(0, 0, 0xff123456); // writing detaches: the block stays untouched
+        QCOMPARE(wholeFrame(copy.constBits(), 32), 1u);
+        written = QImage();
+        copy = QImage();
+        QVERIFY(store(11));
+        QCOMPARE(wholeFrame(buffer.shareFrame().constBits(), 32), 11u);
+
+        // A picture outlives a reallocation and the buffer itself.
+        {
+            CameraBuffer gone;
+            gone.init(8, 4);
+            CameraBuffer::BackBuffer frame = gone.beginWrite();
+            fill(frame, 21);
+            QVERIFY(gone.commitWrite(frame));
+            held = {gone.shareFrame()};
+            gone.init(4, 4);
+            QCOMPARE(wholeFrame(held.first().constBits(), 32), 21u);
+        }
+        QCOMPARE(wholeFrame(held.first().constBits(), 32), 21u);
+    }
+
     void readerHoldingWhileFramesArrive_data()
     {
         QTest::addColumn<bool>("paced");
+        QTest::addColumn<bool>("shared");
         // Paced: the camera sends the next frame once the previous one was seen, as at a frame
         // rate the reader keeps up with; the reader copies all the time, so writes and reads
-        // overlap. Free: the writer runs flat out.
-        QTest::newRow("paced") << true;
-        QTest::newRow("free") << false;
+        // overlap. Free: the writer runs flat out. Shared: the reader takes shared pictures and
+        // keeps each until it has the next, as the live view does.
+        QTest::newRow("paced") << true << false;
+        QTest::newRow("free") << false << false;
+        QTest::newRow("paced, shared") << true << true;
+        QTest::newRow("free, shared") << false << true;
     }
 
     void readerHoldingWhileFramesArrive()
     {
         QFETCH(bool, paced);
+        QFETCH(bool, shared);
         constexpr int W = 256;
         constexpr int H = 64;
         constexpr quint32 Frames = 400;
@@ -213,16 +270,31 @@ private slots:
         std::vector<uchar> copy(size_t(W) * H * 4);
         std::vector<quint32> seen;
         int torn = 0;
+        QImage kept;
+        quint32 keptValue = 0;
         while (lastSeen.load() < Frames) {
-            uchar *bits = buffer.getBuffer();
-            if (!bits)
-                continue;
-            const bool hasFrame = buffer.hasFrame();
-            std::memcpy(copy.data(), bits, copy.size());
-            buffer.releaseBuffer();
-            if (!hasFrame)
-                continue;
-            const quint32 value = wholeFrame(copy.data(), W * H);
+            quint32 value = 0;
+            if (shared) {
+                const QImage frame = buffer.shareFrame();
+                if (frame.isNull())
+                    continue;
+                value = wholeFrame(frame.constBits(), W * H);
+                // The picture kept from before was not written over meanwhile.
+                if (!kept.isNull() && wholeFrame(kept.constBits(), W * H) != keptValue)
+                    ++torn;
+                kept = frame;
+                keptValue = value;
+            } else {
+                uchar *bits = buffer.getBuffer();
+                if (!bits)
+                    continue;
+                const bool hasFrame = buffer.hasFrame();
+                std::memcpy(copy.data(), bits, copy.size());
+                buffer.releaseBuffer();
+                if (!hasFrame)
+                    continue;
+                value = wholeFrame(copy.data(), W * H);
+            }
             if (value == 0) {
                 ++torn;
                 continue;
