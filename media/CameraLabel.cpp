@@ -88,7 +88,7 @@ void CameraLabel::setImage(const QImage &image)
 {
     if (m_dongjie)
         return;
-    m_image = image.copy();
+    m_image = image;
     update();
 }
 

@@ -34,7 +34,8 @@ public:
     void setIndex(int index);
     int index() const { return m_index; }
 
-    /// Shows a deep copy of image, unless the tile is frozen (live frames).
+    /// Shows image unless the tile is frozen (live frames). Kept as an implicitly shared copy, so
+    /// the picture must own its memory (a camera's shared frame does), not wrap somebody's.
     void setImage(const QImage &image);
     /// Loads and shows a stored picture, also while frozen.
     void setImageFile(const QString &path);
