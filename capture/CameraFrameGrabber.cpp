@@ -286,14 +286,20 @@ bool CameraFrameGrabber::writeFrame(const QVideoFrame &f, uchar *dst, int width,
                                            vflip);
         }
         // Strip by strip through a small buffer that stays in cache: each strip is mirrored
-        // and adjusted on its way into the frame buffer, which is written once.
+        // and adjusted on its way into the frame buffer, which is written once. With a table
+        // the strips are 24-bit, cheaper to decode and with only colour bytes to look up.
+        const bool table = adjust.hasTable();
         return JpegDecoder::decodeStrips(
             f.bits(), f.mappedBytes(), width, height,
             [&](const uchar *rows, int rowStride, int first, int count) {
                 const int to = vflip ? height - first - count : first;
-                adjust.copy(rows, rowStride, dst + qptrdiff(stride) * to, stride, width, count,
-                            hflip, vflip);
-            });
+                uchar *out = dst + qptrdiff(stride) * to;
+                if (table)
+                    adjust.copyFrom24(rows, rowStride, out, stride, width, count, hflip, vflip);
+                else
+                    adjust.copy(rows, rowStride, out, stride, width, count, hflip, vflip);
+            },
+            table ? JpegDecoder::Bgr : JpegDecoder::Bgrx);
     }
     if (sameSize && convertWithLibyuv(f, dst, stride, vflip)) {
         adjust.applyInPlace(dst, stride, width, height, hflip);

@@ -43,7 +43,8 @@ struct Target
     int stride = 0;
     bool bottomUp = false;
     const JpegDecoder::StripSink *sink = nullptr;
-    uchar *strip = nullptr; // StripRows rows of w * 4 bytes
+    uchar *strip = nullptr; // StripRows rows of w * pixelBytes bytes
+    int pixelBytes = 4;     // 3 only with a sink
 };
 
 /// Header and decode with the same library and settings as the toolkit's reader. Warnings
@@ -80,10 +81,10 @@ bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &t
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    cinfo.out_color_space = JCS_EXT_BGRX;
+    cinfo.out_color_space = target.pixelBytes == 3 ? JCS_EXT_BGR : JCS_EXT_BGRX;
     jpeg_start_decompress(&cinfo);
     if (int(cinfo.output_width) != w || int(cinfo.output_height) != h ||
-        cinfo.output_components != 4) {
+        cinfo.output_components != target.pixelBytes) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
@@ -93,7 +94,7 @@ bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &t
         const int count = std::min(StripRows, h - first);
         for (int i = 0; i < count; ++i) {
             if (target.sink) {
-                rows[i] = target.strip + qptrdiff(w) * 4 * i;
+                rows[i] = target.strip + qptrdiff(w) * target.pixelBytes * i;
             } else {
                 const int y = target.bottomUp ? h - 1 - (first + i) : first + i;
                 rows[i] = target.dst + qptrdiff(target.stride) * y;
@@ -103,7 +104,7 @@ bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &t
         while (done < count)
             done += int(jpeg_read_scanlines(&cinfo, rows + done, JDIMENSION(count - done)));
         if (target.sink)
-            (*target.sink)(target.strip, w * 4, first, count);
+            (*target.sink)(target.strip, w * target.pixelBytes, first, count);
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
@@ -141,20 +142,38 @@ bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int 
 }
 
 bool JpegDecoder::decodeStrips(const uchar *data, qsizetype size, int w, int h,
-                               const StripSink &sink)
+                               const StripSink &sink, StripFormat format)
 {
     if (w <= 0 || h <= 0 || !sink)
         return false;
-    std::vector<uchar> strip(size_t(w) * 4 * StripRows);
     Target target;
     target.sink = &sink;
+    target.pixelBytes = format == Bgr ? 3 : 4;
+    std::vector<uchar> strip(size_t(w) * size_t(target.pixelBytes) * StripRows);
     target.strip = strip.data();
     if (decodeFast(data, size, w, h, target, nullptr))
         return true;
     const QImage ref = decodeReference(data, size);
     if (ref.isNull() || ref.width() != w || ref.height() != h)
         return false;
-    sink(ref.constBits(), ref.bytesPerLine(), 0, h);
+    if (format == Bgrx) {
+        sink(ref.constBits(), ref.bytesPerLine(), 0, h);
+        return true;
+    }
+    // The toolkit's picture is 32-bit: handed on a strip at a time as 24-bit.
+    for (int first = 0; first < h; first += StripRows) {
+        const int count = std::min(StripRows, h - first);
+        for (int i = 0; i < count; ++i) {
+            const uchar *s = ref.constScanLine(first + i);
+            uchar *d = strip.data() + qptrdiff(w) * 3 * i;
+            for (int x = 0; x < w; ++x) {
+                d[3 * x] = s[4 * x];
+                d[3 * x + 1] = s[4 * x + 1];
+                d[3 * x + 2] = s[4 * x + 2];
+            }
+        }
+        sink(strip.data(), w * 3, first, count);
+    }
     return true;
 }
 

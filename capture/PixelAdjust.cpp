@@ -131,6 +131,24 @@ void PixelAdjust::copy(const uchar *src, int srcStride, uchar *dst, int dstStrid
     }
 }
 
+void PixelAdjust::copyFrom24(const uchar *src, int srcStride, uchar *dst, int dstStride, int w,
+                             int h, bool hflip, bool vflip) const
+{
+    if (w <= 0 || h <= 0)
+        return;
+    static const Table identity = [] {
+        Table t{};
+        for (int i = 0; i < 256; ++i)
+            t[size_t(i)] = uchar(i);
+        return t;
+    }();
+    const PixelKernels::RowFrom24 kernel = PixelKernels::rowFrom24();
+    const uchar *table = m_hasTable ? m_table.data() : identity.data();
+    for (int y = 0; y < h; ++y)
+        kernel(src + qptrdiff(srcStride) * (vflip ? h - 1 - y : y), dst + qptrdiff(dstStride) * y,
+               w, table, hflip);
+}
+
 void PixelAdjust::applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip) const
 {
     if (w <= 0 || h <= 0 || (!hflip && !m_hasTable))
