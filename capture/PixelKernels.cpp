@@ -144,12 +144,12 @@ void PixelKernels::rowPortableFrom24(const uchar *src, uchar *dst, int w, const 
 
 // AVX2 has no byte permute wider than 16 entries: the table is looked up as 16 chunks of 16
 // bytes with vpshufb, which yields 0 for index bytes with bit 7 set. Chunks 0-7 hold the lower
-// half of the table, 8-15 the upper. The lower half is addressed by v - 16c and the upper by
-// (v ^ 0x80) - 16c, both with signed saturation: the index keeps the low nibble of v and has
-// bit 7 clear exactly when v lies in that half and c <= (v & 0x7f) / 16. The chunks of each
-// half are stored as differences of neighbours, so xor-ing every lookup leaves the entry.
-// That is three operations per chunk and 32 bytes, the same for every byte looked up, so only
-// colour bytes are looked up: 32 pixels' 96 colour bytes fill three registers.
+// half of the table, 8-15 the upper. Index (v & 0x7f) - 16c keeps the low nibble of v and has
+// bit 7 clear exactly when c <= (v & 0x7f) / 16; the chunks of each half are stored as
+// differences of neighbours, so xor-ing the lookups of a half leaves its entry, and bit 7 of
+// v picks the half. The index serves both halves: 16 shuffles, 7 subtractions, 14 xors and a
+// blend per 32 bytes, the same for every byte, so only colour bytes are looked up: 32 pixels'
+// 96 colour bytes fill three registers.
 namespace {
 
 struct Avx2Table
@@ -170,43 +170,27 @@ __attribute__((target("avx2"))) Avx2Table avx2Table(const uchar *table)
     return t;
 }
 
-/// Looks up every byte of a, b and c. The three share each chunk: 16 loads, 48 shuffles.
+/// Looks up every byte of v.
+__attribute__((target("avx2"), always_inline)) inline __m256i lookup1(const Avx2Table &t, __m256i v)
+{
+    const __m256i sixteen = _mm256_set1_epi8(16);
+    __m256i i = _mm256_and_si256(v, _mm256_set1_epi8(0x7f));
+    __m256i l = _mm256_shuffle_epi8(t.chunk[0], i), h = _mm256_shuffle_epi8(t.chunk[8], i);
+    for (int k = 1; k < 8; ++k) {
+        i = _mm256_sub_epi8(i, sixteen);
+        l = _mm256_xor_si256(l, _mm256_shuffle_epi8(t.chunk[k], i));
+        h = _mm256_xor_si256(h, _mm256_shuffle_epi8(t.chunk[8 + k], i));
+        __asm__("" : "+x"(l), "+x"(h));
+    }
+    return _mm256_blendv_epi8(l, h, v);
+}
+
 __attribute__((target("avx2"), always_inline)) inline void lookup3(const Avx2Table &t, __m256i &a,
                                                                    __m256i &b, __m256i &c)
 {
-    const __m256i sixteen = _mm256_set1_epi8(16);
-    const __m256i upper = _mm256_set1_epi8(char(0x80));
-    __m256i la = a, lb = b, lc = c;
-    __m256i ua = _mm256_xor_si256(a, upper), ub = _mm256_xor_si256(b, upper),
-            uc = _mm256_xor_si256(c, upper);
-    __m256i sa =
-        _mm256_xor_si256(_mm256_shuffle_epi8(t.chunk[0], la), _mm256_shuffle_epi8(t.chunk[8], ua));
-    __m256i sb =
-        _mm256_xor_si256(_mm256_shuffle_epi8(t.chunk[0], lb), _mm256_shuffle_epi8(t.chunk[8], ub));
-    __m256i sc =
-        _mm256_xor_si256(_mm256_shuffle_epi8(t.chunk[0], lc), _mm256_shuffle_epi8(t.chunk[8], uc));
-    for (int k = 1; k < 8; ++k) {
-        const __m256i lo = t.chunk[k];
-        const __m256i hi = t.chunk[8 + k];
-        la = _mm256_subs_epi8(la, sixteen);
-        lb = _mm256_subs_epi8(lb, sixteen);
-        lc = _mm256_subs_epi8(lc, sixteen);
-        ua = _mm256_subs_epi8(ua, sixteen);
-        ub = _mm256_subs_epi8(ub, sixteen);
-        uc = _mm256_subs_epi8(uc, sixteen);
-        sa = _mm256_xor_si256(
-            sa, _mm256_xor_si256(_mm256_shuffle_epi8(lo, la), _mm256_shuffle_epi8(hi, ua)));
-        sb = _mm256_xor_si256(
-            sb, _mm256_xor_si256(_mm256_shuffle_epi8(lo, lb), _mm256_shuffle_epi8(hi, ub)));
-        sc = _mm256_xor_si256(
-            sc, _mm256_xor_si256(_mm256_shuffle_epi8(lo, lc), _mm256_shuffle_epi8(hi, uc)));
-        // Keeps the compiler from regrouping the xors after all 48 shuffles, which needs 48
-        // registers and spills most of them.
-        __asm__("" : "+x"(sa), "+x"(sb), "+x"(sc));
-    }
-    a = sa;
-    b = sb;
-    c = sc;
+    a = lookup1(t, a);
+    b = lookup1(t, b);
+    c = lookup1(t, c);
 }
 
 /// Byte-shuffle masks, the same for both lanes, for the 32-bit form: the fourth register's
@@ -237,8 +221,8 @@ constexpr SlotMasks slotMasks()
 
 constexpr SlotMasks kSlotMasks = slotMasks();
 
-/// The 24-bit form's widening shuffle: after the align, lane 0 holds its 4 pixels from byte 4,
-/// lane 1 from byte 0; mirrored, the lanes are swapped and the pixels reversed. Byte 3 is 0.
+/// The 24-bit form's widening shuffle: each lane's 4 pixels from byte 0, reversed when
+/// mirrored. Byte 3 is 0.
 struct WidenMask
 {
     alignas(32) char bytes[32];
@@ -248,11 +232,10 @@ constexpr WidenMask widenMask(bool mirror)
 {
     WidenMask m{};
     for (int lane = 0; lane < 2; ++lane) {
-        const int from = (lane == 0) != mirror ? 4 : 0;
         for (int p = 0; p < 4; ++p) {
             const int q = mirror ? 3 - p : p;
             for (int ch = 0; ch < 4; ++ch)
-                m.bytes[16 * lane + 4 * p + ch] = ch == 3 ? char(-128) : char(from + 3 * q + ch);
+                m.bytes[16 * lane + 4 * p + ch] = ch == 3 ? char(-128) : char(3 * q + ch);
         }
     }
     return m;
@@ -322,36 +305,41 @@ __attribute__((target("avx2"))) void avx2Rows32(const uchar *src, uchar *dst, in
     pixelsFrom(src, dst, x, w, table, Mirror, alpha);
 }
 
-/// 24-bit source, 32 pixels a step: the 96 source bytes are looked up as they are loaded,
-/// then each lane of an output register takes its 12 bytes (4 pixels) from a window cut with
-/// a lane permute and an align, and the shuffle that widens them to 16 sets byte 3 to zero.
+/// 24-bit source, 32 pixels a step: the 96 source bytes are looked up as they are loaded.
+/// Output register k (pixels 8k..8k+7) takes its two groups of 4 pixels (12 bytes, 3 dwords)
+/// into its lanes with a dword permute, the source dwords blended into one register first
+/// where they straddle two; a shuffle widens each lane's 12 bytes to 16. Mirrored, register k
+/// takes the groups of register 3 - k, lanes swapped, and the shuffle reverses the pixels.
 template <bool Mirror>
 __attribute__((target("avx2"))) void avx2Rows24(const uchar *src, uchar *dst, int w,
                                                 const uchar *table)
 {
     const Avx2Table t = avx2Table(table);
-    const __m256i shuffle = mask(kWiden[Mirror].bytes);
+    // First dwords of groups 2k and 2k + 1 in the (blended) register of output k.
+    static constexpr int first[4][2] = {{0, 3}, {6, 1}, {4, 7}, {2, 5}};
+    __m256i place[4];
+    for (int k = 0; k < 4; ++k) {
+        const int part = Mirror ? 3 - k : k;
+        const int lane0 = first[part][Mirror ? 1 : 0];
+        const int lane1 = first[part][Mirror ? 0 : 1];
+        place[k] = _mm256_setr_epi32(lane0, (lane0 + 1) % 8, (lane0 + 2) % 8, 0, lane1,
+                                     (lane1 + 1) % 8, (lane1 + 2) % 8, 0);
+    }
+    const __m256i widen = mask(kWiden[Mirror].bytes);
     const __m256i opaque = _mm256_set1_epi32(int(0xff000000u));
     int x = 0;
     for (; x + 32 <= w; x += 32) {
         const uchar *s = src + qptrdiff(Mirror ? w - 32 - x : x) * 3;
-        __m256i c0 = loadu(s);
-        __m256i c1 = loadu(s + 32);
-        __m256i c2 = loadu(s + 64);
-        lookup3(t, c0, c1, c2);
-        // Pixels 8k..8k+7 of the block.
-        __m256i out[4] = {
-            _mm256_alignr_epi8(c0, _mm256_permute2x128_si256(c0, c0, 0x00), 12),
-            _mm256_alignr_epi8(c1, _mm256_permute2x128_si256(c0, c1, 0x21), 4),
-            _mm256_alignr_epi8(_mm256_permute2x128_si256(c1, c2, 0x21), c1, 12),
-            _mm256_alignr_epi8(_mm256_permute2x128_si256(c2, c2, 0x01), c2, 4),
-        };
+        __m256i a = loadu(s);
+        __m256i b = loadu(s + 32);
+        __m256i c = loadu(s + 64);
+        lookup3(t, a, b, c);
+        const __m256i parts[4] = {a, _mm256_blend_epi32(a, b, 0x0f), _mm256_blend_epi32(b, c, 0x03),
+                                  c};
         uchar *d = dst + qptrdiff(x) * 4;
         for (int k = 0; k < 4; ++k) {
-            __m256i v = out[Mirror ? 3 - k : k];
-            if (Mirror)
-                v = _mm256_permute4x64_epi64(v, 0x4e);
-            storeu(d + 32 * k, _mm256_or_si256(_mm256_shuffle_epi8(v, shuffle), opaque));
+            const __m256i v = _mm256_permutevar8x32_epi32(parts[Mirror ? 3 - k : k], place[k]);
+            storeu(d + 32 * k, _mm256_or_si256(_mm256_shuffle_epi8(v, widen), opaque));
         }
     }
     pixelsFrom24(src, dst, x, w, table, Mirror);
