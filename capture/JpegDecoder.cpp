@@ -42,6 +42,7 @@ struct Target
     uchar *dst = nullptr;
     int stride = 0;
     bool bottomUp = false;
+    const JpegDecoder::StripDone *done = nullptr; // after each strip written to dst
     const JpegDecoder::StripSink *sink = nullptr;
     uchar *strip = nullptr; // StripRows rows of w * pixelBytes bytes
     int pixelBytes = 4;     // 3 only with a sink
@@ -105,6 +106,8 @@ bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &t
             done += int(jpeg_read_scanlines(&cinfo, rows + done, JDIMENSION(count - done)));
         if (target.sink)
             (*target.sink)(target.strip, w * target.pixelBytes, first, count);
+        else if (target.done && *target.done)
+            (*target.done)(rows[0], target.bottomUp ? -target.stride : target.stride, first, count);
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
@@ -122,7 +125,7 @@ QSize JpegDecoder::headerSize(const uchar *data, qsizetype size)
 }
 
 bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int stride, int w,
-                             int h, bool bottomUp)
+                             int h, bool bottomUp, const StripDone &done)
 {
     if (!dst || w <= 0 || h <= 0 || stride < w * 4)
         return false;
@@ -130,6 +133,7 @@ bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int 
     target.dst = dst;
     target.stride = stride;
     target.bottomUp = bottomUp;
+    target.done = &done;
     if (decodeFast(data, size, w, h, target, nullptr))
         return true;
     const QImage ref = decodeReference(data, size);
@@ -138,6 +142,8 @@ bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int 
     for (int y = 0; y < h; ++y)
         memcpy(dst + qptrdiff(stride) * (bottomUp ? h - 1 - y : y), ref.constScanLine(y),
                size_t(w) * 4);
+    if (done)
+        done(bottomUp ? dst + qptrdiff(stride) * (h - 1) : dst, bottomUp ? -stride : stride, 0, h);
     return true;
 }
 
