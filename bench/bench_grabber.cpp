@@ -175,6 +175,25 @@ void BM_PresentJpeg(benchmark::State &state)
     label(state);
 }
 
+// The strip decode alone, each strip handed to a sink that does nothing: what the JPEG path
+// costs before the row kernel (0: 32-bit strips, 1: 24-bit).
+void BM_JpegStrips(benchmark::State &state)
+{
+    Fixture &f = fixture(int(state.range(0)));
+    const QSize size = kSizes[state.range(0)];
+    const auto *data = reinterpret_cast<const uchar *>(f.jpeg.constData());
+    const auto format = state.range(1) ? JpegDecoder::Bgr : JpegDecoder::Bgrx;
+    for (auto _ : state) {
+        const bool ok = JpegDecoder::decodeStrips(
+            data, f.jpeg.size(), size.width(), size.height(),
+            [](const uchar *rows, int, int, int) { benchmark::DoNotOptimize(rows); }, format);
+        if (!ok)
+            state.SkipWithError("decode failed");
+    }
+    setCounters(state, size);
+    state.SetLabel(state.range(1) ? "24-bit strips" : "32-bit strips");
+}
+
 // The toolkit's reader, which the grabber's JPEG path replaces.
 void BM_QImageFromData(benchmark::State &state)
 {
@@ -223,6 +242,10 @@ BENCHMARK(BM_PresentRgb32)->Apply(sizesAndVariants);
 BENCHMARK(BM_StepsRgb32)->Apply(sizes);
 BENCHMARK(BM_TurboDecode)->Apply(sizes);
 BENCHMARK(BM_PresentJpeg)->Apply(sizesAndVariants);
+BENCHMARK(BM_JpegStrips)
+    ->ArgsProduct({{1, 3}, {0, 1}})
+    ->ArgNames({"size", "bgr"})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QImageFromData)->Apply(sizes);
 
 int main(int argc, char **argv)

@@ -280,20 +280,30 @@ bool CameraFrameGrabber::writeFrame(const QVideoFrame &f, uchar *dst, int width,
     }
     if (format == QVideoFrame::Format_Jpeg &&
         JpegDecoder::headerSize(f.bits(), f.mappedBytes()) == QSize(width, height)) {
-        if (!hflip && !adjust.hasTable()) {
-            // Straight into the buffer, bottom-up for a vertical flip.
+        // Straight into the buffer, bottom-up for a vertical flip.
+        if (!hflip && !adjust.hasTable())
             return JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height,
                                            vflip);
+        if (!hflip || !adjust.hasTable()) {
+            // The same, each strip adjusted or mirrored in place while it is still in cache: the
+            // buffer is written while the decoder works, not in bursts between its strips.
+            return JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height,
+                                           vflip, [&](uchar *rows, int rowStride, int, int count) {
+                                               adjust.applyInPlace(rows, rowStride, width, count,
+                                                                   hflip, true);
+                                           });
         }
-        // Strip by strip through a small buffer that stays in cache: each strip is mirrored
-        // and adjusted on its way into the frame buffer, which is written once.
+        // Mirrored and adjusted: 24-bit strips through a small buffer that stays in cache, each
+        // mirrored, adjusted and widened on its way into the buffer. In place, the mirror needs
+        // a copy of every row and measured slower.
         return JpegDecoder::decodeStrips(
             f.bits(), f.mappedBytes(), width, height,
             [&](const uchar *rows, int rowStride, int first, int count) {
                 const int to = vflip ? height - first - count : first;
-                adjust.copy(rows, rowStride, dst + qptrdiff(stride) * to, stride, width, count,
-                            hflip, vflip);
-            });
+                adjust.copyFrom24(rows, rowStride, dst + qptrdiff(stride) * to, stride, width,
+                                  count, hflip, vflip);
+            },
+            JpegDecoder::Bgr);
     }
     if (sameSize && convertWithLibyuv(f, dst, stride, vflip)) {
         adjust.applyInPlace(dst, stride, width, height, hflip);

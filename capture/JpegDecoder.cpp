@@ -42,8 +42,10 @@ struct Target
     uchar *dst = nullptr;
     int stride = 0;
     bool bottomUp = false;
+    const JpegDecoder::StripDone *done = nullptr; // after each strip written to dst
     const JpegDecoder::StripSink *sink = nullptr;
-    uchar *strip = nullptr; // StripRows rows of w * 4 bytes
+    uchar *strip = nullptr; // StripRows rows of w * pixelBytes bytes
+    int pixelBytes = 4;     // 3 only with a sink
 };
 
 /// Header and decode with the same library and settings as the toolkit's reader. Warnings
@@ -80,10 +82,10 @@ bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &t
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    cinfo.out_color_space = JCS_EXT_BGRX;
+    cinfo.out_color_space = target.pixelBytes == 3 ? JCS_EXT_BGR : JCS_EXT_BGRX;
     jpeg_start_decompress(&cinfo);
     if (int(cinfo.output_width) != w || int(cinfo.output_height) != h ||
-        cinfo.output_components != 4) {
+        cinfo.output_components != target.pixelBytes) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
@@ -93,7 +95,7 @@ bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &t
         const int count = std::min(StripRows, h - first);
         for (int i = 0; i < count; ++i) {
             if (target.sink) {
-                rows[i] = target.strip + qptrdiff(w) * 4 * i;
+                rows[i] = target.strip + qptrdiff(w) * target.pixelBytes * i;
             } else {
                 const int y = target.bottomUp ? h - 1 - (first + i) : first + i;
                 rows[i] = target.dst + qptrdiff(target.stride) * y;
@@ -103,7 +105,9 @@ bool decodeFast(const uchar *data, qsizetype size, int w, int h, const Target &t
         while (done < count)
             done += int(jpeg_read_scanlines(&cinfo, rows + done, JDIMENSION(count - done)));
         if (target.sink)
-            (*target.sink)(target.strip, w * 4, first, count);
+            (*target.sink)(target.strip, w * target.pixelBytes, first, count);
+        else if (target.done && *target.done)
+            (*target.done)(rows[0], target.bottomUp ? -target.stride : target.stride, first, count);
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
@@ -121,7 +125,7 @@ QSize JpegDecoder::headerSize(const uchar *data, qsizetype size)
 }
 
 bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int stride, int w,
-                             int h, bool bottomUp)
+                             int h, bool bottomUp, const StripDone &done)
 {
     if (!dst || w <= 0 || h <= 0 || stride < w * 4)
         return false;
@@ -129,6 +133,7 @@ bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int 
     target.dst = dst;
     target.stride = stride;
     target.bottomUp = bottomUp;
+    target.done = &done;
     if (decodeFast(data, size, w, h, target, nullptr))
         return true;
     const QImage ref = decodeReference(data, size);
@@ -137,24 +142,44 @@ bool JpegDecoder::decodeInto(const uchar *data, qsizetype size, uchar *dst, int 
     for (int y = 0; y < h; ++y)
         memcpy(dst + qptrdiff(stride) * (bottomUp ? h - 1 - y : y), ref.constScanLine(y),
                size_t(w) * 4);
+    if (done)
+        done(bottomUp ? dst + qptrdiff(stride) * (h - 1) : dst, bottomUp ? -stride : stride, 0, h);
     return true;
 }
 
 bool JpegDecoder::decodeStrips(const uchar *data, qsizetype size, int w, int h,
-                               const StripSink &sink)
+                               const StripSink &sink, StripFormat format)
 {
     if (w <= 0 || h <= 0 || !sink)
         return false;
-    std::vector<uchar> strip(size_t(w) * 4 * StripRows);
     Target target;
     target.sink = &sink;
+    target.pixelBytes = format == Bgr ? 3 : 4;
+    std::vector<uchar> strip(size_t(w) * size_t(target.pixelBytes) * StripRows);
     target.strip = strip.data();
     if (decodeFast(data, size, w, h, target, nullptr))
         return true;
     const QImage ref = decodeReference(data, size);
     if (ref.isNull() || ref.width() != w || ref.height() != h)
         return false;
-    sink(ref.constBits(), ref.bytesPerLine(), 0, h);
+    if (format == Bgrx) {
+        sink(ref.constBits(), ref.bytesPerLine(), 0, h);
+        return true;
+    }
+    // The toolkit's picture is 32-bit: handed on a strip at a time as 24-bit.
+    for (int first = 0; first < h; first += StripRows) {
+        const int count = std::min(StripRows, h - first);
+        for (int i = 0; i < count; ++i) {
+            const uchar *s = ref.constScanLine(first + i);
+            uchar *d = strip.data() + qptrdiff(w) * 3 * i;
+            for (int x = 0; x < w; ++x) {
+                d[3 * x] = s[4 * x];
+                d[3 * x + 1] = s[4 * x + 1];
+                d[3 * x + 2] = s[4 * x + 2];
+            }
+        }
+        sink(strip.data(), w * 3, first, count);
+    }
     return true;
 }
 

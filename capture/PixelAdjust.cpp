@@ -131,11 +131,32 @@ void PixelAdjust::copy(const uchar *src, int srcStride, uchar *dst, int dstStrid
     }
 }
 
-void PixelAdjust::applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip) const
+void PixelAdjust::copyFrom24(const uchar *src, int srcStride, uchar *dst, int dstStride, int w,
+                             int h, bool hflip, bool vflip) const
+{
+    if (w <= 0 || h <= 0)
+        return;
+    static const Table identity = [] {
+        Table t{};
+        for (int i = 0; i < 256; ++i)
+            t[size_t(i)] = uchar(i);
+        return t;
+    }();
+    const PixelKernels::RowFrom24 kernel = PixelKernels::rowFrom24();
+    const uchar *table = m_hasTable ? m_table.data() : identity.data();
+    for (int y = 0; y < h; ++y)
+        kernel(src + qptrdiff(srcStride) * (vflip ? h - 1 - y : y), dst + qptrdiff(dstStride) * y,
+               w, table, hflip);
+}
+
+void PixelAdjust::applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip,
+                               bool opaque) const
 {
     if (w <= 0 || h <= 0 || (!hflip && !m_hasTable))
         return;
     const RowKernel kernel = rowKernel(m_hasTable);
+    // Or-ing 0xff into bytes that are 0xff changes nothing.
+    const quint32 alpha = opaque ? 0xff000000u : 0u;
     // A mirrored row is read from a copy; the copy stays in the first-level cache.
     std::vector<quint32> scratch(hflip ? size_t(w) : 0);
     for (int y = 0; y < h; ++y) {
@@ -143,12 +164,12 @@ void PixelAdjust::applyInPlace(uchar *pixels, int stride, int w, int h, bool hfl
         if (hflip) {
             memcpy(scratch.data(), r, size_t(w) * 4);
             if (m_hasTable)
-                kernel(scratch.data(), r, w, m_table.data(), true, 0);
+                kernel(scratch.data(), r, w, m_table.data(), true, alpha);
             else
                 libyuv::ARGBMirror(reinterpret_cast<const uchar *>(scratch.data()), w * 4,
                                    reinterpret_cast<uchar *>(r), w * 4, w, 1);
         } else {
-            kernel(r, r, w, m_table.data(), false, 0);
+            kernel(r, r, w, m_table.data(), false, alpha);
         }
     }
 }

@@ -30,8 +30,13 @@ public:
     /// Source rows may have any alignment; destination rows must start on 4-byte boundaries.
     void copy(const uchar *src, int srcStride, uchar *dst, int dstStride, int w, int h, bool hflip,
               bool vflip, bool opaque = false) const;
-    /// In place: mirrors each row when `hflip` and applies the table.
-    void applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip) const;
+    /// The same from 24-bit source pixels (B, G, R); byte 3 of the destination is 0xff.
+    void copyFrom24(const uchar *src, int srcStride, uchar *dst, int dstStride, int w, int h,
+                    bool hflip, bool vflip) const;
+    /// In place: mirrors each row when `hflip` and applies the table. `opaque` promises that
+    /// byte 3 is 0xff already, which the vector kernels use to skip restoring it.
+    void applyInPlace(uchar *pixels, int stride, int w, int h, bool hflip,
+                      bool opaque = false) const;
 
     /// The fastest row kernel the processor has is used (PixelKernels); false forces the
     /// portable one, true restores the automatic choice.

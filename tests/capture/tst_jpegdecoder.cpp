@@ -85,6 +85,53 @@ private slots:
                                           }));
         QCOMPARE(next, size.height());
         QCOMPARE(strips, ref);
+
+        // 24-bit strips: the same colours without byte 3.
+        next = 0;
+        bool same = true;
+        QVERIFY(JpegDecoder::decodeStrips(
+            data, jpeg.size(), size.width(), size.height(),
+            [&](const uchar *rows, int stride, int first, int count) {
+                QCOMPARE(first, next);
+                next = first + count;
+                for (int i = 0; i < count; ++i) {
+                    const uchar *r = rows + qptrdiff(stride) * i;
+                    const uchar *e = ref.constScanLine(first + i);
+                    for (int x = 0; x < size.width(); ++x)
+                        same = same && memcmp(r + 3 * x, e + 4 * x, 3) == 0;
+                }
+            },
+            JpegDecoder::Bgr));
+        QCOMPARE(next, size.height());
+        QVERIFY(same);
+
+        // Straight into memory with a look at each strip as it is written: the rows handed
+        // over are the picture's rows where they were stored, already decoded, each once.
+        for (bool bottomUp : {false, true}) {
+            QImage into(size, QImage::Format_RGB32);
+            into.fill(0);
+            next = 0;
+            same = true;
+            QVERIFY(JpegDecoder::decodeInto(
+                data, jpeg.size(), into.bits(), into.bytesPerLine(), size.width(), size.height(),
+                bottomUp, [&](uchar *rows, int stride, int first, int count) {
+                    QCOMPARE(first, next);
+                    next = first + count;
+                    for (int i = 0; i < count; ++i) {
+                        uchar *r = rows + qptrdiff(stride) * i;
+                        const int y = first + i;
+                        same = same && r == into.scanLine(bottomUp ? size.height() - 1 - y : y) &&
+                               memcmp(r, ref.constScanLine(y), size_t(size.width()) * 4) == 0;
+                        r[0] = uchar(~r[0]); // what the callback writes stays
+                    }
+                }));
+            QCOMPARE(next, size.height());
+            QVERIFY(same);
+            QImage expected = bottomUp ? ref.mirrored(false, true) : ref;
+            for (int y = 0; y < size.height(); ++y)
+                expected.scanLine(y)[0] = uchar(~expected.scanLine(y)[0]);
+            QCOMPARE(into, expected);
+        }
     }
 
     void otherPictureFormatsFallBack()

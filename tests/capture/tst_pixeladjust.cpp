@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -239,7 +240,7 @@ private slots:
         for (PixelKernels::Kind kind :
              {PixelKernels::Portable, PixelKernels::Avx2, PixelKernels::Avx512Vbmi}) {
             PixelKernels::setForced(kind);
-            for (int w : {1, 6, 7, 16, 37, 70}) {
+            for (int w : {1, 6, 7, 16, 37, 70, 131}) {
                 const int h = 4;
                 const Pixels src = pattern(w, h);
                 Pixels padded(size_t(w + 2) * h, 0xdeadbeef);
@@ -253,13 +254,34 @@ private slots:
                         for (size_t i = 0; i < out.size(); ++i)
                             QCOMPARE(out[i] & 0x00ffffff, expected[i] & 0x00ffffff);
 
-                        // In place (vertical order is the decoder's job there).
+                        // From 24-bit rows (with padding): the same colours, byte 3 0xff.
+                        const int stride24 = w * 3 + 5;
+                        std::vector<uchar> src24(size_t(stride24) * h, 0xab);
+                        for (int y = 0; y < h; ++y)
+                            for (int x = 0; x < w; ++x)
+                                memcpy(&src24[size_t(y) * stride24 + size_t(x) * 3],
+                                       &src[size_t(y) * w + x], 3);
+                        Pixels from24(src.size(), 0);
+                        adjust.copyFrom24(src24.data(), stride24, bytes(from24), w * 4, w, h, hf,
+                                          vf);
+                        for (size_t i = 0; i < out.size(); ++i)
+                            QCOMPARE(from24[i], expected[i] | 0xff000000u);
+
+                        // In place (vertical order is the decoder's job there), rows also
+                        // stored bottom-up (a negative stride), and with byte 3 already 0xff.
                         if (vf)
                             continue;
                         Pixels inPlace = src;
                         adjust.applyInPlace(bytes(inPlace), w * 4, w, h, hf);
                         for (size_t i = 0; i < out.size(); ++i)
                             QCOMPARE(inPlace[i] & 0x00ffffff, expected[i] & 0x00ffffff);
+                        Pixels upward = src;
+                        for (quint32 &p : upward)
+                            p |= 0xff000000u;
+                        adjust.applyInPlace(bytes(upward) + qptrdiff(h - 1) * w * 4, -w * 4, w, h,
+                                            hf, true);
+                        for (size_t i = 0; i < out.size(); ++i)
+                            QCOMPARE(upward[i], expected[i] | 0xff000000u);
                     }
                 }
             }

@@ -6,6 +6,9 @@
 #include <cstring>
 #include <vector>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 Q_DECLARE_METATYPE(PixelKernels::Kind)
 
 namespace {
@@ -35,6 +38,59 @@ Bytes reference(const uchar *src, int w, const uchar *t, bool mirror, quint32 al
     }
     return out;
 }
+
+// The same from 24-bit source pixels: byte 3 of every destination pixel is 0xff.
+Bytes reference24(const uchar *src, int w, const uchar *t, bool mirror)
+{
+    Bytes out(size_t(w) * 4);
+    for (int x = 0; x < w; ++x) {
+        const uchar *s = src + size_t(mirror ? w - 1 - x : x) * 3;
+        uchar *d = out.data() + size_t(x) * 4;
+        d[0] = t[s[0]];
+        d[1] = t[s[1]];
+        d[2] = t[s[2]];
+        d[3] = 0xff;
+    }
+    return out;
+}
+
+// Widths around every vector step (4, 16, 32 and 64 pixels) and their tails.
+const int kWidths[] = {0,  1,  3,  7,  8,  9,  15, 16,  17,  31,  32,  33,
+                       47, 63, 64, 65, 95, 96, 97, 127, 128, 129, 200, 1283};
+
+// Source rows end where an unreadable page begins: a kernel reading past the row crashes.
+class GuardedRow
+{
+public:
+    GuardedRow()
+    {
+        m_page = size_t(sysconf(_SC_PAGESIZE));
+        m_size = 2 * m_page + kMax;
+        void *p = mmap(nullptr, m_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        QVERIFY2(p != MAP_FAILED, "mmap");
+        m_base = static_cast<uchar *>(p);
+        m_end = m_base + m_size - m_page;
+        QVERIFY2(mprotect(m_end, m_page, PROT_NONE) == 0, "mprotect");
+    }
+    ~GuardedRow() { munmap(m_base, m_size); }
+
+    /// A copy of n bytes followed by `slack` readable bytes (varying the start's alignment),
+    /// then the unreadable page.
+    const uchar *place(const uchar *bytes, size_t n, size_t slack)
+    {
+        Q_ASSERT(n + slack <= kMax);
+        uchar *at = m_end - slack - n;
+        memcpy(at, bytes, n);
+        return at;
+    }
+
+private:
+    static constexpr size_t kMax = 1u << 16;
+    size_t m_page = 0;
+    size_t m_size = 0;
+    uchar *m_base = nullptr;
+    uchar *m_end = nullptr;
+};
 
 // Tables that catch a wrong chunk or half: every entry differs from its neighbours' chunks.
 std::vector<PixelAdjust::Table> tables()
@@ -72,15 +128,16 @@ private slots:
         if (!PixelKernels::available(kind))
             QSKIP("the processor lacks this kernel");
         const PixelKernels::Row row = PixelKernels::row(kind);
+        GuardedRow guard;
         // Widths around both vector widths and their tails; rows starting at every byte offset
         // (strides that are not multiples of 4); in order, mirrored, opaque.
         for (const PixelAdjust::Table &table : tables()) {
-            for (int w : {0, 1, 3, 7, 8, 9, 15, 16, 17, 31, 33, 64, 100, 1283}) {
+            for (int w : kWidths) {
                 for (int offset = 0; offset < 4; ++offset) {
                     const Bytes src = pattern(w + 1, w + offset);
                     for (bool mirror : {false, true}) {
                         for (quint32 alpha : {0u, 0xff000000u}) {
-                            const uchar *s = src.data() + offset;
+                            const uchar *s = guard.place(src.data(), size_t(w) * 4, size_t(offset));
                             const Bytes expected = reference(s, w, table.data(), mirror, alpha);
                             Bytes out(size_t(w) * 4 + 8, 0xcd);
                             row(s, out.data() + 3 - offset, w, table.data(), mirror, alpha);
@@ -97,10 +154,45 @@ private slots:
                             if (mirror)
                                 continue;
                             // In place.
-                            Bytes inPlace(src.begin() + offset, src.begin() + offset + w * 4);
+                            Bytes inPlace(src.begin(), src.begin() + w * 4);
                             row(inPlace.data(), inPlace.data(), w, table.data(), false, alpha);
                             QCOMPARE(inPlace, expected);
                         }
+                    }
+                }
+            }
+        }
+    }
+
+    void kernels24_data() { kernels_data(); }
+
+    void kernels24()
+    {
+        QFETCH(PixelKernels::Kind, kind);
+        if (!PixelKernels::available(kind))
+            QSKIP("the processor lacks this kernel");
+        const PixelKernels::RowFrom24 row = PixelKernels::rowFrom24(kind);
+        GuardedRow guard;
+        // Rows of 24-bit pixels at every byte offset against 32-bit rows at every byte offset;
+        // the source is read to its last byte and no further.
+        for (const PixelAdjust::Table &table : tables()) {
+            for (int w : kWidths) {
+                for (int offset = 0; offset < 4; ++offset) {
+                    const Bytes pat = pattern(w, w * 3 + offset);
+                    const uchar *src = guard.place(pat.data(), size_t(w) * 3, size_t(offset));
+                    for (bool mirror : {false, true}) {
+                        const Bytes expected = reference24(src, w, table.data(), mirror);
+                        const int at = 4 - offset;
+                        Bytes out(size_t(w) * 4 + 8, 0xcd);
+                        row(src, out.data() + at, w, table.data(), mirror);
+                        const Bytes got(out.begin() + at, out.begin() + at + w * 4);
+                        if (got != expected)
+                            QFAIL(qPrintable(QStringLiteral("w %1 offset %2 mirror %3")
+                                                 .arg(w)
+                                                 .arg(offset)
+                                                 .arg(mirror)));
+                        QCOMPARE(out[size_t(at) - 1], uchar(0xcd));
+                        QCOMPARE(out[size_t(w) * 4 + at], uchar(0xcd));
                     }
                 }
             }
