@@ -826,7 +826,8 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
 {
     Q_UNUSED(needCapture)
     // The frame itself, not a copy: the grabber keeps off its memory while the picture lives.
-    QImage picture = m_cam->shareFrame(camId);
+    QImage half;
+    QImage picture = m_cam->shareFrame(camId, &half);
     if (picture.isNull()) {
         // The grabber is storing the next frame this instant: this one is dropped, never queued.
         qCDebug(lcApp) << "onLocalCamera lost frame";
@@ -838,15 +839,20 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
         return;
 
     const auto stored = m_config.cameras.constFind(camId);
-    if (stored != m_config.cameras.cend())
-        picture = liveFramePicture(picture, stored->blackWhite);
+    if (stored != m_config.cameras.cend() && stored->blackWhite) {
+        picture = liveFramePicture(picture, true);
+        half = QImage(); // in colour
+    }
     if (fourView) {
         if (data->viewIndex >= 0 && data->viewIndex < m_viewLabels.size())
             m_viewLabels.at(data->viewIndex)->setImage(picture);
     } else {
-        m_scene->setBaseFrame(picture);
+        m_scene->setBaseFrame(picture, half);
         m_viewHasImage = true;
     }
+    // The grabber halves the next frames while their rows are in its cache when the view
+    // would start by halving them.
+    m_cam->setHalfWanted(camId, !fourView && m_scene->wantsHalfFrames());
 
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     QVector<qint64> &times = data->frameTimes;

@@ -13,6 +13,8 @@
 struct CameraBuffer::Storage
 {
     std::unique_ptr<uchar[]> blocks[MaxBlocks];
+    std::unique_ptr<uchar[]> halves[MaxBlocks]; // allocated when first wanted
+    bool halfWritten[MaxBlocks] = {};           // set by the writer before it publishes the block
     std::atomic<int> uses[MaxBlocks];
     QSize size;
     int front = 0;
@@ -30,6 +32,11 @@ struct CameraBuffer::Storage
         free.store(((1u << MaxBlocks) - 1) & ~1u);
     }
     size_t bytes() const { return size_t(size.width()) * size_t(size.height()) * 4; }
+    QSize halfSize() const { return size / 2; }
+    size_t halfBytes() const
+    {
+        return size_t(halfSize().width()) * size_t(halfSize().height()) * 4;
+    }
 
     void giveBack(int index) { free.fetch_or(1u << index, std::memory_order_release); }
     void release(int index, int count)
@@ -69,6 +76,8 @@ CameraBuffer::BackBuffer &CameraBuffer::BackBuffer::operator=(BackBuffer &&other
         m_storage = std::move(other.m_storage);
         m_index = std::exchange(other.m_index, -1);
         m_data = std::exchange(other.m_data, nullptr);
+        m_half = std::exchange(other.m_half, nullptr);
+        m_halfWritten = std::exchange(other.m_halfWritten, false);
         m_size = other.m_size;
     }
     return *this;
@@ -81,6 +90,8 @@ void CameraBuffer::BackBuffer::giveBack()
     m_storage.reset();
     m_index = -1;
     m_data = nullptr;
+    m_half = nullptr;
+    m_halfWritten = false;
 }
 
 qsizetype CameraBuffer::byteCount() const
@@ -191,6 +202,13 @@ CameraBuffer::BackBuffer CameraBuffer::beginWrite()
         storage->allocated = std::max(storage->allocated, index + 1);
     }
     frame.m_data = block.get();
+    storage->halfWritten[index] = false;
+    if (halfWanted() && !storage->halfSize().isEmpty()) {
+        std::unique_ptr<uchar[]> &half = storage->halves[index];
+        if (!half)
+            half.reset(new uchar[storage->halfBytes()]);
+        frame.m_half = half.get();
+    }
     frame.m_size = storage->size;
     frame.m_index = index;
     frame.m_storage = std::move(storage);
@@ -204,6 +222,8 @@ bool CameraBuffer::commitWrite(BackBuffer &frame)
     std::shared_ptr<Storage> storage = std::move(frame.m_storage);
     const int index = std::exchange(frame.m_index, -1);
     frame.m_data = nullptr;
+    frame.m_half = nullptr;
+    storage->halfWritten[index] = std::exchange(frame.m_halfWritten, false);
     if (std::atomic_load(&m_owner) != storage)
         return false; // reallocated or cleared while the frame was written
     // A frame still waiting from before is superseded: its block is free again.
@@ -228,6 +248,11 @@ QImage CameraBuffer::toImage() const
 
 QImage CameraBuffer::shareFrame()
 {
+    return shareFrame(nullptr);
+}
+
+QImage CameraBuffer::shareFrame(QImage *half)
+{
     // What a shared picture keeps alive: the storage (even past a reallocation) and the use of
     // its block.
     struct Share
@@ -235,27 +260,35 @@ QImage CameraBuffer::shareFrame()
         std::shared_ptr<Storage> storage;
         int index;
     };
-    if (!tryLock())
-        return QImage();
-    Storage *storage = m_owner.get();
-    if (!storage || !m_data || !hasFrame()) {
-        releaseBuffer();
-        return QImage();
-    }
-    const int index = storage->front;
-    storage->uses[index].fetch_add(2, std::memory_order_acq_rel);
-    auto *share = new Share{m_owner, index};
     const auto letGo = [](void *info) {
         auto *s = static_cast<Share *>(info);
         s->storage->release(s->index, 2);
         delete s;
     };
     // The const constructor makes the picture read-only: writing to it copies it first.
-    QImage frame(static_cast<const uchar *>(m_data), m_size.width(), m_size.height(),
-                 bytesPerLine(), format(), letGo, share);
+    const auto share = [this, letGo](const uchar *bits, QSize size) {
+        Storage *storage = m_owner.get();
+        const int index = storage->front;
+        storage->uses[index].fetch_add(2, std::memory_order_acq_rel);
+        auto *info = new Share{m_owner, index};
+        QImage picture(bits, size.width(), size.height(), size.width() * 4, format(), letGo, info);
+        if (picture.isNull())
+            letGo(info); // not taken over by the picture
+        return picture;
+    };
+
+    if (half)
+        *half = QImage();
+    if (!tryLock())
+        return QImage();
+    Storage *storage = m_owner.get();
+    QImage frame;
+    if (storage && m_data && hasFrame()) {
+        frame = share(m_data, m_size);
+        if (half && storage->halfWritten[storage->front])
+            *half = share(storage->halves[storage->front].get(), storage->halfSize());
+    }
     releaseBuffer();
-    if (frame.isNull())
-        letGo(share); // not taken over by the picture
     return frame;
 }
 

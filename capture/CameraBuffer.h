@@ -41,6 +41,12 @@ public:
 
         explicit operator bool() const { return m_data != nullptr; }
         uchar *data() const { return m_data; }
+        /// The block's half-size picture (width / 2 x height / 2, rows of halfBytesPerLine()),
+        /// present when a reader asked for one (setHalfWanted()); null otherwise. A writer
+        /// that fills it says so with setHalfWritten(), or the frame goes without one.
+        uchar *halfData() const { return m_half; }
+        int halfBytesPerLine() const { return (m_size.width() / 2) * 4; }
+        void setHalfWritten(bool written) { m_halfWritten = written && m_half; }
         int width() const { return m_size.width(); }
         int height() const { return m_size.height(); }
         int bytesPerLine() const { return m_size.width() * 4; }
@@ -52,6 +58,8 @@ public:
         std::shared_ptr<Storage> m_storage;
         int m_index = -1;
         uchar *m_data = nullptr;
+        uchar *m_half = nullptr;
+        bool m_halfWritten = false;
         QSize m_size;
     };
 
@@ -91,6 +99,13 @@ public:
     /// any copy of it lives (writing to a copy detaches it). Null when there is no frame yet or
     /// the buffer is busy this instant. Does not keep the buffer locked.
     QImage shareFrame();
+    /// The same, with the frame's half-size picture in `half` (null when it has none). The
+    /// view shrinks frames by 2 x 2 averages first; a writer that makes that half while the rows
+    /// are still in its cache saves reading the whole frame again.
+    QImage shareFrame(QImage *half);
+    /// Whether writers should make half-size pictures (blocks of 2 x 2 averages) from now on.
+    void setHalfWanted(bool wanted) { m_halfWanted.store(wanted, std::memory_order_relaxed); }
+    bool halfWanted() const { return m_halfWanted.load(std::memory_order_relaxed); }
     /// Releases the pixel memory (waits for a holder of the lock, like init()).
     void clear();
 
@@ -121,4 +136,5 @@ private:
     std::atomic<int> m_lock{0};
     std::atomic<bool> m_notifyPending{false};
     std::atomic<bool> m_hasFrame{false};
+    std::atomic<bool> m_halfWanted{false};
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "capture/CameraBuffer.h"
+
 #include <QAbstractVideoSurface>
 #include <QMutex>
 #include <QString>
@@ -7,7 +9,6 @@
 #include <atomic>
 #include <memory>
 
-class CameraBuffer;
 class PixelAdjust;
 
 /// The video surface of one open camera: stores every frame, converted to 32-bit RGB, mirrored
@@ -55,7 +56,9 @@ public:
     void processBright(uchar *pixels, int width, int height) const;
 
 private:
-    bool writeFrame(const QVideoFrame &frame, uchar *dst, int width, int height, bool hflip,
+    /// Writes the frame into the writer's block, and its half-size picture when the block has
+    /// one and the rows pass through the cache strip by strip (JPEG).
+    bool writeFrame(const QVideoFrame &frame, CameraBuffer::BackBuffer &back, bool hflip,
                     bool vflip, const PixelAdjust &adjust);
 
     const QString m_camId;

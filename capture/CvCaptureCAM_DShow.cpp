@@ -473,10 +473,16 @@ void CvCaptureCAM_DShow::releaseBuffer(const QString &id)
     state->buffer->releaseBuffer();
 }
 
-QImage CvCaptureCAM_DShow::shareFrame(const QString &id)
+QImage CvCaptureCAM_DShow::shareFrame(const QString &id, QImage *half)
 {
     DeviceState *state = m_devices.value(id);
-    return state ? state->buffer->shareFrame() : QImage();
+    return state ? state->buffer->shareFrame(half) : QImage();
+}
+
+void CvCaptureCAM_DShow::setHalfWanted(const QString &id, bool wanted)
+{
+    if (DeviceState *state = m_devices.value(id))
+        state->buffer->setHalfWanted(wanted);
 }
 
 QSize CvCaptureCAM_DShow::getBufferSize(const QString &id) const

@@ -9,7 +9,7 @@
 //   3, 4  bytes per line, signed 16-bit little-endian, modulo 1024
 //   5, 6  buffer width and height, 1 + (byte modulo 64)
 //   7     bit 0 horizontal flip, bit 1 vertical flip, bits 2-3 offset of the frame's first byte
-//         from an aligned address
+//         from an aligned address, bit 4 a half-size picture wanted
 //   8, 9  gamma and brightness, modulo 101
 
 #include "FuzzSupport.h"
@@ -90,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     auto buffer = std::make_shared<CameraBuffer>();
     buffer->init(bufferWidth, bufferHeight, QImage::Format_RGB32);
+    buffer->setHalfWanted(data[7] & 16);
     grabber.setBuffer(buffer);
     const QVideoFrame frame(
         new ExactVideoBuffer(data + kHeaderBytes, size - kHeaderBytes, bytesPerLine, offset),

@@ -115,12 +115,17 @@ void CameraScene::setBaseImage(const QImage &image)
     showPicture(image, false);
 }
 
-void CameraScene::setBaseFrame(const QImage &frame)
+void CameraScene::setBaseFrame(const QImage &frame, const QImage &half)
 {
-    showPicture(frame, true);
+    showPicture(frame, true, half);
 }
 
-void CameraScene::showPicture(const QImage &image, bool share)
+bool CameraScene::wantsHalfFrames() const
+{
+    return DisplayPicture::startsWithHalf(m_baseImage.size(), viewSize());
+}
+
+void CameraScene::showPicture(const QImage &image, bool share, const QImage &half)
 {
     if (image.isNull()) {
         if (m_frameBufferSize != 0)
@@ -146,9 +151,11 @@ void CameraScene::showPicture(const QImage &image, bool share)
         m_frameBufferSize = bytes;
     }
 
+    m_baseHalf = QImage();
     if (share && !convert) {
         // The pixmap below takes over from the one on the scene's buffer before that goes.
         m_baseImage = source;
+        m_baseHalf = half;
     } else {
         if (!m_frameBuffer) {
             m_frameBuffer.reset(new uchar[size_t(bytes)]);
@@ -180,6 +187,7 @@ void CameraScene::clear()
     m_pixmap = QPixmap();
     m_display.clear();
     m_baseImage = QImage();
+    m_baseHalf = QImage();
     m_frameBuffer.reset();
     m_frameBufferSize = 0;
 
@@ -601,7 +609,7 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
                                                          : view->palette().brush(QPalette::Base));
     } else if (!m_rendering && DisplayPicture::wanted(m_baseImage, size)) {
         // Filtered, and made once per frame however often the view repaints.
-        painter->drawImage(QPoint(0, 0), m_display.image(m_baseImage, size));
+        painter->drawImage(QPoint(0, 0), m_display.image(m_baseImage, size, m_baseHalf));
     } else {
         // Views too big for a scaled copy (deep zoom) show only a part: the painter scales just
         // that. Smoothing pays off only close to 1:1, where skipped or doubled rows and columns

@@ -64,7 +64,11 @@ public:
     /// Shows a frame without copying it, with the rules of setBaseImage(). For pictures nobody
     /// writes to while a copy of them lives: a camera's shared frames, whose memory stays out
     /// of the grabber's reach until the scene lets go of it at the next frame.
-    void setBaseFrame(const QImage &frame);
+    /// `half` is the frame's 2 x 2 halving when the grabber made one (see wantsHalfFrames()).
+    void setBaseFrame(const QImage &frame, const QImage &half = QImage());
+    /// Whether the view, at its present size, would start by halving the frames: then a half
+    /// made by the grabber while the rows were in its cache saves the view that step.
+    bool wantsHalfFrames() const;
     /// A deep copy of the picture (the scene's own buffer is overwritten by the next frame).
     QImage baseImage() const;
     /// Drops the picture, every item and the undo history.
@@ -198,7 +202,7 @@ protected:
 
 private:
     /// setBaseImage() (`share` false: copied into the scene's buffer) and setBaseFrame().
-    void showPicture(const QImage &image, bool share);
+    void showPicture(const QImage &image, bool share, const QImage &half = QImage());
     QSize targetSize() const;
     QSize renderSize() const;
     void renderInto(QImage &image);
@@ -229,6 +233,7 @@ private:
     int m_commandIndex = -1;
     int m_graphicType = 0x10011;
     QImage m_baseImage;
+    QImage m_baseHalf; // the shared frame's halving, when it came with one
     QPixmap m_pixmap;
     DisplayPicture m_display; // the picture at the view's size, made once per frame
     BDInfo m_bdInfo;

@@ -82,6 +82,14 @@ bool DisplayPicture::wanted(const QImage &picture, QSize view)
            is32Bit(picture.format());
 }
 
+bool DisplayPicture::startsWithHalf(QSize picture, QSize view)
+{
+    return g_enabled.load(std::memory_order_relaxed) && !view.isEmpty() &&
+           qint64(view.width()) * view.height() <= MaxViewPixels &&
+           picture.width() >= 2 * view.width() && picture.height() >= 2 * view.height() &&
+           picture.width() >= 4 && picture.height() >= 4;
+}
+
 void DisplayPicture::setEnabled(bool enabled)
 {
     g_enabled.store(enabled, std::memory_order_relaxed);
@@ -98,30 +106,41 @@ QImage DisplayPicture::scaled(const QImage &picture, QSize size)
     return out;
 }
 
-const QImage &DisplayPicture::image(const QImage &picture, QSize size)
+const QImage &DisplayPicture::image(const QImage &picture, QSize size, const QImage &half)
 {
-    if (!m_valid || m_image.size() != size || m_image.format() != picture.format()) {
+    if (m_valid && m_image.size() == size && m_image.format() == picture.format())
+        return m_image;
+    const bool useHalf = !half.isNull() && half.size() == picture.size() / 2 &&
+                         half.format() == picture.format() && startsWithHalf(picture.size(), size);
+    if (useHalf && half.size() == size) {
+        m_image = half; // the view is exactly half the picture: shown as it came
+        m_adopted = true;
+    } else {
+        if (m_adopted)
+            m_image = QImage(); // a given half is read-only: scale into memory of our own
+        m_adopted = false;
         ensure(m_image, size, picture.format());
-        scaleInto(picture, m_image, m_half, &m_filter);
-        m_valid = true;
+        scaleInto(picture, m_image, m_half, &m_filter, useHalf ? &half : nullptr);
     }
+    m_valid = true;
     return m_image;
 }
 
 void DisplayPicture::clear()
 {
     m_image = QImage();
+    m_adopted = false;
     m_half[0] = QImage();
     m_half[1] = QImage();
     m_valid = false;
 }
 
 void DisplayPicture::scaleInto(const QImage &picture, QImage &out, QImage *half,
-                               FilterCheck *filter)
+                               FilterCheck *filter, const QImage *given)
 {
     // libyuv averages 2 x 2 pixels for an exact halving; at other factors its filter samples
     // 2 x 2 neighbours, which would skip rows and columns beyond a factor of 2.
-    const QImage *source = &picture;
+    const QImage *source = given ? given : &picture;
     int next = 0;
     while (source->width() >= 2 * out.width() && source->height() >= 2 * out.height() &&
            source->width() >= 4 && source->height() >= 4) {

@@ -228,6 +228,32 @@ private slots:
         QCOMPARE(wholeFrame(held.first().constBits(), 32), 21u);
     }
 
+    void halfPictureOnlyWhenWantedAndWritten()
+    {
+        CameraBuffer buffer;
+        buffer.init(8, 4);
+        QVERIFY(!buffer.beginWrite().halfData());
+        buffer.setHalfWanted(true);
+        for (quint32 v : {1u, 2u}) {
+            CameraBuffer::BackBuffer frame = buffer.beginWrite();
+            QVERIFY(frame.halfData());
+            fill(frame, v);
+            auto *half = reinterpret_cast<quint32 *>(frame.halfData());
+            std::fill(half, half + 4 * 2, v + 100);
+            frame.setHalfWritten(v == 1); // the second frame's writer could not make one
+            QVERIFY(buffer.commitWrite(frame));
+            QImage shownHalf;
+            const QImage shown = buffer.shareFrame(&shownHalf);
+            QCOMPARE(wholeFrame(shown.constBits(), 32), v);
+            if (v == 1) {
+                QCOMPARE(shownHalf.size(), QSize(4, 2));
+                QCOMPARE(wholeFrame(shownHalf.constBits(), 8), 101u);
+            } else {
+                QVERIFY(shownHalf.isNull()); // no stale half from an earlier frame
+            }
+        }
+    }
+
     void readerHoldingWhileFramesArrive_data()
     {
         QTest::addColumn<bool>("paced");

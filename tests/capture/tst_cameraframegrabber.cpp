@@ -5,6 +5,7 @@
 #include "capture/CameraFrameGrabber.h"
 #include "capture/FrameEvent.h"
 #include "capture/PixelAdjust.h"
+#include "scene/DisplayPicture.h"
 
 #include <QtTest>
 
@@ -212,6 +213,23 @@ private slots:
         QVERIFY(m_grabber->present(frame));
         const QImage stored = bufferImage(*m_buffer);
         QVERIFY(sameColours(stored, expectedPicture(converted, hflip, vflip, gamma, brightness)));
+
+        // Asked for, a JPEG frame comes with its 2 x 2 halving, made strip by strip as decoded
+        // and placed: the same pixels as halving the stored frame. Other frames come without.
+        m_buffer->setHalfWanted(true);
+        QVERIFY(m_grabber->present(frame));
+        QImage half;
+        const QImage shared = m_buffer->shareFrame(&half);
+        QCOMPARE(shared, stored);
+        if (jpeg)
+            QCOMPARE(half, DisplayPicture::scaled(stored, stored.size() / 2));
+        else
+            QVERIFY(half.isNull());
+        m_buffer->setHalfWanted(false);
+        QVERIFY(m_grabber->present(frame));
+        QVERIFY(!m_buffer->shareFrame(&half).isNull());
+        QVERIFY(half.isNull());
+
         if (hflip || vflip || gamma != 50 || brightness != 50)
             return;
         // Neutral settings leave the converted frame bit-identical, byte 3 included.
