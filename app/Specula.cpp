@@ -835,8 +835,10 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
     }
     const bool fourView = m_ui->stackMainWidget->currentIndex() == 1;
     const auto data = m_cameraDatas.find(camId);
-    if ((!fourView && camId != m_cameraId) || data == m_cameraDatas.end())
+    if ((!fourView && camId != m_cameraId) || data == m_cameraDatas.end()) {
+        m_cam->setHalfWanted(camId, false);
         return;
+    }
 
     const auto stored = m_config.cameras.constFind(camId);
     if (stored != m_config.cameras.cend() && stored->blackWhite) {
