@@ -246,11 +246,6 @@ QImage CameraBuffer::toImage() const
     return QImage(m_data, m_size.width(), m_size.height(), bytesPerLine(), format());
 }
 
-QImage CameraBuffer::shareFrame()
-{
-    return shareFrame(nullptr);
-}
-
 QImage CameraBuffer::shareFrame(QImage *half)
 {
     // What a shared picture keeps alive: the storage (even past a reallocation) and the use of

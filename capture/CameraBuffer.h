@@ -97,12 +97,11 @@ public:
     QImage toImage() const;
     /// The current frame as a read-only picture on the buffer's own memory, valid for as long as
     /// any copy of it lives (writing to a copy detaches it). Null when there is no frame yet or
-    /// the buffer is busy this instant. Does not keep the buffer locked.
-    QImage shareFrame();
-    /// The same, with the frame's half-size picture in `half` (null when it has none). The
-    /// view shrinks frames by 2 x 2 averages first; a writer that makes that half while the rows
-    /// are still in its cache saves reading the whole frame again.
-    QImage shareFrame(QImage *half);
+    /// the buffer is busy this instant. Does not keep the buffer locked. `half`, when given,
+    /// receives the frame's half-size picture the same way (null when it has none): the view
+    /// shrinks frames by 2 x 2 averages first, and a writer that makes that half while the rows
+    /// are in its cache saves reading the whole frame again.
+    QImage shareFrame(QImage *half = nullptr);
     /// Whether writers should make half-size pictures (blocks of 2 x 2 averages) from now on.
     void setHalfWanted(bool wanted) { m_halfWanted.store(wanted, std::memory_order_relaxed); }
     bool halfWanted() const { return m_halfWanted.load(std::memory_order_relaxed); }
