@@ -1,7 +1,10 @@
 #include "app/LanguageNames.h"
 
+#include "app/LogCategories.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QTranslator>
 
 #ifndef LUMIVEX_INSTALLED_LANG_DIR
 #define LUMIVEX_INSTALLED_LANG_DIR "../share/lumivexpro/lang"
@@ -45,4 +48,15 @@ QString translationFilePath(const QString &programDir, const QString &code)
         QDir::cleanPath(programDir + QLatin1Char('/') + QStringLiteral(LUMIVEX_INSTALLED_LANG_DIR) +
                         QLatin1Char('/') + name);
     return QFileInfo::exists(installed) ? installed : beside;
+}
+
+bool loadTranslation(QTranslator &translator, const QString &programDir, const QString &code)
+{
+    const QString path = translationFilePath(programDir, code);
+    if (!translator.load(path)) {
+        qCWarning(lcApp) << "no translation for" << code << "at" << path;
+        return false;
+    }
+    qCDebug(lcApp) << "translation for" << code << "from" << path;
+    return true;
 }

@@ -19,3 +19,11 @@ QString languageMenuText(const QString &nativeName, const QString &localName, bo
 /// installed under <prefix>/bin, its translations under <prefix>/share), that copy. When
 /// neither exists, the path beside the program.
 QString translationFilePath(const QString &programDir, const QString &code);
+
+class QTranslator;
+
+/// Loads the language's translation file (translationFilePath) into translator. A file that
+/// is missing or damaged leaves the translator empty, so the texts show in the source
+/// language: that is logged as a warning, since it means a broken installation; a load that
+/// works is a debug line naming the file.
+bool loadTranslation(QTranslator &translator, const QString &programDir, const QString &code);

@@ -319,8 +319,8 @@ void Specula::switchLang(int index)
     QCoreApplication::removeTranslator(&m_translator);
     if (index != 0) {
         // A missing file leaves the translator empty: texts then show in the source language.
-        m_translator.load(
-            translationFilePath(QCoreApplication::applicationDirPath(), m_langs.at(index).first));
+        loadTranslation(m_translator, QCoreApplication::applicationDirPath(),
+                        m_langs.at(index).first);
         QCoreApplication::installTranslator(&m_translator);
     }
 

@@ -9,15 +9,9 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${errors}")
 endif()
 
-set(expected
-  bin/lumivexpro
-  share/applications/lumivexpro.desktop
-  share/icons/hicolor/256x256/apps/lumivexpro.png
-  share/icons/hicolor/scalable/apps/lumivexpro.svg)
 string(REPLACE "|" ";" LANGUAGES "${LANGUAGES}")
-foreach(code IN LISTS LANGUAGES)
-  list(APPEND expected share/lumivexpro/lang/specula_${code}.qm)
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/InstalledFiles.cmake)
+lumivex_installed_files(expected)
 foreach(path IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "not installed: ${path}")
