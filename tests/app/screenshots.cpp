@@ -1,8 +1,9 @@
 // Pictures of the main window in chosen languages, for looking at the translations: nothing
 // clipped, nothing left in Chinese. Not a test; run it on a virtual display:
 //
-//   xvfb-run -a build/tests/lumivex_screenshots OUTDIR en de ja uk
+//   xvfb-run -a build/tests/lumivex_screenshots [--size WxH] OUTDIR en de ja uk
 //
+// (the window is 1280 x 800 unless --size says otherwise; 800x600 is the first start's size)
 // writes for each code ("zh_CN" for the source language), with the virtual microscope's live
 // picture:
 //   main-<code>-camera-<k>.png   the camera page with adjustment group k (0-3) unfolded
@@ -50,8 +51,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumivexpro"));
     QStringList args = app.arguments().mid(1);
+    QSize size(1280, 800);
+    if (args.size() > 1 && args.first() == QLatin1String("--size")) {
+        const QStringList wh = args.at(1).split(QLatin1Char('x'));
+        size = QSize(wh.value(0).toInt(), wh.value(1).toInt());
+        args = args.mid(2);
+    }
     if (args.size() < 2) {
-        qCritical("usage: lumivex_screenshots OUTDIR CODE...");
+        qCritical("usage: lumivex_screenshots [--size WxH] OUTDIR CODE...");
         return 2;
     }
     const QString out = args.takeFirst();
@@ -64,7 +71,7 @@ int main(int argc, char *argv[])
     const QStringList codes{"zh_CN", "en", "zh", "fr", "it", "ja", "ko", "ru",
                             "de",    "es", "pt", "nl", "pl", "uk", "lt", "hu"};
     Specula window;
-    window.resize(1280, 800);
+    window.resize(size);
     window.show();
     settle(1500);
     for (const QString &code : qAsConst(args)) {
