@@ -12,10 +12,9 @@
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
 #include "capture/CameraBuffer.h"
-#include "capture/CameraParamApply.h"
-#include "capture/CameraParamNames.h"
+#include "capture/CameraParamPanel.h"
+#include "capture/CameraProperty.h"
 #include "capture/CvCaptureCAM_DShow.h"
-#include "capture/FuncWidget.h"
 #include "capture/QSwitchButton.h"
 #include "capture/UsbDeviceIds.h"
 #include "config/ConfigFile.h"
@@ -25,7 +24,6 @@
 #include "media/FileBrowser.h"
 #include "media/FileOps.h"
 #include "media/PictureWriter.h"
-#include "media/RecordPolicy.h"
 #include "media/SavePath.h"
 #include "media/SettingDialog.h"
 #include "media/SettingTimeDialog.h"
@@ -129,7 +127,6 @@ Specula::Specula(QWidget *parent)
     }
 
     m_cam = CvCaptureCAM_DShow::instance();
-    m_recordFps = 15;
     m_ui->actionSetting->setVisible(false);
 
     m_imageFormats =
@@ -138,9 +135,7 @@ Specula::Specula(QWidget *parent)
     m_ui->boxFormatImage->addItems(m_imageFormats);
     m_ui->boxFormatRecord->addItems(m_movieFormats);
     m_pictureWriter = new PictureWriter(this);
-    m_isRecording = false;
     m_isAutoRecording = false;
-    m_syncingParam = false;
 
     m_scene = m_ui->camViewer->scene();
     m_scene->setGraphicType(0x10002);
@@ -226,7 +221,11 @@ void Specula::connectSignals()
                 SLOT(onListItemMenu(QPoint)));
         connect(browser, &FileBrowser::sigItemOpen, this, &Specula::onListItemOpen);
     }
-    connect(&m_rtmpThread, SIGNAL(finished()), this, SLOT(onRtmpFinished()));
+    m_record.setFrameSource([this] { return m_scene->rendefBuffer(); });
+    connect(&m_record, &RecordSession::started, this, [this] { setRecordingUi(true); });
+    connect(&m_record, &RecordSession::stopped, this, &Specula::finishRecordFile);
+    connect(&m_record, &RecordSession::failed, this,
+            [this] { MessageBox::information(this, QString(), tr("录像出错1")); });
     connect(m_pictureWriter, &PictureWriter::written, this, &Specula::onPictureWritten);
 
     connect(ui->btnCapture, SIGNAL(clicked()), this, SLOT(onBtnCapture()));
@@ -262,7 +261,6 @@ void Specula::connectSignals()
     connect(&m_autoRecordTimer, SIGNAL(timeout()), this, SLOT(onAutoRecordTimer()));
     connect(&m_recordTimer, SIGNAL(timeout()), this, SLOT(onRecordTimer()));
     connect(&m_fullScreenTimer, SIGNAL(timeout()), this, SLOT(onFullScreenTimer()));
-    connect(&m_recordImageTimer, SIGNAL(timeout()), this, SLOT(onRecordImageTimer()));
 
     connect(ui->boxFormatImage, SIGNAL(currentIndexChanged(int)), this,
             SLOT(onFormatImageChanged()));
@@ -324,12 +322,7 @@ void Specula::switchLang(int index)
         QCoreApplication::installTranslator(&m_translator);
     }
 
-    // The keys stay the source texts; a key a group has no control for changes nothing.
-    const QVector<QStringList> keys = CameraParamNames::groupKeys();
-    for (int k = 0; k < m_funcWidgets.size() && k < keys.size(); ++k) {
-        for (const QString &key : keys.at(k))
-            m_funcWidgets.at(k)->setLabelText(key, tr(key.toUtf8().constData()));
-    }
+    m_paramPanel->retranslate([](const QString &key) { return tr(key.toUtf8().constData()); });
 
     m_fullScreenTip->setText(tr("按ESC退出全屏"));
     m_scene->update();
@@ -355,7 +348,7 @@ void Specula::switchLang(int index)
     if (m_ui->comboZoom->count() > 0)
         m_ui->comboZoom->setItemText(0, tr("Scale"));
     // The form's text is the idle one; a running recording keeps its state on the button.
-    if (m_isRecording)
+    if (isRecording())
         m_ui->btnRecord->setText(tr("停止录像"));
     updateLabelRes();
 }
@@ -448,7 +441,7 @@ void Specula::onFullScreenTimer()
 
 void Specula::onCameraTimer()
 {
-    if (!m_isRecording)
+    if (!isRecording())
         initCam();
 }
 
@@ -688,8 +681,8 @@ bool Specula::startCam(int viewIndex, const QString &id, bool showError)
             MessageBox::information(this, QString(), tr("启动设备失败"));
         return false;
     }
-    width = m_cam->getProperty(id, 3);
-    height = m_cam->getProperty(id, 4);
+    width = m_cam->getProperty(id, CameraProperty::Width);
+    height = m_cam->getProperty(id, CameraProperty::Height);
     m_config.setCurrentCamera(id);
     CameraData data;
     data.viewIndex = viewIndex;
@@ -714,7 +707,7 @@ bool Specula::startCam(int viewIndex, const QString &id, bool showError)
 
 void Specula::stopCam(QString id) // by value: callers pass m_cameraId, which this clears
 {
-    if (m_isRecording && id == m_recordCameraId)
+    if (isRecording() && id == m_record.cameraId())
         stopRecord();
     const int viewIndex = cameraViewIndex(id);
     if (viewIndex >= 0) {
@@ -801,8 +794,8 @@ void Specula::onCamResolutionChanged()
 
     stopRecord();
     m_scene->clear();
-    m_cam->setProperty(id, 3, width);
-    m_cam->setProperty(id, 4, height);
+    m_cam->setProperty(id, CameraProperty::Width, width);
+    m_cam->setProperty(id, CameraProperty::Height, height);
     m_cameraDatas[id].size = QSize(width, height);
     CameraConfig stored = m_config.cameraInfo(id);
     stored.resolution = QSize(width, height);
@@ -833,7 +826,7 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
         qCDebug(lcApp) << "onLocalCamera lost frame";
         return;
     }
-    const bool fourView = m_ui->stackMainWidget->currentIndex() == 1;
+    const bool fourView = isFourView();
     const auto data = m_cameraDatas.find(camId);
     if ((!fourView && camId != m_cameraId) || data == m_cameraDatas.end()) {
         m_cam->setHalfWanted(camId, false);
@@ -890,7 +883,7 @@ void Specula::updateLabelStatus(const QString &id)
     }
 
     QString text;
-    if (m_ui->stackMainWidget->currentIndex() == 1) {
+    if (isFourView()) {
         text = tr("帧率") + QString::asprintf(":%0.1ffps", rate);
     } else {
         const QPoint p = m_scene->toDispPoint(m_coorPoint);
@@ -968,7 +961,7 @@ void Specula::onUpdateCamViewSize()
             viewSize = zoomedViewSize(picture, factor);
         }
         m_ui->camViewer->setFixedSize(viewSize);
-        if (m_ui->stackMainWidget->currentIndex() == 0)
+        if (!isFourView())
             m_scene->updateCameraViewSize(picture);
         // Let the scroll area take in the new size before centring on the picture.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -1025,9 +1018,14 @@ void Specula::onCameraAddClicked()
 
 void Specula::onCameraMenu(QPoint) {}
 
+bool Specula::isFourView() const
+{
+    return m_ui->stackMainWidget->currentIndex() == 1;
+}
+
 void Specula::onBtnScreenSwitch()
 {
-    if (m_ui->stackMainWidget->currentIndex() == 0) {
+    if (!isFourView()) {
         m_ui->stackMainWidget->setCurrentIndex(1);
         m_ui->btnCalib->setEnabled(false);
         m_ui->btnRecord->setEnabled(false);
@@ -1038,7 +1036,7 @@ void Specula::onBtnScreenSwitch()
             m_viewLabels.at(i)->setImage(QImage());
         onUpdateFourCamViewer();
     } else {
-        if (m_rtmpThread.isRunning())
+        if (m_record.recorder().isRunning())
             onBtnRecord();
         if (!m_cameraDatas.isEmpty() && m_cameraId.isEmpty())
             setCameraId(m_cameraDatas.firstKey());
@@ -1056,107 +1054,17 @@ void Specula::onBtnScreenSwitch()
 
 void Specula::readCameraParam(const QString &id)
 {
-    CameraConfig stored = m_config.cameraInfo(id);
-    stored.paramsRead = true;
-    stored.resolution = QSize(m_cam->getProperty(id, 3), m_cam->getProperty(id, 4));
-    stored.exposure = m_cam->getParam(id, 15);
-    stored.gain = m_cam->getParam(id, 14);
-    stored.brightness = m_cam->getParam(id, 10);
-    stored.contrast = m_cam->getParam(id, 11);
-    stored.hue = m_cam->getParam(id, 13);
-    stored.saturation = m_cam->getParam(id, 12);
-    stored.sharpness = m_cam->getParam(id, 20);
-    stored.gamma = m_cam->getParam(id, 22);
-    stored.redGain = double(m_cam->getProperty(id, 39));
-    stored.greenGain = double(m_cam->getProperty(id, 40));
-    stored.blueGain = double(m_cam->getProperty(id, 41));
-    // The switch must show the mode the camera is really in, or the gains would look active
-    // while the camera ignores them.
-    const CameraParam whiteBalance = m_cam->getParam(id, 17);
-    if (whiteBalance.valid)
-        stored.autoWhiteBalance = whiteBalance.value != 0;
-    m_config.setCameraInfo(id, stored);
+    m_paramPanel->readParams(id);
 }
 
 void Specula::writeCameraParam(const QString &id)
 {
-    const CameraConfig stored = m_config.cameraInfo(id);
-    m_cam->setResver(id, stored.flipHorizontal, stored.flipVertical);
-    // Same size as running: no restart.
-    m_cam->setProperty(id, 3, stored.resolution.width());
-    m_cam->setProperty(id, 4, stored.resolution.height());
-
-    // A parameter the camera did not report when it was read holds no value worth pushing
-    // (a zero brightness would black out the picture).
-    const auto push = [this, &id](int prop, const CameraParam &param) {
-        if (param.valid)
-            m_cam->setProperty(id, prop, param.value);
-    };
-    push(15, stored.exposure);
-    m_cam->setProperty(id, 39, int(stored.redGain));
-    m_cam->setProperty(id, 40, int(stored.greenGain));
-    m_cam->setProperty(id, 41, int(stored.blueGain));
-    m_cam->setProperty(id, 17, stored.autoWhiteBalance ? 1 : 0);
-    push(10, stored.brightness);
-    push(11, stored.contrast);
-    push(13, stored.hue);
-    push(12, stored.saturation);
-    push(20, stored.sharpness);
-    push(22, stored.gamma);
-    m_cam->setProperty(id, 21, stored.exposure.isAuto() ? 1 : 2);
-    if (!stored.exposure.isAuto())
-        push(14, stored.gain);
+    m_paramPanel->writeParams(id);
 }
 
 void Specula::syncCameraParam(const QString &id)
 {
-    // Refreshes the controls from the stored settings without writing anything back; the
-    // slots ignore the signals this causes.
-    m_syncingParam = true;
-    const CameraConfig stored = m_config.cameraInfo(id);
-    for (QSlider *slider : qAsConst(m_sliders)) {
-        slider->setEnabled(false);
-        slider->setRange(0, 0);
-        slider->setValue(0);
-    }
-    QSwitchButton *autoExposure = m_switchMap.value(QStringLiteral("自动曝光"));
-    QSwitchButton *autoWhiteBalance = m_switchMap.value(QStringLiteral("自动白平衡"));
-    for (QSwitchButton *button : {autoExposure, autoWhiteBalance}) {
-        button->SetEnabel(false);
-        button->SetSelected(false);
-    }
-    m_switchMap.value(QStringLiteral("垂直翻转"))->SetSelected(stored.flipVertical);
-    m_switchMap.value(QStringLiteral("水平翻转"))->SetSelected(stored.flipHorizontal);
-    m_switchMap.value(QStringLiteral("黑白"))->SetSelected(stored.blackWhite);
-    if (m_cam->isSupport(id, 17)) {
-        autoWhiteBalance->SetEnabel(true);
-        autoWhiteBalance->SetSelected(stored.autoWhiteBalance);
-    }
-    if (m_cam->isSupport(id, 15)) {
-        autoExposure->SetEnabel(stored.exposure.isAutoSupport());
-        autoExposure->SetSelected(stored.exposure.isAuto());
-    }
-    for (const CameraParamNames::Slider &entry : CameraParamNames::sliders()) {
-        QSlider *slider = m_sliderMap.value(QString::fromUtf8(entry.name));
-        if (!slider)
-            continue;
-        const bool supported = m_cam->isSupport(id, entry.prop);
-        const auto view = CameraParamNames::sliderView(
-            stored, entry, supported, entry.gain ? m_cam->getParam(id, entry.prop) : CameraParam());
-        slider->setRange(view.minimum, view.maximum);
-        slider->setSingleStep(view.step);
-        slider->setValue(view.value);
-        slider->setEnabled(view.enabled);
-    }
-    // A group is offered when the camera has something to adjust in it.
-    const bool exposureOffered = m_cam->isSupport(id, 15) || m_cam->isSupport(id, 14);
-    const bool balanceOffered = m_cam->isSupport(id, 17) || m_cam->isSupport(id, 39);
-    for (const auto &group : {qMakePair(0, exposureOffered), qMakePair(2, balanceOffered)}) {
-        m_funcButtons.at(group.first)->setVisible(group.second);
-        if (!group.second && !m_funcWidgets.at(group.first)->isHidden())
-            showFuncWidget(group.first); // folds it in
-    }
-    m_syncingParam = false;
+    m_paramPanel->sync(id);
 }
 
 // ---- Capture and recording, as far as the camera control needs them ------------------------
@@ -1230,130 +1138,49 @@ void Specula::appendHistoryFile(const QString &path, bool isImage)
 
 void Specula::stopRecord()
 {
-    if (!m_isRecording)
-        return;
-    setRecordingUi(false);
-    m_rtmpThread.waitFinish(5000);
-    finishRecordFile();
+    m_record.stop();
 }
 
 // ---- Filled in by the parameter panel, capture, recording and history --------------------
 
 void Specula::initCameraParam()
 {
-    QVector<FuncWidget *> groups;
-    for (int k = 0; k < 4; ++k)
-        groups.append(new FuncWidget(m_ui->cameraParamWidget));
-    QVector<QWidget *> controls{groups[0]->addSwicth(QStringLiteral("自动曝光"), false),
-                                groups[0]->addSlider(QStringLiteral("曝光时间")),
-                                groups[0]->addSlider(QStringLiteral("增益"))};
-    // The colour group also offers the levels the camera service reads and restores, so
-    // that they can be adjusted and not only carried along.
-    for (const char *name : {"亮度", "对比度", "饱和度", "色相", "伽马值", "锐度"})
-        controls.append(groups[1]->addSlider(QString::fromUtf8(name)));
-    controls.append(groups[1]->addSwicth(QStringLiteral("黑白"), false));
-    controls.append(groups[2]->addSwicth(QStringLiteral("自动白平衡"), false));
-    for (const char *name : {"色温", "红增益", "绿增益", "蓝增益"})
-        controls.append(groups[2]->addSlider(QString::fromUtf8(name)));
-    controls.append(groups[3]->addSwicth(QStringLiteral("水平翻转"), false));
-    controls.append(groups[3]->addSwicth(QStringLiteral("垂直翻转"), false));
-
-    for (QWidget *control : qAsConst(controls)) {
-        const QString name = control->property("name").toString();
-        if (auto *button = qobject_cast<QSwitchButton *>(control)) {
-            m_switches.append(button);
-            m_switchMap.insert(name, button);
-            connect(button, SIGNAL(clicked(bool)), this, SLOT(onSwitchChanged(bool)));
-        } else if (auto *slider = qobject_cast<QSlider *>(control)) {
-            m_sliders.append(slider);
-            m_sliderMap.insert(name, slider);
-            slider->setRange(0, 0);
-            slider->setEnabled(false); // "色温" stays so: the camera layer has no such gain
-            connect(slider, SIGNAL(valueChanged(int)), this, SLOT(onSliderChanged()));
-        }
-    }
-
-    m_funcWidgets = groups;
-    m_funcButtons = {m_ui->btnBaoGuang, m_ui->btnColor, m_ui->btnBlance, m_ui->btnResever};
-    auto *layout = qobject_cast<QBoxLayout *>(m_ui->cameraParamWidget->layout());
-    for (int k = 0; k < m_funcButtons.size(); ++k) {
-        layout->insertWidget(layout->indexOf(m_funcButtons.at(k)) + 1, groups.at(k));
-        m_funcButtons.at(k)->setIcon(QIcon(QStringLiteral(":/Specula/image/icon/arrow_off.png")));
-        groups.at(k)->hide();
-        connect(m_funcButtons.at(k), SIGNAL(clicked()), this, SLOT(onFuncBtnClicked()));
-    }
-    // Exposure and white balance appear once a camera offers them (syncCameraParam).
-    m_ui->btnBaoGuang->hide();
-    m_ui->btnBlance->hide();
+    m_paramPanel =
+        new CameraParamPanel(m_ui->cameraParamWidget,
+                             {m_ui->btnBaoGuang, m_ui->btnColor, m_ui->btnBlance, m_ui->btnResever},
+                             m_cam, &m_config, this);
+    // The camera chosen in the box, as long as it runs.
+    m_paramPanel->setTarget([this] {
+        const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
+        return isCapture(id) ? id : QString();
+    });
 }
 
 void Specula::onFuncBtnClicked()
 {
-    const int k = m_funcButtons.indexOf(qobject_cast<QPushButton *>(sender()));
-    if (k >= 0)
-        showFuncWidget(k);
+    const QVector<QPushButton *> buttons{m_ui->btnBaoGuang, m_ui->btnColor, m_ui->btnBlance,
+                                         m_ui->btnResever};
+    showFuncWidget(buttons.indexOf(qobject_cast<QPushButton *>(sender())));
 }
 
 void Specula::showFuncWidget(int k)
 {
-    const QIcon off(QStringLiteral(":/Specula/image/icon/arrow_off.png"));
-    if (!m_funcWidgets.at(k)->isHidden()) {
-        m_funcWidgets.at(k)->hide();
-        m_funcButtons.at(k)->setIcon(off);
-        return;
-    }
-    for (int i = 0; i < m_funcWidgets.size(); ++i) {
-        m_funcWidgets.at(i)->hide();
-        m_funcButtons.at(i)->setIcon(off);
-    }
-    m_funcWidgets.at(k)->show();
-    m_funcButtons.at(k)->setIcon(QIcon(QStringLiteral(":/Specula/image/icon/arrow_on.png")));
+    m_paramPanel->showGroup(k);
 }
 
 void Specula::onSwitchChanged(bool on)
 {
-    auto *button = qobject_cast<QSwitchButton *>(sender());
-    if (m_syncingParam || !button)
-        return;
-    const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
-    if (!isCapture(id)) {
-        button->SetSelected(!on); // nothing took the change: show the state in force
-        return;
-    }
-    const QString name = button->property("name").toString();
-    CameraConfig stored = m_config.cameraInfo(id);
-    CameraParamApply::applySwitch(*m_cam, id, stored, name, on);
-    m_config.setCameraInfo(id, stored);
-    if (name == QStringLiteral("自动曝光") || name == QStringLiteral("自动白平衡"))
-        syncCameraParam(id); // the sliders that depend on the mode follow it
+    m_paramPanel->applySwitch(qobject_cast<QSwitchButton *>(sender()), on);
 }
 
 void Specula::onSliderChanged()
 {
-    auto *slider = qobject_cast<QSlider *>(sender());
-    if (m_syncingParam || !slider)
-        return;
-    const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
-    if (!isCapture(id))
-        return;
-    CameraConfig stored = m_config.cameraInfo(id);
-    CameraParamApply::applySlider(*m_cam, id, stored, slider->property("name").toString(),
-                                  slider->value());
-    m_config.setCameraInfo(id, stored);
+    m_paramPanel->applySlider(qobject_cast<QSlider *>(sender()));
 }
 
 void Specula::onBtnCamParamReset()
 {
-    const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
-    if (!isCapture(id))
-        return;
-    readCameraParam(id);
-    m_config.resetCameraInfo(id);
-    CameraConfig stored = m_config.cameraInfo(id);
-    CameraParamApply::resetCameraDefaults(*m_cam, id, stored);
-    m_config.setCameraInfo(id, stored);
-    writeCameraParam(id);
-    syncCameraParam(id);
+    m_paramPanel->reset();
 }
 
 void Specula::onBtnCapture()
@@ -1367,7 +1194,7 @@ void Specula::onBtnCapture()
     }
     const QString path = getSavePath(0);
     int tile = -1;
-    if (m_ui->stackMainWidget->currentIndex() == 1) {
+    if (isFourView()) {
         // The check frame moves on at once, so quick captures fill the tiles in turn.
         tile = fourViewCaptureTile(getCameraViewChecked());
         setCameraViewChecked(fourViewNextTile(tile));
@@ -1392,7 +1219,7 @@ QImage Specula::getCamImage()
 {
     const int index = cameraViewIndex(m_cameraId);
     QImage source;
-    if (m_ui->stackMainWidget->currentIndex() == 1) {
+    if (isFourView()) {
         if (index < 0 || index >= m_viewLabels.size())
             return QImage();
         source = m_viewLabels.at(index)->image();
@@ -1500,7 +1327,7 @@ void Specula::onFormatRecordChanged()
 void Specula::onBtnRecord()
 {
     // Also after the worker gave up on its own: the window still shows a recording then.
-    if (m_isRecording) {
+    if (isRecording()) {
         stopRecord();
         return;
     }
@@ -1513,72 +1340,54 @@ bool Specula::startRecord(const QString &camId)
 {
     // Only the single view is recorded, at the size of the picture it shows.
     const QSize size = m_scene->sceneRect().size().toSize();
-    if (m_ui->stackMainWidget->currentIndex() != 0 || !m_viewHasImage ||
-        !m_scene->frameBufferData() || size.isEmpty())
+    if (isFourView() || !m_viewHasImage || !m_scene->frameBufferData() || size.isEmpty())
         return false;
-    m_rtmpThread.setOutputPath(getSavePath(1));
-    m_rtmpThread.setSize(size.width(), size.height());
-    m_recordFps = recordFrameRate(size.width(), size.height());
-    m_rtmpThread.setFrameRate(m_recordFps);
-    m_recordCameraId = camId;
     m_scene->initRendefBuffer();
-    m_recordErrorShown = false;
-    qCDebug(lcApp) << "=======================开始录像 1";
-    m_rtmpThread.startRecord();
-    qCDebug(lcApp) << "=======================开始录像 2";
-    setRecordingUi(true);
-    // The picture on screen at the press is the first frame, so even a recording stopped at
-    // once holds one.
-    onRecordImageTimer();
+    m_record.start(getSavePath(1), size, camId);
     return true;
+}
+
+bool Specula::isRecording() const
+{
+    return m_record.isRecording();
+}
+
+const RtmpThread &Specula::recorder() const
+{
+    return m_record.recorder();
 }
 
 void Specula::setRecordingUi(bool on)
 {
-    m_isRecording = on;
     m_scene->setRecord(on);
     m_ui->btnRecord->setText(on ? tr("停止录像") : tr("录像"));
     m_ui->btnRecord->setIcon(m_recordIcon);
     m_ui->cameraWidget->setEnabled(!on);
     m_recordBlink = false;
-    m_lastFrameSlot = -1;
-    if (on) {
-        m_recordClock.start();
-        m_recordImageTimer.start(10);
+    if (on)
         m_recordTimer.start(500);
-    } else {
-        m_recordClock.invalidate();
-        m_recordImageTimer.stop();
+    else
         m_recordTimer.stop();
-        m_recordCameraId.clear();
-    }
 }
 
-// The recorder has ended: count a timed video, list the file if it holds a picture.
-void Specula::finishRecordFile()
+// The recording has ended: count a timed video, list the file if it holds a picture.
+void Specula::finishRecordFile(const QString &file)
 {
+    setRecordingUi(false);
     if (m_isAutoRecording) {
         m_isAutoRecording = false;
         advanceAfterVideo(m_config, QDateTime::currentDateTime());
         emit autoRecordFinish();
     }
-    if (!m_rtmpThread.hasVideo())
+    if (file.isEmpty())
         return;
-    m_config.movieFiles.append(m_rtmpThread.outputPath());
-    appendHistoryFile(m_rtmpThread.outputPath(), false);
+    m_config.movieFiles.append(file);
+    appendHistoryFile(file, false);
 }
 
 void Specula::onRtmpFinished()
 {
-    if (m_rtmpThread.isRunning()) // a newer recording runs already
-        return;
-    // The worker ends by itself only on a failure: the window goes back to idle first. A
-    // late signal of an earlier run finds the failure reported already.
-    stopRecord();
-    if (m_rtmpThread.failed() && !m_recordErrorShown) {
-        m_recordErrorShown = true;
-        MessageBox::information(this, QString(), tr("录像出错1"));
-    }
+    m_record.onRecorderFinished();
 }
 
 void Specula::onRecordTimer()
@@ -1589,14 +1398,7 @@ void Specula::onRecordTimer()
 
 void Specula::onRecordImageTimer()
 {
-    const qint64 ms = m_recordClock.isValid() ? m_recordClock.elapsed() : -1;
-    if (!m_isRecording || ms < 0 || !isRecordFrameDue(ms, m_lastFrameSlot, m_recordFps))
-        return;
-    // All five buffers in flight: the next tick tries again.
-    if (CameraBuffer *frame = m_scene->rendefBuffer()) {
-        m_rtmpThread.writeVideo(int(ms), frame);
-        m_lastFrameSlot = recordFrameSlot(ms, m_recordFps);
-    }
+    m_record.takeFrame();
 }
 
 // ---- Timed series --------------------------------------------------------------------------
@@ -1624,7 +1426,7 @@ void Specula::startAutoRecord(const Config &series)
 
 void Specula::stopAutoRecord()
 {
-    if (m_isAutoRecording && m_isRecording)
+    if (m_isAutoRecording && isRecording())
         onBtnRecord();
     m_isAutoRecording = false;
     m_autoRecordTimer.stop();
@@ -1648,8 +1450,8 @@ void Specula::onAutoRecordTimer()
 // The schedule advances before the step acts, so a refused step still counts.
 void Specula::runTimedStep(const QDateTime &now)
 {
-    const bool video = m_isAutoRecording && m_isRecording;
-    switch (timedSeriesStep(m_config, now, video, m_rtmpThread.recordTime())) {
+    const bool video = m_isAutoRecording && isRecording();
+    switch (timedSeriesStep(m_config, now, video, m_record.recorder().recordTime())) {
     case TimedStep::Capture:
         advanceAfterPicture(m_config, now);
         onBtnCapture();
@@ -1659,7 +1461,7 @@ void Specula::runTimedStep(const QDateTime &now)
         advanceBeforeVideo(m_config, now);
         m_isAutoRecording = true;
         onBtnRecord();
-        if (!m_isRecording) { // refused: counts like a refused picture
+        if (!isRecording()) { // refused: counts like a refused picture
             m_isAutoRecording = false;
             advanceAfterVideo(m_config, now);
             emit autoRecordFinish();
@@ -1750,8 +1552,7 @@ void Specula::onListItemOpen(QListWidgetItem *item)
 
 bool Specula::isRecordingPath(const QString &path) const
 {
-    const QString recording = m_rtmpThread.outputPath();
-    return m_isRecording && !recording.isEmpty() && isInsideFolder(recording, path);
+    return m_record.isRecordingPath(path);
 }
 
 void Specula::onActionImport()

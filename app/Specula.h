@@ -4,7 +4,7 @@
 #include "app/IconHelp.h"
 #include "capture/CameraInfo.h"
 #include "config/Config.h"
-#include "media/RtmpThread.h"
+#include "media/RecordSession.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
@@ -23,9 +23,9 @@ class SpeculaClass;
 
 class BrowserFileActions;
 class CameraLabel;
+class CameraParamPanel;
 class CameraScene;
 class CvCaptureCAM_DShow;
-class FuncWidget;
 class MeasureEditer;
 class PictureWriter;
 class QAbstractButton;
@@ -116,9 +116,9 @@ public:
     /// Records the single view of camera camId; false (nothing started, no file) unless the
     /// single view is shown with a picture.
     bool startRecord(const QString &camId);
-    bool isRecording() const { return m_isRecording; }
+    bool isRecording() const;
     /// The recorder, for its state and figures.
-    const RtmpThread &recorder() const { return m_rtmpThread; }
+    const RtmpThread &recorder() const;
     /// Runs the series described by the timed-series fields of `series` (the rest is ignored).
     void startAutoRecord(const Config &series);
     void stopAutoRecord();
@@ -192,7 +192,8 @@ protected:
 
 private:
     void setRecordingUi(bool on);
-    void finishRecordFile();
+    bool isFourView() const;
+    void finishRecordFile(const QString &file);
     void runTimedStep(const QDateTime &now);
     void buildLanguageMenu();
     void connectSignals();
@@ -211,10 +212,9 @@ private:
     // Members constructed in this order before the widget tree exists.
     Config m_config;
     QTimer m_cameraTimer;
-    QTimer m_recordTimer;
+    QTimer m_recordTimer; // blinks the record button
     QTimer m_fullScreenTimer;
-    RtmpThread m_rtmpThread;
-    QTimer m_recordImageTimer;
+    RecordSession m_record;
     QTimer m_autoRecordTimer;
     IconHelp m_iconHelp;
     QTranslator m_translator;
@@ -232,24 +232,10 @@ private:
     QIcon m_recordIcon;
     BrowserFileActions *m_fileActions = nullptr;
 
-    bool m_isRecording = false;     // a recording runs
-    bool m_isAutoRecording = false; // the running recording belongs to a timed series
-    int m_recordFps = 15;
-    QElapsedTimer m_recordClock;     // time since the recording started; frame timestamps
-    qint64 m_lastFrameSlot = -1;     // frame slot of the last frame handed to the recorder
-    QString m_recordCameraId;        // the camera being recorded
-    bool m_recordBlink = false;      // which record icon the next blink shows
-    bool m_autoStepRunning = false;  // a timed-series step is running (it may show a box)
-    bool m_recordErrorShown = false; // the failure of the last recording was reported
-    bool m_syncingParam = false;     // the parameter controls are being refreshed
-
-    // Camera parameter panel: controls filed under their names (the Chinese source texts).
-    QVector<QSwitchButton *> m_switches;
-    QVector<QSlider *> m_sliders;
-    QMap<QString, QSwitchButton *> m_switchMap;
-    QMap<QString, QSlider *> m_sliderMap;
-    QVector<FuncWidget *> m_funcWidgets;  // the four fold-out groups
-    QVector<QPushButton *> m_funcButtons; // their buttons, in the same order
+    bool m_isAutoRecording = false;           // the running recording belongs to a timed series
+    bool m_recordBlink = false;               // which record icon the next blink shows
+    bool m_autoStepRunning = false;           // a timed-series step is running (it may show a box)
+    CameraParamPanel *m_paramPanel = nullptr; // the camera page's switches and sliders
 
     QVector<CameraInfo> m_cameraList;        // the last list taken from the camera service
     QString m_cameraId;                      // the current camera; empty = none
