@@ -27,7 +27,7 @@
 #include "media/SavePath.h"
 #include "media/SettingDialog.h"
 #include "media/SettingTimeDialog.h"
-#include "media/TimedSeries.h"
+#include "media/TimedSeriesRunner.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
@@ -107,6 +107,10 @@ Specula::Specula(QWidget *parent)
                 SLOT(onCameraMenu(QPoint)));
     }
 
+    m_timedSeries = new TimedSeriesRunner(&m_config, &m_record, this);
+    m_timedSeries->setActions([this] { onBtnCapture(); }, [this] { onBtnRecord(); });
+    connect(m_timedSeries, &TimedSeriesRunner::stepFinished, this, &Specula::autoRecordFinish);
+
     m_fileActions = new BrowserFileActions(this);
     m_fileActions->setBusyCheck([this](const QString &path) { return isRecordingPath(path); });
 
@@ -135,7 +139,6 @@ Specula::Specula(QWidget *parent)
     m_ui->boxFormatImage->addItems(m_imageFormats);
     m_ui->boxFormatRecord->addItems(m_movieFormats);
     m_pictureWriter = new PictureWriter(this);
-    m_isAutoRecording = false;
 
     m_scene = m_ui->camViewer->scene();
     m_scene->setGraphicType(0x10002);
@@ -258,7 +261,6 @@ void Specula::connectSignals()
     connect(ui->bdWidget, SIGNAL(bdInfoChanged()), m_measureEditer, SLOT(onBdInfoChanged()));
 
     connect(&m_cameraTimer, SIGNAL(timeout()), this, SLOT(onCameraTimer()));
-    connect(&m_autoRecordTimer, SIGNAL(timeout()), this, SLOT(onAutoRecordTimer()));
     connect(&m_recordTimer, SIGNAL(timeout()), this, SLOT(onRecordTimer()));
     connect(&m_fullScreenTimer, SIGNAL(timeout()), this, SLOT(onFullScreenTimer()));
 
@@ -1374,11 +1376,6 @@ void Specula::setRecordingUi(bool on)
 void Specula::finishRecordFile(const QString &file)
 {
     setRecordingUi(false);
-    if (m_isAutoRecording) {
-        m_isAutoRecording = false;
-        advanceAfterVideo(m_config, QDateTime::currentDateTime());
-        emit autoRecordFinish();
-    }
     if (file.isEmpty())
         return;
     m_config.movieFiles.append(file);
@@ -1412,7 +1409,7 @@ void Specula::onActionSetTime()
 {
     SettingTimeDialog dialog(this);
     dialog.setConfig(m_config);
-    dialog.setMainWindow(this);
+    dialog.setRunner(m_timedSeries);
     dialog.exec();
     // The series lives only while its dialog is open; a timed video in progress is finished.
     stopAutoRecord();
@@ -1420,56 +1417,17 @@ void Specula::onActionSetTime()
 
 void Specula::startAutoRecord(const Config &series)
 {
-    copyTimedSeries(series, m_config);
-    m_autoRecordTimer.start(1000);
+    m_timedSeries->start(series);
 }
 
 void Specula::stopAutoRecord()
 {
-    if (m_isAutoRecording && isRecording())
-        onBtnRecord();
-    m_isAutoRecording = false;
-    m_autoRecordTimer.stop();
-    m_config.autoRecordOn = false;
+    m_timedSeries->stop();
 }
 
 void Specula::onAutoRecordTimer()
 {
-    // A step that shows a box runs an event loop: the ticks meanwhile are ignored.
-    if (m_autoStepRunning)
-        return;
-    m_autoStepRunning = true;
-    runTimedStep(QDateTime::currentDateTime());
-    m_autoStepRunning = false;
-    if (timedSeriesDone(m_config)) {
-        m_config.autoRecordOn = false;
-        m_autoRecordTimer.stop();
-    }
-}
-
-// The schedule advances before the step acts, so a refused step still counts.
-void Specula::runTimedStep(const QDateTime &now)
-{
-    const bool video = m_isAutoRecording && isRecording();
-    switch (timedSeriesStep(m_config, now, video, m_record.recorder().recordTime())) {
-    case TimedStep::Capture:
-        advanceAfterPicture(m_config, now);
-        onBtnCapture();
-        emit autoRecordFinish();
-        break;
-    case TimedStep::StartVideo:
-        advanceBeforeVideo(m_config, now);
-        m_isAutoRecording = true;
-        onBtnRecord();
-        if (!isRecording()) { // refused: counts like a refused picture
-            m_isAutoRecording = false;
-            advanceAfterVideo(m_config, now);
-            emit autoRecordFinish();
-        }
-        break;
-    case TimedStep::StopVideo: onBtnRecord(); break;
-    case TimedStep::Wait: break;
-    }
+    m_timedSeries->tick();
 }
 
 // Every entry of a browser list, in list order.

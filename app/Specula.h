@@ -40,6 +40,7 @@ class QPushButton;
 class QResizeEvent;
 class QSlider;
 class QSwitchButton;
+class TimedSeriesRunner;
 
 /// The program's main window: owns the settings record, the widget tree, the timers and the
 /// objects the other subsystems reach through it.
@@ -194,7 +195,6 @@ private:
     void setRecordingUi(bool on);
     bool isFourView() const;
     void finishRecordFile(const QString &file);
-    void runTimedStep(const QDateTime &now);
     void buildLanguageMenu();
     void connectSignals();
     void registerSidePanelIcons(QAbstractButton *selected);
@@ -215,7 +215,6 @@ private:
     QTimer m_recordTimer; // blinks the record button
     QTimer m_fullScreenTimer;
     RecordSession m_record;
-    QTimer m_autoRecordTimer;
     IconHelp m_iconHelp;
     QTranslator m_translator;
 
@@ -231,10 +230,9 @@ private:
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
     BrowserFileActions *m_fileActions = nullptr;
+    TimedSeriesRunner *m_timedSeries = nullptr; // the timed series of the time dialog
 
-    bool m_isAutoRecording = false;           // the running recording belongs to a timed series
     bool m_recordBlink = false;               // which record icon the next blink shows
-    bool m_autoStepRunning = false;           // a timed-series step is running (it may show a box)
     CameraParamPanel *m_paramPanel = nullptr; // the camera page's switches and sliders
 
     QVector<CameraInfo> m_cameraList;        // the last list taken from the camera service
