@@ -4,6 +4,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/LanguageNames.h"
+#include "app/LiveCameras.h"
 #include "app/LiveView.h"
 #include "app/LogCategories.h"
 #include "app/MessageBox.h"
@@ -64,9 +65,6 @@ namespace {
 constexpr qint64 kMinSplashMs = 3000;
 constexpr int kCameraRefreshMs = 10000;
 constexpr int kFullScreenCheckMs = 100;
-// The frame rate is taken over this window; the cursor colour over this many samples.
-constexpr qint64 kFrameWindowMs = 3000;
-constexpr int kMaxColors = 10;
 // Language selected when the stored index is not in the table.
 constexpr int kDefaultLanguage = 1;
 
@@ -200,8 +198,8 @@ Specula::~Specula()
     // A recording in progress is finished and listed before the history is saved.
     stopAutoRecord();
     stopRecord();
-    while (!m_cameraDatas.isEmpty())
-        stopCam(m_cameraDatas.firstKey());
+    while (!m_live.datas().isEmpty())
+        stopCam(m_live.datas().firstKey());
     // Pictures still being written enter the history before it is saved.
     m_pictureWriter->finish();
     saveConfig();
@@ -560,16 +558,6 @@ void Specula::resizeEvent(QResizeEvent *event)
 
 // ---- Camera control ------------------------------------------------------------------------
 
-namespace {
-
-bool listHas(const QVector<CameraInfo> &list, const QString &id)
-{
-    return std::any_of(list.cbegin(), list.cend(),
-                       [&id](const CameraInfo &info) { return info.id == id; });
-}
-
-} // namespace
-
 void Specula::initCam()
 {
     m_cam->init();
@@ -577,22 +565,12 @@ void Specula::initCam()
 
     // A camera that came or went, running or not, changes the camera box.
     bool changed = false;
-    for (const CameraInfo &info : list)
-        changed = changed || !listHas(m_cameraList, info.id);
-    for (const CameraInfo &info : qAsConst(m_cameraList))
-        changed = changed || !listHas(list, info.id);
-    QStringList gone;
-    for (auto it = m_cameraDatas.cbegin(); it != m_cameraDatas.cend(); ++it) {
-        if (!listHas(list, it.key()))
-            gone.append(it.key());
-    }
-
-    m_cameraList = list;
+    const QStringList gone = m_live.takeList(list, &changed);
     // The service has dropped the device state of a vanished camera already; stopping it also
     // releases its platform camera and clears its tile.
-    for (const QString &id : qAsConst(gone))
+    for (const QString &id : gone)
         stopCam(id);
-    if (!m_cameraDatas.contains(m_cameraId))
+    if (!m_live.isRunning(m_live.current()))
         setCameraId(QString());
 
     if (!changed && gone.isEmpty())
@@ -624,16 +602,15 @@ void Specula::onCamChanged()
     m_ui->boxFormat->clear();
 
     const int index = m_ui->boxCam->currentIndex();
-    const QString id =
-        index >= 0 && index < m_cameraList.size() ? m_cameraList.at(index).id : QString();
+    const QString id = m_live.listedId(index);
     // A refreshed camera list re-selects the running camera: its measurements stay.
-    if (id.isEmpty() || id != m_cameraId)
+    if (id.isEmpty() || id != m_live.current())
         m_scene->clear();
 
     if (!id.isEmpty()) {
-        const CameraInfo info = m_cameraList.at(index);
-        if (!m_cameraId.isEmpty() && m_cameraId != id)
-            stopCam(m_cameraId);
+        const CameraInfo info = m_live.list().at(index);
+        if (!m_live.current().isEmpty() && m_live.current() != id)
+            stopCam(m_live.current());
 
         for (const auto &size : info.resolutions)
             m_ui->boxResolution->addItem(resolutionText(size.first, size.second));
@@ -686,10 +663,7 @@ bool Specula::startCam(int viewIndex, const QString &id, bool showError)
     width = m_cam->getProperty(id, CameraProperty::Width);
     height = m_cam->getProperty(id, CameraProperty::Height);
     m_config.setCurrentCamera(id);
-    CameraData data;
-    data.viewIndex = viewIndex;
-    data.size = QSize(width, height);
-    m_cameraDatas.insert(id, data);
+    m_live.add(id, viewIndex, QSize(width, height));
     setCameraId(id);
 
     CameraConfig stored = m_config.cameraInfo(id);
@@ -707,7 +681,7 @@ bool Specula::startCam(int viewIndex, const QString &id, bool showError)
     return true;
 }
 
-void Specula::stopCam(QString id) // by value: callers pass m_cameraId, which this clears
+void Specula::stopCam(QString id) // by value: callers pass the current id, which this clears
 {
     if (isRecording() && id == m_record.cameraId())
         stopRecord();
@@ -716,15 +690,15 @@ void Specula::stopCam(QString id) // by value: callers pass m_cameraId, which th
         if (viewIndex < m_viewLabels.size())
             m_viewLabels.at(viewIndex)->setImage(QImage());
         m_cam->close(id);
-        if (id == m_cameraId)
+        if (id == m_live.current())
             setCameraId(QString());
     }
-    m_cameraDatas.remove(id);
+    m_live.remove(id);
 }
 
 void Specula::setCameraId(const QString &id)
 {
-    m_cameraId = id;
+    m_live.setCurrent(id);
     const int index = cameraBoxIndex(id);
     if (m_ui->boxCam->currentIndex() != index) {
         // Only shows the camera; the selection logic runs on user choices.
@@ -748,22 +722,17 @@ void Specula::setCameraId(const QString &id)
 
 int Specula::cameraViewIndex(const QString &id) const
 {
-    const auto it = m_cameraDatas.constFind(id);
-    return it == m_cameraDatas.cend() ? -1 : it->viewIndex;
+    return m_live.viewIndex(id);
 }
 
 int Specula::cameraBoxIndex(const QString &id) const
 {
-    for (int i = 0; i < m_cameraList.size(); ++i) {
-        if (m_cameraList.at(i).id == id)
-            return i;
-    }
-    return -1;
+    return m_live.boxIndex(id);
 }
 
 bool Specula::checkCam()
 {
-    if (isCapture(m_cameraId))
+    if (isCapture(m_live.current()))
         return true;
     MessageBox::information(this, QString(), tr("设备未启动"));
     return false;
@@ -773,20 +742,19 @@ void Specula::onCamResolutionChanged()
 {
     int width = 0;
     int height = 0;
-    if (m_cameraId.isEmpty() ||
-        !parseResolution(m_ui->boxResolution->currentText(), &width, &height))
+    const QString id = m_live.current();
+    if (id.isEmpty() || !parseResolution(m_ui->boxResolution->currentText(), &width, &height))
         return;
-    const QString id = m_cameraId;
-    if (!m_cameraDatas.contains(id))
+    if (!m_live.isRunning(id))
         return;
-    const QSize previous = m_cameraDatas.value(id).size;
+    const QSize previous = m_live.size(id);
     if (previous == QSize(width, height))
         return;
 
     if (!m_scene->isEmpty()) {
         const int answer = MessageBox::question(this, QString(), tr("改变分辨率会清空测量"));
         // The box runs an event loop: the camera may have gone meanwhile.
-        if (answer != QMessageBox::Yes || !m_cameraDatas.contains(id) || id != m_cameraId) {
+        if (answer != QMessageBox::Yes || !m_live.isRunning(id) || id != m_live.current()) {
             const QSignalBlocker block(m_ui->boxResolution);
             m_ui->boxResolution->setCurrentText(
                 resolutionText(previous.width(), previous.height()));
@@ -798,7 +766,7 @@ void Specula::onCamResolutionChanged()
     m_scene->clear();
     m_cam->setProperty(id, CameraProperty::Width, width);
     m_cam->setProperty(id, CameraProperty::Height, height);
-    m_cameraDatas[id].size = QSize(width, height);
+    m_live.setSize(id, QSize(width, height));
     CameraConfig stored = m_config.cameraInfo(id);
     stored.resolution = QSize(width, height);
     m_config.setCameraInfo(id, stored);
@@ -808,13 +776,14 @@ void Specula::onCamResolutionChanged()
 void Specula::onCamFormatChanged()
 {
     const QString format = m_ui->boxFormat->currentText();
-    if (format.isEmpty() || m_cameraId.isEmpty())
+    const QString id = m_live.current();
+    if (format.isEmpty() || id.isEmpty())
         return;
-    m_cam->setFormat(m_cameraId, format);
+    m_cam->setFormat(id, format);
     // Remembered like the resolution, so the camera starts in it next time.
-    CameraConfig stored = m_config.cameraInfo(m_cameraId);
+    CameraConfig stored = m_config.cameraInfo(id);
     stored.format = format;
-    m_config.setCameraInfo(m_cameraId, stored);
+    m_config.setCameraInfo(id, stored);
 }
 
 void Specula::onLocalCamera(QString camId, bool needCapture)
@@ -829,8 +798,8 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
         return;
     }
     const bool fourView = isFourView();
-    const auto data = m_cameraDatas.find(camId);
-    if ((!fourView && camId != m_cameraId) || data == m_cameraDatas.end()) {
+    const int viewIndex = m_live.viewIndex(camId);
+    if ((!fourView && camId != m_live.current()) || viewIndex < 0) {
         m_cam->setHalfWanted(camId, false);
         return;
     }
@@ -841,8 +810,8 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
         half = QImage(); // in colour
     }
     if (fourView) {
-        if (data->viewIndex >= 0 && data->viewIndex < m_viewLabels.size())
-            m_viewLabels.at(data->viewIndex)->setImage(picture);
+        if (viewIndex < m_viewLabels.size())
+            m_viewLabels.at(viewIndex)->setImage(picture);
     } else {
         m_scene->setBaseFrame(picture, half);
         m_viewHasImage = true;
@@ -851,71 +820,33 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
     // would start by halving them.
     m_cam->setHalfWanted(camId, !fourView && m_scene->wantsHalfFrames());
 
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    QVector<qint64> &times = data->frameTimes;
-    times.append(now);
-    const auto fresh = std::find_if(times.begin(), times.end(),
-                                    [now](qint64 t) { return now - t <= kFrameWindowMs; });
-    times.erase(times.begin(), fresh);
-
-    if (camId == m_cameraId)
+    m_live.noteFrame(camId, QDateTime::currentMSecsSinceEpoch());
+    if (camId == m_live.current())
         updateLabelStatus(camId);
 }
 
 void Specula::updateLabelStatus(const QString &id)
 {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    double rate = 0.0;
-    const auto data = m_cameraDatas.constFind(id);
-    if (data != m_cameraDatas.cend()) {
-        const int count = data->colors.size();
-        for (const QColor &color : data->colors) {
-            red += color.red();
-            green += color.green();
-            blue += color.blue();
-        }
-        if (count > 0) {
-            red /= count;
-            green /= count;
-            blue /= count;
-        }
-        rate = frameRate(data->frameTimes);
-    }
-
-    QString text;
-    if (isFourView()) {
-        text = tr("帧率") + QString::asprintf(":%0.1ffps", rate);
-    } else {
-        const QPoint p = m_scene->toDispPoint(m_coorPoint);
-        text = tr("帧率") + QString::asprintf(":%0.1ffps ", rate) + tr("坐标") +
-               QString::asprintf(":%d,%d (R:%3d G:%3d B:%3d)", p.x(), p.y(), red, green, blue);
-    }
-    m_ui->labelStatus->setText(text);
+    const LiveCameras::Readout readout = m_live.readout(id);
+    const QPoint point = isFourView() ? QPoint() : m_scene->toDispPoint(m_live.cursorPoint());
+    m_ui->labelStatus->setText(statusLineText(isFourView(), readout.rate, point, readout.colour));
 }
 
 void Specula::onCoorInfo(QPoint point, QColor color)
 {
-    const auto data = m_cameraDatas.find(m_cameraId);
-    if (data == m_cameraDatas.end())
-        return;
-    m_coorPoint = point;
-    data->colors.append(color);
-    while (data->colors.size() > kMaxColors)
-        data->colors.removeFirst();
-    updateLabelStatus(m_cameraId);
+    if (m_live.noteCursor(point, color))
+        updateLabelStatus(m_live.current());
 }
 
 void Specula::updateLabelRes()
 {
-    const auto data = m_cameraDatas.constFind(m_cameraId);
-    if (m_cameraId.isEmpty() || data == m_cameraDatas.cend()) {
+    const QString id = m_live.current();
+    if (id.isEmpty() || !m_live.isRunning(id)) {
         m_ui->labelResInfo->setText(QStringLiteral("0 * 0"));
         return;
     }
-    m_ui->labelResInfo->setText(
-        QString::asprintf("%d * %d", data->size.width(), data->size.height()));
+    const QSize size = m_live.size(id);
+    m_ui->labelResInfo->setText(QString::asprintf("%d * %d", size.width(), size.height()));
 }
 
 // ---- Zoom and views ------------------------------------------------------------------------
@@ -942,7 +873,8 @@ void Specula::onComboZoomChanged()
 
 void Specula::onUpdateCamViewSize()
 {
-    if (m_cameraId.isEmpty()) {
+    const QString id = m_live.current();
+    if (id.isEmpty()) {
         // Without a camera the view fills the page, so the no-device notice shows whole
         // instead of being clipped by the size of the last picture (or of no picture at all).
         m_ui->camViewer->setFixedSize(m_ui->mainPageScrollArea->maximumViewportSize());
@@ -951,9 +883,8 @@ void Specula::onUpdateCamViewSize()
     }
     const QString key = zoomKey(m_ui->comboZoom);
     double factor = zoomFactor(key);
-    const auto data = m_cameraDatas.constFind(m_cameraId);
-    if (data != m_cameraDatas.cend() && data->size.width() >= 0 && data->size.height() >= 0) {
-        const QSize picture = data->size;
+    const QSize picture = m_live.size(id);
+    if (m_live.isRunning(id) && picture.width() >= 0 && picture.height() >= 0) {
         QSize viewSize;
         if (isFitZoom(key)) {
             const QSize page = m_ui->mainPage->size();
@@ -1040,16 +971,16 @@ void Specula::onBtnScreenSwitch()
     } else {
         if (m_record.recorder().isRunning())
             onBtnRecord();
-        if (!m_cameraDatas.isEmpty() && m_cameraId.isEmpty())
-            setCameraId(m_cameraDatas.firstKey());
+        if (!m_live.datas().isEmpty() && m_live.current().isEmpty())
+            setCameraId(m_live.datas().firstKey());
         setCameraViewChecked(1);
         m_ui->stackMainWidget->setCurrentIndex(0);
         m_ui->btnCalib->setEnabled(true);
         m_ui->btnRecord->setEnabled(true);
         onUpdateCamViewSize();
     }
-    if (!m_cameraId.isEmpty())
-        updateLabelStatus(m_cameraId);
+    if (!m_live.current().isEmpty())
+        updateLabelStatus(m_live.current());
 }
 
 // ---- Camera parameters ---------------------------------------------------------------------
@@ -1153,7 +1084,7 @@ void Specula::initCameraParam()
                              m_cam, &m_config, this);
     // The camera chosen in the box, as long as it runs.
     m_paramPanel->setTarget([this] {
-        const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
+        const QString id = m_live.listedId(m_ui->boxCam->currentIndex());
         return isCapture(id) ? id : QString();
     });
 }
@@ -1219,7 +1150,7 @@ void Specula::onPictureWritten(const QString &path, bool ok, int tile)
 
 QImage Specula::getCamImage()
 {
-    const int index = cameraViewIndex(m_cameraId);
+    const int index = cameraViewIndex(m_live.current());
     QImage source;
     if (isFourView()) {
         if (index < 0 || index >= m_viewLabels.size())
@@ -1335,7 +1266,7 @@ void Specula::onBtnRecord()
     }
     if (!checkCam() || !checkPath(1) || m_ui->labelView1->isDongjie())
         return;
-    startRecord(m_cameraId);
+    startRecord(m_live.current());
 }
 
 bool Specula::startRecord(const QString &camId)

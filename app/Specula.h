@@ -2,6 +2,7 @@
 
 #include "app/CameraData.h"
 #include "app/IconHelp.h"
+#include "app/LiveCameras.h"
 #include "capture/CameraInfo.h"
 #include "config/Config.h"
 #include "media/RecordSession.h"
@@ -70,7 +71,7 @@ public:
     bool startCam(int viewIndex, const QString &id, bool showError);
     void stopCam(QString id);
     void setCameraId(const QString &id);
-    QString cameraId() const { return m_cameraId; }
+    QString cameraId() const { return m_live.current(); }
     int cameraViewIndex(const QString &id) const;
     int cameraBoxIndex(const QString &id) const;
     bool checkCam();
@@ -80,7 +81,7 @@ public:
     int getCameraViewChecked() const;
     void setCameraViewChecked(int index);
     /// The running cameras by id.
-    const QMap<QString, CameraData> &cameraDatas() const { return m_cameraDatas; }
+    const QMap<QString, CameraData> &cameraDatas() const { return m_live.datas(); }
 
     // Camera parameters: configuration and camera kept in step.
     void readCameraParam(const QString &id);
@@ -235,11 +236,8 @@ private:
     bool m_recordBlink = false;               // which record icon the next blink shows
     CameraParamPanel *m_paramPanel = nullptr; // the camera page's switches and sliders
 
-    QVector<CameraInfo> m_cameraList;        // the last list taken from the camera service
-    QString m_cameraId;                      // the current camera; empty = none
-    QMap<QString, CameraData> m_cameraDatas; // running cameras
-    QPoint m_coorPoint;                      // last cursor position in picture pixels
-    bool m_viewHasImage = false;             // the single view shows a live picture
+    LiveCameras m_live;          // the camera list, the running cameras and the current one
+    bool m_viewHasImage = false; // the single view shows a live picture
 
     /// Language table: translation-file code and the menu text in the source language.
     QVector<QPair<QString, const char *>> m_langs;
