@@ -943,7 +943,7 @@ void Specula::onCameraAddClicked()
     auto *label = qobject_cast<CameraLabel *>(sender());
     if (!label)
         return;
-    const QString file = QFileDialog::getOpenFileName(this, QString(), getSavePath(0),
+    const QString file = QFileDialog::getOpenFileName(this, QString(), getSavePath(SavePicture),
                                                       QStringLiteral("*.png;*.jpg;*.bmp"));
     if (!file.isEmpty())
         label->setImageFile(file);
@@ -1011,7 +1011,7 @@ bool Specula::isCapture(const QString &id) const
 // The next file's path: the browser's folder, or the configured folder while it shows none.
 QString Specula::getSavePath(int type) const
 {
-    const bool picture = type == 0;
+    const bool picture = type == SavePicture;
     QString folder = (picture ? m_ui->imageBrowser : m_ui->cameraBrowser)->currentPath();
     if (folder.isEmpty()) {
         folder = picture ? QDir(m_config.imageDir).filePath(m_config.imageSubDir)
@@ -1027,10 +1027,10 @@ QString Specula::getSavePath(int type) const
 
 bool Specula::checkPath(int type)
 {
-    if (type != 0 && type != 1)
+    if (type != SavePicture && type != SaveVideo)
         return true;
     const QString folder = QFileInfo(getSavePath(type)).path();
-    if (!isSameFolder(folder, type == 0 ? m_config.imageDir : m_config.movieDir))
+    if (!isSameFolder(folder, type == SavePicture ? m_config.imageDir : m_config.movieDir))
         return true;
     QMessageBox::information(
         this, QString(),
@@ -1118,14 +1118,14 @@ void Specula::onBtnCamParamReset()
 
 void Specula::onBtnCapture()
 {
-    if (!checkCam() || !checkPath(0) || m_ui->labelView1->isDongjie())
+    if (!checkCam() || !checkPath(SavePicture) || m_ui->labelView1->isDongjie())
         return;
     const QImage picture = getCamImage();
     if (picture.isNull()) {
         MessageBox::information(this, QString(), tr("保存图片失败"));
         return;
     }
-    const QString path = getSavePath(0);
+    const QString path = getSavePath(SavePicture);
     int tile = -1;
     if (isFourView()) {
         // The check frame moves on at once, so quick captures fill the tiles in turn.
@@ -1174,36 +1174,38 @@ QImage Specula::getCamImage()
     return result;
 }
 
-void Specula::setSaveRoot(int type, const QString &folder)
+void Specula::setSaveRoot(SaveKind kind, const QString &folder)
 {
     // A new root starts in its default sub-folder, made when missing: captures are refused in
     // the root itself.
     const Config defaults;
-    QString &root = type == 0 ? m_config.imageDir : m_config.movieDir;
-    QString &sub = type == 0 ? m_config.imageSubDir : m_config.movieSubDir;
+    const bool picture = kind == SavePicture;
+    QString &root = picture ? m_config.imageDir : m_config.movieDir;
+    QString &sub = picture ? m_config.imageSubDir : m_config.movieSubDir;
     root = folder;
-    sub = type == 0 ? defaults.imageSubDir : defaults.movieSubDir;
+    sub = picture ? defaults.imageSubDir : defaults.movieSubDir;
     ensureSaveFolders(root, sub);
+}
+
+void Specula::chooseSaveRoot(SaveKind kind)
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QString(), kind == SavePicture ? m_config.imageDir : m_config.movieDir,
+        QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return;
+    setSaveRoot(kind, folder);
+    initPath();
 }
 
 void Specula::onActionImagePath()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QString(), m_config.imageDir,
-                                                             QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty())
-        return;
-    setSaveRoot(0, folder);
-    initPath();
+    chooseSaveRoot(SavePicture);
 }
 
 void Specula::onActionRecordPath()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QString(), m_config.movieDir,
-                                                             QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty())
-        return;
-    setSaveRoot(1, folder);
-    initPath();
+    chooseSaveRoot(SaveVideo);
 }
 
 void Specula::onActionSetting()
@@ -1218,9 +1220,9 @@ void Specula::onActionSetting()
     const bool newImageRoot = !isSameFolder(edited.imageDir, m_config.imageDir);
     const bool newMovieRoot = !isSameFolder(edited.movieDir, m_config.movieDir);
     if (newImageRoot)
-        setSaveRoot(0, edited.imageDir);
+        setSaveRoot(SavePicture, edited.imageDir);
     if (newMovieRoot)
-        setSaveRoot(1, edited.movieDir);
+        setSaveRoot(SaveVideo, edited.movieDir);
     // Unchanged roots leave the browsers where the user took them.
     if (newImageRoot || newMovieRoot)
         initPath();
@@ -1264,7 +1266,7 @@ void Specula::onBtnRecord()
         stopRecord();
         return;
     }
-    if (!checkCam() || !checkPath(1) || m_ui->labelView1->isDongjie())
+    if (!checkCam() || !checkPath(SaveVideo) || m_ui->labelView1->isDongjie())
         return;
     startRecord(m_live.current());
 }
@@ -1276,7 +1278,7 @@ bool Specula::startRecord(const QString &camId)
     if (isFourView() || !m_viewHasImage || !m_scene->frameBufferData() || size.isEmpty())
         return false;
     m_scene->initRendefBuffer();
-    m_record.start(getSavePath(1), size, camId);
+    m_record.start(getSavePath(SaveVideo), size, camId);
     return true;
 }
 
@@ -1361,58 +1363,15 @@ void Specula::onAutoRecordTimer()
     m_timedSeries->tick();
 }
 
-// Every entry of a browser list, in list order.
-static QList<QListWidgetItem *> listEntries(const QListWidget *list)
-{
-    QList<QListWidgetItem *> entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries.append(list->item(i));
-    return entries;
-}
-
 void Specula::onListItemMenu(QPoint pos)
 {
     auto *list = qobject_cast<QListWidget *>(sender());
-    const QListWidgetItem *clicked = list ? list->itemAt(pos) : nullptr;
-    if (!clicked)
-        return;
-    const QString path = clicked->data(Qt::UserRole).toString();
     const bool pictures = list == m_ui->imageBrowser->listWidget();
-    FileBrowser *browser = pictures ? m_ui->imageBrowser : m_ui->cameraBrowser;
-    QStringList &history = pictures ? m_config.imageFiles : m_config.movieFiles;
-
-    QMenu menu(this);
-    QAction *open = menu.addAction(tr("打开"));
-    QAction *remove = menu.addAction(tr("删除"));
-    QAction *removeAll = menu.addAction(tr("全部删除"));
-    QAction *rename = menu.addAction(tr("重命名"));
-    QAction *saveAs = menu.addAction(tr("另存为"));
-    QAction *saveAll = menu.addAction(tr("全部另存为"));
-    saveAs->setVisible(!QFileInfo(path).isDir());
-    saveAll->setVisible(saveAs->isVisible());
-    QAction *chosen = menu.exec(list->viewport()->mapToGlobal(pos));
-
-    // The list may have changed while the menu was open (a capture, a thumbnail): look the
-    // entry up again by its path.
-    const QList<QListWidgetItem *> all = listEntries(list);
-    const auto found = std::find_if(all.cbegin(), all.cend(), [&path](QListWidgetItem *item) {
-        return item->data(Qt::UserRole).toString() == path;
-    });
-    QListWidgetItem *item = found == all.cend() ? nullptr : *found;
-    if (!chosen || !item)
+    if (!list || (!pictures && list != m_ui->cameraBrowser->listWidget()))
         return;
-    if (chosen == open)
-        onListItemOpen(item);
-    else if (chosen == remove)
-        m_fileActions->removeEntries(browser, history, {item});
-    else if (chosen == removeAll)
-        m_fileActions->removeEntries(browser, history, all);
-    else if (chosen == rename)
-        m_fileActions->renameEntry(browser, item);
-    else if (chosen == saveAs)
-        m_fileActions->saveEntryAs(item);
-    else if (chosen == saveAll)
-        m_fileActions->saveEntriesTo(all);
+    m_fileActions->showEntryMenu(pictures ? m_ui->imageBrowser : m_ui->cameraBrowser,
+                                 pictures ? m_config.imageFiles : m_config.movieFiles, pos,
+                                 [this](QListWidgetItem *item) { onListItemOpen(item); });
 }
 
 void Specula::onListItemOpen(QListWidgetItem *item)
@@ -1446,12 +1405,6 @@ bool Specula::isRecordingPath(const QString &path) const
 
 void Specula::onActionImport()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, QString(), QString(),
-        tr("图片和视频") + QStringLiteral(" (%1)").arg(FileOps::importFilter(
-                               m_imageFormats + m_movieFormats + QStringList{"avi"})));
-    if (files.isEmpty())
-        return;
     BrowserFileActions::ImportTargets targets;
     targets.pictureSuffixes = m_imageFormats;
     targets.pictures = m_ui->imageBrowser;
@@ -1459,5 +1412,5 @@ void Specula::onActionImport()
     targets.pictureHistory = &m_config.imageFiles;
     targets.videoHistory = &m_config.movieFiles;
     targets.checkPath = [this](int type) { return checkPath(type); };
-    m_fileActions->importFiles(files, targets);
+    m_fileActions->askAndImport(targets, m_movieFormats + QStringList{QStringLiteral("avi")});
 }

@@ -6,6 +6,7 @@
 #include "capture/CameraInfo.h"
 #include "config/Config.h"
 #include "media/RecordSession.h"
+#include "media/SavePath.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
@@ -205,7 +206,8 @@ private:
     void initCam();
     void initCameraParam();
     void showFuncWidget(int k);
-    void setSaveRoot(int type, const QString &folder);
+    void setSaveRoot(SaveKind kind, const QString &folder);
+    void chooseSaveRoot(SaveKind kind);
     void onPictureWritten(const QString &path, bool ok, int tile);
 
     Ui::SpeculaClass *m_ui = nullptr;
