@@ -25,7 +25,7 @@
 #include "media/FileBrowser.h"
 #include "media/FileOps.h"
 #include "media/PictureWriter.h"
-#include "media/SavePath.h"
+#include "media/SaveFolders.h"
 #include "media/SettingDialog.h"
 #include "media/SettingTimeDialog.h"
 #include "media/TimedSeriesRunner.h"
@@ -137,6 +137,8 @@ Specula::Specula(QWidget *parent)
     m_ui->boxFormatImage->addItems(m_imageFormats);
     m_ui->boxFormatRecord->addItems(m_movieFormats);
     m_pictureWriter = new PictureWriter(this);
+    m_saveFolders.reset(new SaveFolders(&m_config, m_ui->imageBrowser, m_ui->cameraBrowser,
+                                        m_pictureWriter, m_imageFormats, m_movieFormats));
 
     m_scene = m_ui->camViewer->scene();
     m_scene->setGraphicType(0x10002);
@@ -384,14 +386,7 @@ void Specula::loadConfig()
 
 void Specula::saveConfig()
 {
-    // The browsers' folders are kept relative to their roots. A browser that was never
-    // pointed at a folder leaves the stored one alone.
-    const QString imagePath = m_ui->imageBrowser->currentPath();
-    if (!imagePath.isEmpty())
-        m_config.imageSubDir = QDir(m_config.imageDir).relativeFilePath(imagePath);
-    const QString moviePath = m_ui->cameraBrowser->currentPath();
-    if (!moviePath.isEmpty())
-        m_config.movieSubDir = QDir(m_config.movieDir).relativeFilePath(moviePath);
+    m_saveFolders->storeBrowsedFolders();
 
     ConfigFile::save(ConfigFile::defaultPath(), m_config);
 }
@@ -1011,26 +1006,14 @@ bool Specula::isCapture(const QString &id) const
 // The next file's path: the browser's folder, or the configured folder while it shows none.
 QString Specula::getSavePath(int type) const
 {
-    const bool picture = type == SavePicture;
-    QString folder = (picture ? m_ui->imageBrowser : m_ui->cameraBrowser)->currentPath();
-    if (folder.isEmpty()) {
-        folder = picture ? QDir(m_config.imageDir).filePath(m_config.imageSubDir)
-                         : QDir(m_config.movieDir).filePath(m_config.movieSubDir);
-    }
-    const QString suffix = picture ? m_imageFormats.value(m_config.imageFormat)
-                                   : m_movieFormats.value(m_config.movieFormat);
-    // A capture of the same second may still be on its way to the disk.
-    const PictureWriter *writer = m_pictureWriter;
-    return uniqueSavePath(folder, saveStamp(QDateTime::currentDateTime()), suffix,
-                          [writer](const QString &path) { return writer->isPending(path); });
+    return m_saveFolders->nextPath(type == SavePicture ? SavePicture : SaveVideo);
 }
 
 bool Specula::checkPath(int type)
 {
     if (type != SavePicture && type != SaveVideo)
         return true;
-    const QString folder = QFileInfo(getSavePath(type)).path();
-    if (!isSameFolder(folder, type == SavePicture ? m_config.imageDir : m_config.movieDir))
+    if (!m_saveFolders->isAtRoot(SaveKind(type)))
         return true;
     QMessageBox::information(
         this, QString(),
@@ -1041,32 +1024,17 @@ bool Specula::checkPath(int type)
 
 void Specula::initPath()
 {
-    // The sub-folder is made together with a missing root only: an existing root keeps the
-    // folders its user made.
-    if (!QFileInfo::exists(m_config.imageDir))
-        ensureSaveFolders(m_config.imageDir, m_config.imageSubDir);
-    if (!QFileInfo::exists(m_config.movieDir))
-        ensureSaveFolders(m_config.movieDir, m_config.movieSubDir);
-    updateHistoryList();
+    m_saveFolders->ensureRoots();
 }
 
 void Specula::updateHistoryList()
 {
-    pruneMissingFiles(m_config.imageFiles);
-    pruneMissingFiles(m_config.movieFiles);
-    m_ui->imageBrowser->setBasePath(m_config.imageDir);
-    m_ui->cameraBrowser->setBasePath(m_config.movieDir);
-    m_ui->imageBrowser->setCurrentPath(QDir(m_config.imageDir).filePath(m_config.imageSubDir));
-    m_ui->cameraBrowser->setCurrentPath(QDir(m_config.movieDir).filePath(m_config.movieSubDir));
+    m_saveFolders->showFolders();
 }
 
 void Specula::appendHistoryFile(const QString &path, bool isImage)
 {
-    FileBrowser *browser = isImage ? m_ui->imageBrowser : m_ui->cameraBrowser;
-    // The user may have moved to another folder while the file was written: it is listed
-    // only where it lies.
-    if (isSameFolder(QFileInfo(path).absolutePath(), browser->currentPath()))
-        browser->addItem(path);
+    m_saveFolders->list(path, isImage ? SavePicture : SaveVideo);
 }
 
 void Specula::stopRecord()
@@ -1174,19 +1142,6 @@ QImage Specula::getCamImage()
     return result;
 }
 
-void Specula::setSaveRoot(SaveKind kind, const QString &folder)
-{
-    // A new root starts in its default sub-folder, made when missing: captures are refused in
-    // the root itself.
-    const Config defaults;
-    const bool picture = kind == SavePicture;
-    QString &root = picture ? m_config.imageDir : m_config.movieDir;
-    QString &sub = picture ? m_config.imageSubDir : m_config.movieSubDir;
-    root = folder;
-    sub = picture ? defaults.imageSubDir : defaults.movieSubDir;
-    ensureSaveFolders(root, sub);
-}
-
 void Specula::chooseSaveRoot(SaveKind kind)
 {
     const QString folder = QFileDialog::getExistingDirectory(
@@ -1194,7 +1149,7 @@ void Specula::chooseSaveRoot(SaveKind kind)
         QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return;
-    setSaveRoot(kind, folder);
+    m_saveFolders->setRoot(kind, folder);
     initPath();
 }
 
@@ -1214,17 +1169,9 @@ void Specula::onActionSetting()
     dialog.setConfig(m_config);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // Only the two folders come back: the rest of the copy is as old as the dialog, and
-    // history entries or camera settings made meanwhile must stay.
-    const Config &edited = dialog.config();
-    const bool newImageRoot = !isSameFolder(edited.imageDir, m_config.imageDir);
-    const bool newMovieRoot = !isSameFolder(edited.movieDir, m_config.movieDir);
-    if (newImageRoot)
-        setSaveRoot(SavePicture, edited.imageDir);
-    if (newMovieRoot)
-        setSaveRoot(SaveVideo, edited.movieDir);
-    // Unchanged roots leave the browsers where the user took them.
-    if (newImageRoot || newMovieRoot)
+    // Only the two folders come back; unchanged roots leave the browsers where the user took
+    // them.
+    if (m_saveFolders->takeRoots(dialog.config()))
         initPath();
 }
 

@@ -6,7 +6,7 @@
 #include "capture/CameraInfo.h"
 #include "config/Config.h"
 #include "media/RecordSession.h"
-#include "media/SavePath.h"
+#include "media/SaveFolders.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QVector>
+
+#include <memory>
 
 namespace Ui {
 class SpeculaClass;
@@ -206,7 +208,6 @@ private:
     void initCam();
     void initCameraParam();
     void showFuncWidget(int k);
-    void setSaveRoot(SaveKind kind, const QString &folder);
     void chooseSaveRoot(SaveKind kind);
     void onPictureWritten(const QString &path, bool ok, int tile);
 
@@ -233,6 +234,7 @@ private:
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
     BrowserFileActions *m_fileActions = nullptr;
+    std::unique_ptr<SaveFolders> m_saveFolders; // where captures and recordings go
     TimedSeriesRunner *m_timedSeries = nullptr; // the timed series of the time dialog
 
     bool m_recordBlink = false;               // which record icon the next blink shows
