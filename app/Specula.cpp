@@ -3,7 +3,7 @@
 #include "ui_Specula.h"
 
 #include "app/AboutDialog.h"
-#include "app/LanguageNames.h"
+#include "app/LanguageMenu.h"
 #include "app/LiveCameras.h"
 #include "app/LiveView.h"
 #include "app/LogCategories.h"
@@ -65,8 +65,6 @@ namespace {
 constexpr qint64 kMinSplashMs = 3000;
 constexpr int kCameraRefreshMs = 10000;
 constexpr int kFullScreenCheckMs = 100;
-// Language selected when the stored index is not in the table.
-constexpr int kDefaultLanguage = 1;
 
 } // namespace
 
@@ -274,75 +272,31 @@ void Specula::connectSignals()
 
 void Specula::buildLanguageMenu()
 {
-    m_langs = {
-        {QString(), QT_TR_NOOP("中文")},
-        {QStringLiteral("en"), QT_TR_NOOP("英语")},
-        {QStringLiteral("zh"), QT_TR_NOOP("繁体中文")},
-        {QStringLiteral("fr"), QT_TR_NOOP("法国")},
-        {QStringLiteral("it"), QT_TR_NOOP("意大")},
-        {QStringLiteral("ja"), QT_TR_NOOP("日语")},
-        {QStringLiteral("ko"), QT_TR_NOOP("韩语")},
-        {QStringLiteral("ru"), QT_TR_NOOP("俄语")},
-        {QStringLiteral("de"), QT_TR_NOOP("德语")},
-        {QStringLiteral("es"), QT_TR_NOOP("西班牙")},
-        {QStringLiteral("pt"), QT_TR_NOOP("葡萄牙")},
-        {QStringLiteral("nl"), QT_TR_NOOP("荷兰")},
-        {QStringLiteral("pl"), QT_TR_NOOP("波兰")},
-        {QStringLiteral("uk"), QT_TR_NOOP("乌克兰")},
-        {QStringLiteral("lt"), QT_TR_NOOP("立陶宛")},
-        {QStringLiteral("hu"), QT_TR_NOOP("匈牙利")},
-    };
-    for (const auto &lang : qAsConst(m_langs)) {
-        QAction *action = m_ui->menuLang->addAction(
-            languageMenuText(nativeLanguageName(lang.first), tr(lang.second), false));
+    m_languageMenu = new LanguageMenu(m_ui->menuLang, this);
+    for (QAction *action : m_languageMenu->actions())
         connect(action, SIGNAL(triggered()), this, SLOT(onActionLang()));
-        action->setCheckable(true);
-        m_langActions.append(action);
-    }
 }
 
 void Specula::onActionLang()
 {
-    const int index = m_langActions.indexOf(qobject_cast<QAction *>(sender()));
+    const int index = m_languageMenu->actions().indexOf(qobject_cast<QAction *>(sender()));
     if (index >= 0)
         switchLang(index);
 }
 
 void Specula::switchLang(int index)
 {
-    if (index < 0 || index >= m_langs.size())
-        index = kDefaultLanguage;
+    index = m_languageMenu->select(index);
     m_config.language = index;
-
-    // Installing does not check for an earlier install of the same translator; take it out
-    // first so that switching back and forth never piles up entries.
-    QCoreApplication::removeTranslator(&m_translator);
-    if (index != 0) {
-        // A missing file leaves the translator empty: texts then show in the source language.
-        m_translator.load(
-            translationFilePath(QCoreApplication::applicationDirPath(), m_langs.at(index).first));
-        QCoreApplication::installTranslator(&m_translator);
-    }
 
     m_paramPanel->retranslate([](const QString &key) { return tr(key.toUtf8().constData()); });
 
     m_fullScreenTip->setText(tr("按ESC退出全屏"));
     m_scene->update();
 
-    // Each language under its own name, so that it can be found from any other language.
-    QStringList menuTexts;
-    for (int i = 0; i < m_langs.size(); ++i)
-        menuTexts.append(languageMenuText(nativeLanguageName(m_langs.at(i).first),
-                                          tr(m_langs.at(i).second), i == index));
-
+    m_languageMenu->relabel(index);
     for (CameraLabel *label : qAsConst(m_viewLabels))
         label->switchLang();
-
-    for (int i = 0; i < m_langActions.size(); ++i) {
-        m_langActions.at(i)->setChecked(false);
-        m_langActions.at(i)->setText(menuTexts.at(i));
-    }
-    m_langActions.at(index)->setChecked(true);
 
     m_ui->retranslateUi(this);
     // The form carries a placeholder title; the zoom box's first entry is filled in code.

@@ -29,6 +29,7 @@ class BrowserFileActions;
 class CameraLabel;
 class CameraParamPanel;
 class CameraScene;
+class LanguageMenu;
 class CvCaptureCAM_DShow;
 class MeasureEditer;
 class PictureWriter;
@@ -220,7 +221,6 @@ private:
     QTimer m_fullScreenTimer;
     RecordSession m_record;
     IconHelp m_iconHelp;
-    QTranslator m_translator;
 
     QElapsedTimer m_startTimer;
     CvCaptureCAM_DShow *m_cam = nullptr;
@@ -243,7 +243,5 @@ private:
     LiveCameras m_live;          // the camera list, the running cameras and the current one
     bool m_viewHasImage = false; // the single view shows a live picture
 
-    /// Language table: translation-file code and the menu text in the source language.
-    QVector<QPair<QString, const char *>> m_langs;
-    QVector<QAction *> m_langActions;
+    LanguageMenu *m_languageMenu = nullptr; // the language menu and the installed translation
 };
