@@ -3,6 +3,7 @@
 #include "ui_Specula.h"
 
 #include "app/AboutDialog.h"
+#include "app/FullScreenFrame.h"
 #include "app/LanguageMenu.h"
 #include "app/LiveCameras.h"
 #include "app/LiveView.h"
@@ -142,12 +143,8 @@ Specula::Specula(QWidget *parent)
     m_scene->setGraphicType(0x10002);
     m_scene->setConfig(&m_config);
 
-    m_fullScreenTip = new QLabel(this);
-    m_fullScreenTip->setObjectName(QStringLiteral("labelFullScreenTip"));
-    m_fullScreenTip->setStyleSheet(QStringLiteral("color:rgb(255,0,0); font-size:32px;"));
-    m_fullScreenTip->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    m_fullScreenTip->setText(tr("按ESC退出全屏"));
-    m_fullScreenTip->hide();
+    m_fullScreen =
+        new FullScreenFrame(this, {m_ui->headFrame, m_ui->mainMenuBar, m_ui->rightStackWidget});
 
     m_ui->bdWidget->init(m_scene, &m_config);
 
@@ -291,7 +288,7 @@ void Specula::switchLang(int index)
 
     m_paramPanel->retranslate([](const QString &key) { return tr(key.toUtf8().constData()); });
 
-    m_fullScreenTip->setText(tr("按ESC退出全屏"));
+    m_fullScreen->retranslate();
     m_scene->update();
 
     m_languageMenu->relabel(index);
@@ -347,45 +344,14 @@ void Specula::saveConfig()
 
 // ---- Frame ---------------------------------------------------------------------------------
 
-void Specula::setFrameVisible(bool visible)
-{
-    m_ui->mainMenuBar->setVisible(visible);
-    m_ui->headFrame->setVisible(visible);
-    m_ui->rightStackWidget->setVisible(visible);
-}
-
-void Specula::placeFullScreenTip()
-{
-    m_fullScreenTip->setGeometry(10, height() - 240, 480, 200);
-}
-
 void Specula::onBtnFullScreen()
 {
-    if (isFullScreen()) {
-        showNormal();
-        setFrameVisible(true);
-        m_fullScreenTip->hide();
-    } else {
-        setFrameVisible(false);
-        showFullScreen();
-        placeFullScreenTip();
-        m_fullScreenTip->show();
-        m_fullScreenTip->raise();
-    }
+    m_fullScreen->toggle();
 }
 
 void Specula::onFullScreenTimer()
 {
-    // The window manager may change the state on its own; keep the frame in step with it.
-    if (isFullScreen() && m_ui->headFrame->isVisible()) {
-        setFrameVisible(false);
-        placeFullScreenTip();
-        m_fullScreenTip->show();
-        m_fullScreenTip->raise();
-    } else if (!isFullScreen() && m_ui->headFrame->isHidden()) {
-        setFrameVisible(true);
-        m_fullScreenTip->hide();
-    }
+    m_fullScreen->follow();
 }
 
 void Specula::onCameraTimer()
@@ -499,8 +465,8 @@ void Specula::mouseDoubleClickEvent(QMouseEvent *event)
 void Specula::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (m_fullScreenTip && m_fullScreenTip->isVisible())
-        placeFullScreenTip();
+    if (m_fullScreen)
+        m_fullScreen->placeTip();
     QTimer::singleShot(0, this, &Specula::onUpdateFourCamViewer);
     QTimer::singleShot(0, this, &Specula::onUpdateCamViewSize);
 }

@@ -29,6 +29,7 @@ class BrowserFileActions;
 class CameraLabel;
 class CameraParamPanel;
 class CameraScene;
+class FullScreenFrame;
 class LanguageMenu;
 class CvCaptureCAM_DShow;
 class MeasureEditer;
@@ -204,8 +205,6 @@ private:
     void connectSignals();
     void registerSidePanelIcons(QAbstractButton *selected);
     void showSidePage(int page, QAbstractButton *selected, bool editable);
-    void setFrameVisible(bool visible);
-    void placeFullScreenTip();
     void initCam();
     void initCameraParam();
     void showFuncWidget(int k);
@@ -226,7 +225,7 @@ private:
     CvCaptureCAM_DShow *m_cam = nullptr;
     CameraScene *m_scene = nullptr;
     MeasureEditer *m_measureEditer = nullptr;
-    QLabel *m_fullScreenTip = nullptr;
+    FullScreenFrame *m_fullScreen = nullptr; // hides the frame in full screen, shows the tip
     QVector<CameraLabel *> m_viewLabels;
     QStringList m_imageFormats;
     QStringList m_movieFormats;
