@@ -16,7 +16,6 @@
 #include <QPoint>
 #include <QStringList>
 #include <QTimer>
-#include <QTranslator>
 #include <QVector>
 
 #include <memory>
@@ -29,9 +28,9 @@ class BrowserFileActions;
 class CameraLabel;
 class CameraParamPanel;
 class CameraScene;
+class CvCaptureCAM_DShow;
 class FullScreenFrame;
 class LanguageMenu;
-class CvCaptureCAM_DShow;
 class MeasureEditer;
 class PictureWriter;
 class QAbstractButton;
@@ -42,14 +41,13 @@ class QLabel;
 class QListWidgetItem;
 class QMouseEvent;
 class QPrinter;
-class QPushButton;
 class QResizeEvent;
-class QSlider;
-class QSwitchButton;
 class TimedSeriesRunner;
 
-/// The program's main window: owns the settings record, the widget tree, the timers and the
-/// objects the other subsystems reach through it.
+/// The program's main window, a frame: it owns the settings record and the widget tree, switches
+/// pages and forwards its slots to the objects that do the work (LiveCameras, CameraParamPanel,
+/// RecordSession, TimedSeriesRunner, SaveFolders, BrowserFileActions), and shows what they
+/// report.
 class Specula final : public QMainWindow
 {
     Q_OBJECT
