@@ -2,6 +2,7 @@
 
 #include "app/DeviceProfile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -121,4 +122,16 @@ QImage liveFramePicture(const QImage &frame, bool blackWhite)
     if (!blackWhite)
         return frame;
     return frame.convertToFormat(QImage::Format_Grayscale8).convertToFormat(frame.format());
+}
+
+QString statusLineText(bool fourView, double rate, QPoint point, const QColor &colour)
+{
+    // The texts were always the window's: they keep its translation context.
+    const QString label = QCoreApplication::translate("Specula", "帧率");
+    if (fourView)
+        return label + QString::asprintf(":%0.1ffps", rate);
+    return label + QString::asprintf(":%0.1ffps ", rate) +
+           QCoreApplication::translate("Specula", "坐标") +
+           QString::asprintf(":%d,%d (R:%3d G:%3d B:%3d)", point.x(), point.y(), colour.red(),
+                             colour.green(), colour.blue());
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPair>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -43,3 +45,7 @@ double frameRate(const QVector<qint64> &times);
 /// (the toolkit's grey conversion) kept in the frame's 32-bit layout, so that switching it does
 /// not count as a picture of another size and the measurements stay.
 QImage liveFramePicture(const QImage &frame, bool blackWhite);
+
+/// The status line under the view: the frame rate, and on the single view also the cursor's
+/// position (display units) and the colour under it. Translated in the window's context.
+QString statusLineText(bool fourView, double rate, QPoint point, const QColor &colour);

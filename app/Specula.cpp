@@ -3,7 +3,9 @@
 #include "ui_Specula.h"
 
 #include "app/AboutDialog.h"
-#include "app/LanguageNames.h"
+#include "app/FullScreenFrame.h"
+#include "app/LanguageMenu.h"
+#include "app/LiveCameras.h"
 #include "app/LiveView.h"
 #include "app/LogCategories.h"
 #include "app/MessageBox.h"
@@ -12,10 +14,9 @@
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
 #include "capture/CameraBuffer.h"
-#include "capture/CameraParamApply.h"
-#include "capture/CameraParamNames.h"
+#include "capture/CameraParamPanel.h"
+#include "capture/CameraProperty.h"
 #include "capture/CvCaptureCAM_DShow.h"
-#include "capture/FuncWidget.h"
 #include "capture/QSwitchButton.h"
 #include "capture/UsbDeviceIds.h"
 #include "config/ConfigFile.h"
@@ -25,11 +26,10 @@
 #include "media/FileBrowser.h"
 #include "media/FileOps.h"
 #include "media/PictureWriter.h"
-#include "media/RecordPolicy.h"
-#include "media/SavePath.h"
+#include "media/SaveFolders.h"
 #include "media/SettingDialog.h"
 #include "media/SettingTimeDialog.h"
-#include "media/TimedSeries.h"
+#include "media/TimedSeriesRunner.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
@@ -66,11 +66,6 @@ namespace {
 constexpr qint64 kMinSplashMs = 3000;
 constexpr int kCameraRefreshMs = 10000;
 constexpr int kFullScreenCheckMs = 100;
-// The frame rate is taken over this window; the cursor colour over this many samples.
-constexpr qint64 kFrameWindowMs = 3000;
-constexpr int kMaxColors = 10;
-// Language selected when the stored index is not in the table.
-constexpr int kDefaultLanguage = 1;
 
 } // namespace
 
@@ -109,6 +104,10 @@ Specula::Specula(QWidget *parent)
                 SLOT(onCameraMenu(QPoint)));
     }
 
+    m_timedSeries = new TimedSeriesRunner(&m_config, &m_record, this);
+    m_timedSeries->setActions([this] { onBtnCapture(); }, [this] { onBtnRecord(); });
+    connect(m_timedSeries, &TimedSeriesRunner::stepFinished, this, &Specula::autoRecordFinish);
+
     m_fileActions = new BrowserFileActions(this);
     m_fileActions->setBusyCheck([this](const QString &path) { return isRecordingPath(path); });
 
@@ -129,7 +128,6 @@ Specula::Specula(QWidget *parent)
     }
 
     m_cam = CvCaptureCAM_DShow::instance();
-    m_recordFps = 15;
     m_ui->actionSetting->setVisible(false);
 
     m_imageFormats =
@@ -138,20 +136,15 @@ Specula::Specula(QWidget *parent)
     m_ui->boxFormatImage->addItems(m_imageFormats);
     m_ui->boxFormatRecord->addItems(m_movieFormats);
     m_pictureWriter = new PictureWriter(this);
-    m_isRecording = false;
-    m_isAutoRecording = false;
-    m_syncingParam = false;
+    m_saveFolders.reset(new SaveFolders(&m_config, m_ui->imageBrowser, m_ui->cameraBrowser,
+                                        m_pictureWriter, m_imageFormats, m_movieFormats));
 
     m_scene = m_ui->camViewer->scene();
     m_scene->setGraphicType(0x10002);
     m_scene->setConfig(&m_config);
 
-    m_fullScreenTip = new QLabel(this);
-    m_fullScreenTip->setObjectName(QStringLiteral("labelFullScreenTip"));
-    m_fullScreenTip->setStyleSheet(QStringLiteral("color:rgb(255,0,0); font-size:32px;"));
-    m_fullScreenTip->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    m_fullScreenTip->setText(tr("按ESC退出全屏"));
-    m_fullScreenTip->hide();
+    m_fullScreen =
+        new FullScreenFrame(this, {m_ui->headFrame, m_ui->mainMenuBar, m_ui->rightStackWidget});
 
     m_ui->bdWidget->init(m_scene, &m_config);
 
@@ -202,8 +195,8 @@ Specula::~Specula()
     // A recording in progress is finished and listed before the history is saved.
     stopAutoRecord();
     stopRecord();
-    while (!m_cameraDatas.isEmpty())
-        stopCam(m_cameraDatas.firstKey());
+    while (!m_live.datas().isEmpty())
+        stopCam(m_live.datas().firstKey());
     // Pictures still being written enter the history before it is saved.
     m_pictureWriter->finish();
     saveConfig();
@@ -226,7 +219,11 @@ void Specula::connectSignals()
                 SLOT(onListItemMenu(QPoint)));
         connect(browser, &FileBrowser::sigItemOpen, this, &Specula::onListItemOpen);
     }
-    connect(&m_rtmpThread, SIGNAL(finished()), this, SLOT(onRtmpFinished()));
+    m_record.setFrameSource([this] { return m_scene->rendefBuffer(); });
+    connect(&m_record, &RecordSession::started, this, [this] { setRecordingUi(true); });
+    connect(&m_record, &RecordSession::stopped, this, &Specula::finishRecordFile);
+    connect(&m_record, &RecordSession::failed, this,
+            [this] { MessageBox::information(this, QString(), tr("录像出错1")); });
     connect(m_pictureWriter, &PictureWriter::written, this, &Specula::onPictureWritten);
 
     connect(ui->btnCapture, SIGNAL(clicked()), this, SLOT(onBtnCapture()));
@@ -259,10 +256,8 @@ void Specula::connectSignals()
     connect(ui->bdWidget, SIGNAL(bdInfoChanged()), m_measureEditer, SLOT(onBdInfoChanged()));
 
     connect(&m_cameraTimer, SIGNAL(timeout()), this, SLOT(onCameraTimer()));
-    connect(&m_autoRecordTimer, SIGNAL(timeout()), this, SLOT(onAutoRecordTimer()));
     connect(&m_recordTimer, SIGNAL(timeout()), this, SLOT(onRecordTimer()));
     connect(&m_fullScreenTimer, SIGNAL(timeout()), this, SLOT(onFullScreenTimer()));
-    connect(&m_recordImageTimer, SIGNAL(timeout()), this, SLOT(onRecordImageTimer()));
 
     connect(ui->boxFormatImage, SIGNAL(currentIndexChanged(int)), this,
             SLOT(onFormatImageChanged()));
@@ -274,80 +269,31 @@ void Specula::connectSignals()
 
 void Specula::buildLanguageMenu()
 {
-    m_langs = {
-        {QString(), QT_TR_NOOP("中文")},
-        {QStringLiteral("en"), QT_TR_NOOP("英语")},
-        {QStringLiteral("zh"), QT_TR_NOOP("繁体中文")},
-        {QStringLiteral("fr"), QT_TR_NOOP("法国")},
-        {QStringLiteral("it"), QT_TR_NOOP("意大")},
-        {QStringLiteral("ja"), QT_TR_NOOP("日语")},
-        {QStringLiteral("ko"), QT_TR_NOOP("韩语")},
-        {QStringLiteral("ru"), QT_TR_NOOP("俄语")},
-        {QStringLiteral("de"), QT_TR_NOOP("德语")},
-        {QStringLiteral("es"), QT_TR_NOOP("西班牙")},
-        {QStringLiteral("pt"), QT_TR_NOOP("葡萄牙")},
-        {QStringLiteral("nl"), QT_TR_NOOP("荷兰")},
-        {QStringLiteral("pl"), QT_TR_NOOP("波兰")},
-        {QStringLiteral("uk"), QT_TR_NOOP("乌克兰")},
-        {QStringLiteral("lt"), QT_TR_NOOP("立陶宛")},
-        {QStringLiteral("hu"), QT_TR_NOOP("匈牙利")},
-    };
-    for (const auto &lang : qAsConst(m_langs)) {
-        QAction *action = m_ui->menuLang->addAction(
-            languageMenuText(nativeLanguageName(lang.first), tr(lang.second), false));
+    m_languageMenu = new LanguageMenu(m_ui->menuLang, this);
+    for (QAction *action : m_languageMenu->actions())
         connect(action, SIGNAL(triggered()), this, SLOT(onActionLang()));
-        action->setCheckable(true);
-        m_langActions.append(action);
-    }
 }
 
 void Specula::onActionLang()
 {
-    const int index = m_langActions.indexOf(qobject_cast<QAction *>(sender()));
+    const int index = m_languageMenu->actions().indexOf(qobject_cast<QAction *>(sender()));
     if (index >= 0)
         switchLang(index);
 }
 
 void Specula::switchLang(int index)
 {
-    if (index < 0 || index >= m_langs.size())
-        index = kDefaultLanguage;
+    index = m_languageMenu->select(index);
     m_config.language = index;
 
-    // Installing does not check for an earlier install of the same translator; take it out
-    // first so that switching back and forth never piles up entries.
-    QCoreApplication::removeTranslator(&m_translator);
-    if (index != 0) {
-        // A missing file leaves the translator empty: texts then show in the source language.
-        loadTranslation(m_translator, QCoreApplication::applicationDirPath(),
-                        m_langs.at(index).first);
-        QCoreApplication::installTranslator(&m_translator);
-    }
+    m_paramPanel->retranslate([](const QString &key) { return tr(key.toUtf8().constData()); });
 
-    // The keys stay the source texts; a key a group has no control for changes nothing.
-    const QVector<QStringList> keys = CameraParamNames::groupKeys();
-    for (int k = 0; k < m_funcWidgets.size() && k < keys.size(); ++k) {
-        for (const QString &key : keys.at(k))
-            m_funcWidgets.at(k)->setLabelText(key, tr(key.toUtf8().constData()));
-    }
-
-    m_fullScreenTip->setText(tr("按ESC退出全屏"));
+    m_fullScreen->retranslate();
     m_scene->update();
 
-    // Each language under its own name, so that it can be found from any other language.
-    QStringList menuTexts;
-    for (int i = 0; i < m_langs.size(); ++i)
-        menuTexts.append(languageMenuText(nativeLanguageName(m_langs.at(i).first),
-                                          tr(m_langs.at(i).second), i == index));
-
+    m_languageMenu->relabel(index);
     for (CameraLabel *label : qAsConst(m_viewLabels))
         label->switchLang();
-
-    for (int i = 0; i < m_langActions.size(); ++i) {
-        m_langActions.at(i)->setChecked(false);
-        m_langActions.at(i)->setText(menuTexts.at(i));
-    }
-    m_langActions.at(index)->setChecked(true);
 
     m_ui->retranslateUi(this);
     // The form carries a placeholder title; the zoom box's first entry is filled in code.
@@ -355,7 +301,7 @@ void Specula::switchLang(int index)
     if (m_ui->comboZoom->count() > 0)
         m_ui->comboZoom->setItemText(0, tr("Scale"));
     // The form's text is the idle one; a running recording keeps its state on the button.
-    if (m_isRecording)
+    if (isRecording())
         m_ui->btnRecord->setText(tr("停止录像"));
     updateLabelRes();
 }
@@ -391,64 +337,26 @@ void Specula::loadConfig()
 
 void Specula::saveConfig()
 {
-    // The browsers' folders are kept relative to their roots. A browser that was never
-    // pointed at a folder leaves the stored one alone.
-    const QString imagePath = m_ui->imageBrowser->currentPath();
-    if (!imagePath.isEmpty())
-        m_config.imageSubDir = QDir(m_config.imageDir).relativeFilePath(imagePath);
-    const QString moviePath = m_ui->cameraBrowser->currentPath();
-    if (!moviePath.isEmpty())
-        m_config.movieSubDir = QDir(m_config.movieDir).relativeFilePath(moviePath);
+    m_saveFolders->storeBrowsedFolders();
 
     ConfigFile::save(ConfigFile::defaultPath(), m_config);
 }
 
 // ---- Frame ---------------------------------------------------------------------------------
 
-void Specula::setFrameVisible(bool visible)
-{
-    m_ui->mainMenuBar->setVisible(visible);
-    m_ui->headFrame->setVisible(visible);
-    m_ui->rightStackWidget->setVisible(visible);
-}
-
-void Specula::placeFullScreenTip()
-{
-    m_fullScreenTip->setGeometry(10, height() - 240, 480, 200);
-}
-
 void Specula::onBtnFullScreen()
 {
-    if (isFullScreen()) {
-        showNormal();
-        setFrameVisible(true);
-        m_fullScreenTip->hide();
-    } else {
-        setFrameVisible(false);
-        showFullScreen();
-        placeFullScreenTip();
-        m_fullScreenTip->show();
-        m_fullScreenTip->raise();
-    }
+    m_fullScreen->toggle();
 }
 
 void Specula::onFullScreenTimer()
 {
-    // The window manager may change the state on its own; keep the frame in step with it.
-    if (isFullScreen() && m_ui->headFrame->isVisible()) {
-        setFrameVisible(false);
-        placeFullScreenTip();
-        m_fullScreenTip->show();
-        m_fullScreenTip->raise();
-    } else if (!isFullScreen() && m_ui->headFrame->isHidden()) {
-        setFrameVisible(true);
-        m_fullScreenTip->hide();
-    }
+    m_fullScreen->follow();
 }
 
 void Specula::onCameraTimer()
 {
-    if (!m_isRecording)
+    if (!isRecording())
         initCam();
 }
 
@@ -557,23 +465,13 @@ void Specula::mouseDoubleClickEvent(QMouseEvent *event)
 void Specula::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (m_fullScreenTip && m_fullScreenTip->isVisible())
-        placeFullScreenTip();
+    if (m_fullScreen)
+        m_fullScreen->placeTip();
     QTimer::singleShot(0, this, &Specula::onUpdateFourCamViewer);
     QTimer::singleShot(0, this, &Specula::onUpdateCamViewSize);
 }
 
 // ---- Camera control ------------------------------------------------------------------------
-
-namespace {
-
-bool listHas(const QVector<CameraInfo> &list, const QString &id)
-{
-    return std::any_of(list.cbegin(), list.cend(),
-                       [&id](const CameraInfo &info) { return info.id == id; });
-}
-
-} // namespace
 
 void Specula::initCam()
 {
@@ -582,22 +480,12 @@ void Specula::initCam()
 
     // A camera that came or went, running or not, changes the camera box.
     bool changed = false;
-    for (const CameraInfo &info : list)
-        changed = changed || !listHas(m_cameraList, info.id);
-    for (const CameraInfo &info : qAsConst(m_cameraList))
-        changed = changed || !listHas(list, info.id);
-    QStringList gone;
-    for (auto it = m_cameraDatas.cbegin(); it != m_cameraDatas.cend(); ++it) {
-        if (!listHas(list, it.key()))
-            gone.append(it.key());
-    }
-
-    m_cameraList = list;
+    const QStringList gone = m_live.takeList(list, &changed);
     // The service has dropped the device state of a vanished camera already; stopping it also
     // releases its platform camera and clears its tile.
-    for (const QString &id : qAsConst(gone))
+    for (const QString &id : gone)
         stopCam(id);
-    if (!m_cameraDatas.contains(m_cameraId))
+    if (!m_live.isRunning(m_live.current()))
         setCameraId(QString());
 
     if (!changed && gone.isEmpty())
@@ -629,16 +517,15 @@ void Specula::onCamChanged()
     m_ui->boxFormat->clear();
 
     const int index = m_ui->boxCam->currentIndex();
-    const QString id =
-        index >= 0 && index < m_cameraList.size() ? m_cameraList.at(index).id : QString();
+    const QString id = m_live.listedId(index);
     // A refreshed camera list re-selects the running camera: its measurements stay.
-    if (id.isEmpty() || id != m_cameraId)
+    if (id.isEmpty() || id != m_live.current())
         m_scene->clear();
 
     if (!id.isEmpty()) {
-        const CameraInfo info = m_cameraList.at(index);
-        if (!m_cameraId.isEmpty() && m_cameraId != id)
-            stopCam(m_cameraId);
+        const CameraInfo info = m_live.list().at(index);
+        if (!m_live.current().isEmpty() && m_live.current() != id)
+            stopCam(m_live.current());
 
         for (const auto &size : info.resolutions)
             m_ui->boxResolution->addItem(resolutionText(size.first, size.second));
@@ -688,13 +575,10 @@ bool Specula::startCam(int viewIndex, const QString &id, bool showError)
             MessageBox::information(this, QString(), tr("启动设备失败"));
         return false;
     }
-    width = m_cam->getProperty(id, 3);
-    height = m_cam->getProperty(id, 4);
+    width = m_cam->getProperty(id, CameraProperty::Width);
+    height = m_cam->getProperty(id, CameraProperty::Height);
     m_config.setCurrentCamera(id);
-    CameraData data;
-    data.viewIndex = viewIndex;
-    data.size = QSize(width, height);
-    m_cameraDatas.insert(id, data);
+    m_live.add(id, viewIndex, QSize(width, height));
     setCameraId(id);
 
     CameraConfig stored = m_config.cameraInfo(id);
@@ -712,24 +596,24 @@ bool Specula::startCam(int viewIndex, const QString &id, bool showError)
     return true;
 }
 
-void Specula::stopCam(QString id) // by value: callers pass m_cameraId, which this clears
+void Specula::stopCam(QString id) // by value: callers pass the current id, which this clears
 {
-    if (m_isRecording && id == m_recordCameraId)
+    if (isRecording() && id == m_record.cameraId())
         stopRecord();
     const int viewIndex = cameraViewIndex(id);
     if (viewIndex >= 0) {
         if (viewIndex < m_viewLabels.size())
             m_viewLabels.at(viewIndex)->setImage(QImage());
         m_cam->close(id);
-        if (id == m_cameraId)
+        if (id == m_live.current())
             setCameraId(QString());
     }
-    m_cameraDatas.remove(id);
+    m_live.remove(id);
 }
 
 void Specula::setCameraId(const QString &id)
 {
-    m_cameraId = id;
+    m_live.setCurrent(id);
     const int index = cameraBoxIndex(id);
     if (m_ui->boxCam->currentIndex() != index) {
         // Only shows the camera; the selection logic runs on user choices.
@@ -753,22 +637,17 @@ void Specula::setCameraId(const QString &id)
 
 int Specula::cameraViewIndex(const QString &id) const
 {
-    const auto it = m_cameraDatas.constFind(id);
-    return it == m_cameraDatas.cend() ? -1 : it->viewIndex;
+    return m_live.viewIndex(id);
 }
 
 int Specula::cameraBoxIndex(const QString &id) const
 {
-    for (int i = 0; i < m_cameraList.size(); ++i) {
-        if (m_cameraList.at(i).id == id)
-            return i;
-    }
-    return -1;
+    return m_live.boxIndex(id);
 }
 
 bool Specula::checkCam()
 {
-    if (isCapture(m_cameraId))
+    if (isCapture(m_live.current()))
         return true;
     MessageBox::information(this, QString(), tr("设备未启动"));
     return false;
@@ -778,20 +657,19 @@ void Specula::onCamResolutionChanged()
 {
     int width = 0;
     int height = 0;
-    if (m_cameraId.isEmpty() ||
-        !parseResolution(m_ui->boxResolution->currentText(), &width, &height))
+    const QString id = m_live.current();
+    if (id.isEmpty() || !parseResolution(m_ui->boxResolution->currentText(), &width, &height))
         return;
-    const QString id = m_cameraId;
-    if (!m_cameraDatas.contains(id))
+    if (!m_live.isRunning(id))
         return;
-    const QSize previous = m_cameraDatas.value(id).size;
+    const QSize previous = m_live.size(id);
     if (previous == QSize(width, height))
         return;
 
     if (!m_scene->isEmpty()) {
         const int answer = MessageBox::question(this, QString(), tr("改变分辨率会清空测量"));
         // The box runs an event loop: the camera may have gone meanwhile.
-        if (answer != QMessageBox::Yes || !m_cameraDatas.contains(id) || id != m_cameraId) {
+        if (answer != QMessageBox::Yes || !m_live.isRunning(id) || id != m_live.current()) {
             const QSignalBlocker block(m_ui->boxResolution);
             m_ui->boxResolution->setCurrentText(
                 resolutionText(previous.width(), previous.height()));
@@ -801,9 +679,9 @@ void Specula::onCamResolutionChanged()
 
     stopRecord();
     m_scene->clear();
-    m_cam->setProperty(id, 3, width);
-    m_cam->setProperty(id, 4, height);
-    m_cameraDatas[id].size = QSize(width, height);
+    m_cam->setProperty(id, CameraProperty::Width, width);
+    m_cam->setProperty(id, CameraProperty::Height, height);
+    m_live.setSize(id, QSize(width, height));
     CameraConfig stored = m_config.cameraInfo(id);
     stored.resolution = QSize(width, height);
     m_config.setCameraInfo(id, stored);
@@ -813,13 +691,14 @@ void Specula::onCamResolutionChanged()
 void Specula::onCamFormatChanged()
 {
     const QString format = m_ui->boxFormat->currentText();
-    if (format.isEmpty() || m_cameraId.isEmpty())
+    const QString id = m_live.current();
+    if (format.isEmpty() || id.isEmpty())
         return;
-    m_cam->setFormat(m_cameraId, format);
+    m_cam->setFormat(id, format);
     // Remembered like the resolution, so the camera starts in it next time.
-    CameraConfig stored = m_config.cameraInfo(m_cameraId);
+    CameraConfig stored = m_config.cameraInfo(id);
     stored.format = format;
-    m_config.setCameraInfo(m_cameraId, stored);
+    m_config.setCameraInfo(id, stored);
 }
 
 void Specula::onLocalCamera(QString camId, bool needCapture)
@@ -833,9 +712,9 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
         qCDebug(lcApp) << "onLocalCamera lost frame";
         return;
     }
-    const bool fourView = m_ui->stackMainWidget->currentIndex() == 1;
-    const auto data = m_cameraDatas.find(camId);
-    if ((!fourView && camId != m_cameraId) || data == m_cameraDatas.end()) {
+    const bool fourView = isFourView();
+    const int viewIndex = m_live.viewIndex(camId);
+    if ((!fourView && camId != m_live.current()) || viewIndex < 0) {
         m_cam->setHalfWanted(camId, false);
         return;
     }
@@ -846,8 +725,8 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
         half = QImage(); // in colour
     }
     if (fourView) {
-        if (data->viewIndex >= 0 && data->viewIndex < m_viewLabels.size())
-            m_viewLabels.at(data->viewIndex)->setImage(picture);
+        if (viewIndex < m_viewLabels.size())
+            m_viewLabels.at(viewIndex)->setImage(picture);
     } else {
         m_scene->setBaseFrame(picture, half);
         m_viewHasImage = true;
@@ -856,71 +735,33 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
     // would start by halving them.
     m_cam->setHalfWanted(camId, !fourView && m_scene->wantsHalfFrames());
 
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    QVector<qint64> &times = data->frameTimes;
-    times.append(now);
-    const auto fresh = std::find_if(times.begin(), times.end(),
-                                    [now](qint64 t) { return now - t <= kFrameWindowMs; });
-    times.erase(times.begin(), fresh);
-
-    if (camId == m_cameraId)
+    m_live.noteFrame(camId, QDateTime::currentMSecsSinceEpoch());
+    if (camId == m_live.current())
         updateLabelStatus(camId);
 }
 
 void Specula::updateLabelStatus(const QString &id)
 {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    double rate = 0.0;
-    const auto data = m_cameraDatas.constFind(id);
-    if (data != m_cameraDatas.cend()) {
-        const int count = data->colors.size();
-        for (const QColor &color : data->colors) {
-            red += color.red();
-            green += color.green();
-            blue += color.blue();
-        }
-        if (count > 0) {
-            red /= count;
-            green /= count;
-            blue /= count;
-        }
-        rate = frameRate(data->frameTimes);
-    }
-
-    QString text;
-    if (m_ui->stackMainWidget->currentIndex() == 1) {
-        text = tr("帧率") + QString::asprintf(":%0.1ffps", rate);
-    } else {
-        const QPoint p = m_scene->toDispPoint(m_coorPoint);
-        text = tr("帧率") + QString::asprintf(":%0.1ffps ", rate) + tr("坐标") +
-               QString::asprintf(":%d,%d (R:%3d G:%3d B:%3d)", p.x(), p.y(), red, green, blue);
-    }
-    m_ui->labelStatus->setText(text);
+    const LiveCameras::Readout readout = m_live.readout(id);
+    const QPoint point = isFourView() ? QPoint() : m_scene->toDispPoint(m_live.cursorPoint());
+    m_ui->labelStatus->setText(statusLineText(isFourView(), readout.rate, point, readout.colour));
 }
 
 void Specula::onCoorInfo(QPoint point, QColor color)
 {
-    const auto data = m_cameraDatas.find(m_cameraId);
-    if (data == m_cameraDatas.end())
-        return;
-    m_coorPoint = point;
-    data->colors.append(color);
-    while (data->colors.size() > kMaxColors)
-        data->colors.removeFirst();
-    updateLabelStatus(m_cameraId);
+    if (m_live.noteCursor(point, color))
+        updateLabelStatus(m_live.current());
 }
 
 void Specula::updateLabelRes()
 {
-    const auto data = m_cameraDatas.constFind(m_cameraId);
-    if (m_cameraId.isEmpty() || data == m_cameraDatas.cend()) {
+    const QString id = m_live.current();
+    if (id.isEmpty() || !m_live.isRunning(id)) {
         m_ui->labelResInfo->setText(QStringLiteral("0 * 0"));
         return;
     }
-    m_ui->labelResInfo->setText(
-        QString::asprintf("%d * %d", data->size.width(), data->size.height()));
+    const QSize size = m_live.size(id);
+    m_ui->labelResInfo->setText(QString::asprintf("%d * %d", size.width(), size.height()));
 }
 
 // ---- Zoom and views ------------------------------------------------------------------------
@@ -947,7 +788,8 @@ void Specula::onComboZoomChanged()
 
 void Specula::onUpdateCamViewSize()
 {
-    if (m_cameraId.isEmpty()) {
+    const QString id = m_live.current();
+    if (id.isEmpty()) {
         // Without a camera the view fills the page, so the no-device notice shows whole
         // instead of being clipped by the size of the last picture (or of no picture at all).
         m_ui->camViewer->setFixedSize(m_ui->mainPageScrollArea->maximumViewportSize());
@@ -956,9 +798,8 @@ void Specula::onUpdateCamViewSize()
     }
     const QString key = zoomKey(m_ui->comboZoom);
     double factor = zoomFactor(key);
-    const auto data = m_cameraDatas.constFind(m_cameraId);
-    if (data != m_cameraDatas.cend() && data->size.width() >= 0 && data->size.height() >= 0) {
-        const QSize picture = data->size;
+    const QSize picture = m_live.size(id);
+    if (m_live.isRunning(id) && picture.width() >= 0 && picture.height() >= 0) {
         QSize viewSize;
         if (isFitZoom(key)) {
             const QSize page = m_ui->mainPage->size();
@@ -968,7 +809,7 @@ void Specula::onUpdateCamViewSize()
             viewSize = zoomedViewSize(picture, factor);
         }
         m_ui->camViewer->setFixedSize(viewSize);
-        if (m_ui->stackMainWidget->currentIndex() == 0)
+        if (!isFourView())
             m_scene->updateCameraViewSize(picture);
         // Let the scroll area take in the new size before centring on the picture.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -1017,7 +858,7 @@ void Specula::onCameraAddClicked()
     auto *label = qobject_cast<CameraLabel *>(sender());
     if (!label)
         return;
-    const QString file = QFileDialog::getOpenFileName(this, QString(), getSavePath(0),
+    const QString file = QFileDialog::getOpenFileName(this, QString(), getSavePath(SavePicture),
                                                       QStringLiteral("*.png;*.jpg;*.bmp"));
     if (!file.isEmpty())
         label->setImageFile(file);
@@ -1025,9 +866,14 @@ void Specula::onCameraAddClicked()
 
 void Specula::onCameraMenu(QPoint) {}
 
+bool Specula::isFourView() const
+{
+    return m_ui->stackMainWidget->currentIndex() == 1;
+}
+
 void Specula::onBtnScreenSwitch()
 {
-    if (m_ui->stackMainWidget->currentIndex() == 0) {
+    if (!isFourView()) {
         m_ui->stackMainWidget->setCurrentIndex(1);
         m_ui->btnCalib->setEnabled(false);
         m_ui->btnRecord->setEnabled(false);
@@ -1038,125 +884,35 @@ void Specula::onBtnScreenSwitch()
             m_viewLabels.at(i)->setImage(QImage());
         onUpdateFourCamViewer();
     } else {
-        if (m_rtmpThread.isRunning())
+        if (m_record.recorder().isRunning())
             onBtnRecord();
-        if (!m_cameraDatas.isEmpty() && m_cameraId.isEmpty())
-            setCameraId(m_cameraDatas.firstKey());
+        if (!m_live.datas().isEmpty() && m_live.current().isEmpty())
+            setCameraId(m_live.datas().firstKey());
         setCameraViewChecked(1);
         m_ui->stackMainWidget->setCurrentIndex(0);
         m_ui->btnCalib->setEnabled(true);
         m_ui->btnRecord->setEnabled(true);
         onUpdateCamViewSize();
     }
-    if (!m_cameraId.isEmpty())
-        updateLabelStatus(m_cameraId);
+    if (!m_live.current().isEmpty())
+        updateLabelStatus(m_live.current());
 }
 
 // ---- Camera parameters ---------------------------------------------------------------------
 
 void Specula::readCameraParam(const QString &id)
 {
-    CameraConfig stored = m_config.cameraInfo(id);
-    stored.paramsRead = true;
-    stored.resolution = QSize(m_cam->getProperty(id, 3), m_cam->getProperty(id, 4));
-    stored.exposure = m_cam->getParam(id, 15);
-    stored.gain = m_cam->getParam(id, 14);
-    stored.brightness = m_cam->getParam(id, 10);
-    stored.contrast = m_cam->getParam(id, 11);
-    stored.hue = m_cam->getParam(id, 13);
-    stored.saturation = m_cam->getParam(id, 12);
-    stored.sharpness = m_cam->getParam(id, 20);
-    stored.gamma = m_cam->getParam(id, 22);
-    stored.redGain = double(m_cam->getProperty(id, 39));
-    stored.greenGain = double(m_cam->getProperty(id, 40));
-    stored.blueGain = double(m_cam->getProperty(id, 41));
-    // The switch must show the mode the camera is really in, or the gains would look active
-    // while the camera ignores them.
-    const CameraParam whiteBalance = m_cam->getParam(id, 17);
-    if (whiteBalance.valid)
-        stored.autoWhiteBalance = whiteBalance.value != 0;
-    m_config.setCameraInfo(id, stored);
+    m_paramPanel->readParams(id);
 }
 
 void Specula::writeCameraParam(const QString &id)
 {
-    const CameraConfig stored = m_config.cameraInfo(id);
-    m_cam->setResver(id, stored.flipHorizontal, stored.flipVertical);
-    // Same size as running: no restart.
-    m_cam->setProperty(id, 3, stored.resolution.width());
-    m_cam->setProperty(id, 4, stored.resolution.height());
-
-    // A parameter the camera did not report when it was read holds no value worth pushing
-    // (a zero brightness would black out the picture).
-    const auto push = [this, &id](int prop, const CameraParam &param) {
-        if (param.valid)
-            m_cam->setProperty(id, prop, param.value);
-    };
-    push(15, stored.exposure);
-    m_cam->setProperty(id, 39, int(stored.redGain));
-    m_cam->setProperty(id, 40, int(stored.greenGain));
-    m_cam->setProperty(id, 41, int(stored.blueGain));
-    m_cam->setProperty(id, 17, stored.autoWhiteBalance ? 1 : 0);
-    push(10, stored.brightness);
-    push(11, stored.contrast);
-    push(13, stored.hue);
-    push(12, stored.saturation);
-    push(20, stored.sharpness);
-    push(22, stored.gamma);
-    m_cam->setProperty(id, 21, stored.exposure.isAuto() ? 1 : 2);
-    if (!stored.exposure.isAuto())
-        push(14, stored.gain);
+    m_paramPanel->writeParams(id);
 }
 
 void Specula::syncCameraParam(const QString &id)
 {
-    // Refreshes the controls from the stored settings without writing anything back; the
-    // slots ignore the signals this causes.
-    m_syncingParam = true;
-    const CameraConfig stored = m_config.cameraInfo(id);
-    for (QSlider *slider : qAsConst(m_sliders)) {
-        slider->setEnabled(false);
-        slider->setRange(0, 0);
-        slider->setValue(0);
-    }
-    QSwitchButton *autoExposure = m_switchMap.value(QStringLiteral("自动曝光"));
-    QSwitchButton *autoWhiteBalance = m_switchMap.value(QStringLiteral("自动白平衡"));
-    for (QSwitchButton *button : {autoExposure, autoWhiteBalance}) {
-        button->SetEnabel(false);
-        button->SetSelected(false);
-    }
-    m_switchMap.value(QStringLiteral("垂直翻转"))->SetSelected(stored.flipVertical);
-    m_switchMap.value(QStringLiteral("水平翻转"))->SetSelected(stored.flipHorizontal);
-    m_switchMap.value(QStringLiteral("黑白"))->SetSelected(stored.blackWhite);
-    if (m_cam->isSupport(id, 17)) {
-        autoWhiteBalance->SetEnabel(true);
-        autoWhiteBalance->SetSelected(stored.autoWhiteBalance);
-    }
-    if (m_cam->isSupport(id, 15)) {
-        autoExposure->SetEnabel(stored.exposure.isAutoSupport());
-        autoExposure->SetSelected(stored.exposure.isAuto());
-    }
-    for (const CameraParamNames::Slider &entry : CameraParamNames::sliders()) {
-        QSlider *slider = m_sliderMap.value(QString::fromUtf8(entry.name));
-        if (!slider)
-            continue;
-        const bool supported = m_cam->isSupport(id, entry.prop);
-        const auto view = CameraParamNames::sliderView(
-            stored, entry, supported, entry.gain ? m_cam->getParam(id, entry.prop) : CameraParam());
-        slider->setRange(view.minimum, view.maximum);
-        slider->setSingleStep(view.step);
-        slider->setValue(view.value);
-        slider->setEnabled(view.enabled);
-    }
-    // A group is offered when the camera has something to adjust in it.
-    const bool exposureOffered = m_cam->isSupport(id, 15) || m_cam->isSupport(id, 14);
-    const bool balanceOffered = m_cam->isSupport(id, 17) || m_cam->isSupport(id, 39);
-    for (const auto &group : {qMakePair(0, exposureOffered), qMakePair(2, balanceOffered)}) {
-        m_funcButtons.at(group.first)->setVisible(group.second);
-        if (!group.second && !m_funcWidgets.at(group.first)->isHidden())
-            showFuncWidget(group.first); // folds it in
-    }
-    m_syncingParam = false;
+    m_paramPanel->sync(id);
 }
 
 // ---- Capture and recording, as far as the camera control needs them ------------------------
@@ -1170,26 +926,14 @@ bool Specula::isCapture(const QString &id) const
 // The next file's path: the browser's folder, or the configured folder while it shows none.
 QString Specula::getSavePath(int type) const
 {
-    const bool picture = type == 0;
-    QString folder = (picture ? m_ui->imageBrowser : m_ui->cameraBrowser)->currentPath();
-    if (folder.isEmpty()) {
-        folder = picture ? QDir(m_config.imageDir).filePath(m_config.imageSubDir)
-                         : QDir(m_config.movieDir).filePath(m_config.movieSubDir);
-    }
-    const QString suffix = picture ? m_imageFormats.value(m_config.imageFormat)
-                                   : m_movieFormats.value(m_config.movieFormat);
-    // A capture of the same second may still be on its way to the disk.
-    const PictureWriter *writer = m_pictureWriter;
-    return uniqueSavePath(folder, saveStamp(QDateTime::currentDateTime()), suffix,
-                          [writer](const QString &path) { return writer->isPending(path); });
+    return m_saveFolders->nextPath(type == SavePicture ? SavePicture : SaveVideo);
 }
 
 bool Specula::checkPath(int type)
 {
-    if (type != 0 && type != 1)
+    if (type != SavePicture && type != SaveVideo)
         return true;
-    const QString folder = QFileInfo(getSavePath(type)).path();
-    if (!isSameFolder(folder, type == 0 ? m_config.imageDir : m_config.movieDir))
+    if (!m_saveFolders->isAtRoot(SaveKind(type)))
         return true;
     QMessageBox::information(
         this, QString(),
@@ -1200,174 +944,78 @@ bool Specula::checkPath(int type)
 
 void Specula::initPath()
 {
-    // The sub-folder is made together with a missing root only: an existing root keeps the
-    // folders its user made.
-    if (!QFileInfo::exists(m_config.imageDir))
-        ensureSaveFolders(m_config.imageDir, m_config.imageSubDir);
-    if (!QFileInfo::exists(m_config.movieDir))
-        ensureSaveFolders(m_config.movieDir, m_config.movieSubDir);
-    updateHistoryList();
+    m_saveFolders->ensureRoots();
 }
 
 void Specula::updateHistoryList()
 {
-    pruneMissingFiles(m_config.imageFiles);
-    pruneMissingFiles(m_config.movieFiles);
-    m_ui->imageBrowser->setBasePath(m_config.imageDir);
-    m_ui->cameraBrowser->setBasePath(m_config.movieDir);
-    m_ui->imageBrowser->setCurrentPath(QDir(m_config.imageDir).filePath(m_config.imageSubDir));
-    m_ui->cameraBrowser->setCurrentPath(QDir(m_config.movieDir).filePath(m_config.movieSubDir));
+    m_saveFolders->showFolders();
 }
 
 void Specula::appendHistoryFile(const QString &path, bool isImage)
 {
-    FileBrowser *browser = isImage ? m_ui->imageBrowser : m_ui->cameraBrowser;
-    // The user may have moved to another folder while the file was written: it is listed
-    // only where it lies.
-    if (isSameFolder(QFileInfo(path).absolutePath(), browser->currentPath()))
-        browser->addItem(path);
+    m_saveFolders->list(path, isImage ? SavePicture : SaveVideo);
 }
 
 void Specula::stopRecord()
 {
-    if (!m_isRecording)
-        return;
-    setRecordingUi(false);
-    m_rtmpThread.waitFinish(5000);
-    finishRecordFile();
+    m_record.stop();
 }
 
 // ---- Filled in by the parameter panel, capture, recording and history --------------------
 
 void Specula::initCameraParam()
 {
-    QVector<FuncWidget *> groups;
-    for (int k = 0; k < 4; ++k)
-        groups.append(new FuncWidget(m_ui->cameraParamWidget));
-    QVector<QWidget *> controls{groups[0]->addSwicth(QStringLiteral("自动曝光"), false),
-                                groups[0]->addSlider(QStringLiteral("曝光时间")),
-                                groups[0]->addSlider(QStringLiteral("增益"))};
-    // The colour group also offers the levels the camera service reads and restores, so
-    // that they can be adjusted and not only carried along.
-    for (const char *name : {"亮度", "对比度", "饱和度", "色相", "伽马值", "锐度"})
-        controls.append(groups[1]->addSlider(QString::fromUtf8(name)));
-    controls.append(groups[1]->addSwicth(QStringLiteral("黑白"), false));
-    controls.append(groups[2]->addSwicth(QStringLiteral("自动白平衡"), false));
-    for (const char *name : {"色温", "红增益", "绿增益", "蓝增益"})
-        controls.append(groups[2]->addSlider(QString::fromUtf8(name)));
-    controls.append(groups[3]->addSwicth(QStringLiteral("水平翻转"), false));
-    controls.append(groups[3]->addSwicth(QStringLiteral("垂直翻转"), false));
-
-    for (QWidget *control : qAsConst(controls)) {
-        const QString name = control->property("name").toString();
-        if (auto *button = qobject_cast<QSwitchButton *>(control)) {
-            m_switches.append(button);
-            m_switchMap.insert(name, button);
-            connect(button, SIGNAL(clicked(bool)), this, SLOT(onSwitchChanged(bool)));
-        } else if (auto *slider = qobject_cast<QSlider *>(control)) {
-            m_sliders.append(slider);
-            m_sliderMap.insert(name, slider);
-            slider->setRange(0, 0);
-            slider->setEnabled(false); // "色温" stays so: the camera layer has no such gain
-            connect(slider, SIGNAL(valueChanged(int)), this, SLOT(onSliderChanged()));
-        }
-    }
-
-    m_funcWidgets = groups;
-    m_funcButtons = {m_ui->btnBaoGuang, m_ui->btnColor, m_ui->btnBlance, m_ui->btnResever};
-    auto *layout = qobject_cast<QBoxLayout *>(m_ui->cameraParamWidget->layout());
-    for (int k = 0; k < m_funcButtons.size(); ++k) {
-        layout->insertWidget(layout->indexOf(m_funcButtons.at(k)) + 1, groups.at(k));
-        m_funcButtons.at(k)->setIcon(QIcon(QStringLiteral(":/Specula/image/icon/arrow_off.png")));
-        groups.at(k)->hide();
-        connect(m_funcButtons.at(k), SIGNAL(clicked()), this, SLOT(onFuncBtnClicked()));
-    }
-    // Exposure and white balance appear once a camera offers them (syncCameraParam).
-    m_ui->btnBaoGuang->hide();
-    m_ui->btnBlance->hide();
+    m_paramPanel =
+        new CameraParamPanel(m_ui->cameraParamWidget,
+                             {m_ui->btnBaoGuang, m_ui->btnColor, m_ui->btnBlance, m_ui->btnResever},
+                             m_cam, &m_config, this);
+    // The camera chosen in the box, as long as it runs.
+    m_paramPanel->setTarget([this] {
+        const QString id = m_live.listedId(m_ui->boxCam->currentIndex());
+        return isCapture(id) ? id : QString();
+    });
 }
 
 void Specula::onFuncBtnClicked()
 {
-    const int k = m_funcButtons.indexOf(qobject_cast<QPushButton *>(sender()));
-    if (k >= 0)
-        showFuncWidget(k);
+    const QVector<QPushButton *> buttons{m_ui->btnBaoGuang, m_ui->btnColor, m_ui->btnBlance,
+                                         m_ui->btnResever};
+    showFuncWidget(buttons.indexOf(qobject_cast<QPushButton *>(sender())));
 }
 
 void Specula::showFuncWidget(int k)
 {
-    const QIcon off(QStringLiteral(":/Specula/image/icon/arrow_off.png"));
-    if (!m_funcWidgets.at(k)->isHidden()) {
-        m_funcWidgets.at(k)->hide();
-        m_funcButtons.at(k)->setIcon(off);
-        return;
-    }
-    for (int i = 0; i < m_funcWidgets.size(); ++i) {
-        m_funcWidgets.at(i)->hide();
-        m_funcButtons.at(i)->setIcon(off);
-    }
-    m_funcWidgets.at(k)->show();
-    m_funcButtons.at(k)->setIcon(QIcon(QStringLiteral(":/Specula/image/icon/arrow_on.png")));
+    m_paramPanel->showGroup(k);
 }
 
 void Specula::onSwitchChanged(bool on)
 {
-    auto *button = qobject_cast<QSwitchButton *>(sender());
-    if (m_syncingParam || !button)
-        return;
-    const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
-    if (!isCapture(id)) {
-        button->SetSelected(!on); // nothing took the change: show the state in force
-        return;
-    }
-    const QString name = button->property("name").toString();
-    CameraConfig stored = m_config.cameraInfo(id);
-    CameraParamApply::applySwitch(*m_cam, id, stored, name, on);
-    m_config.setCameraInfo(id, stored);
-    if (name == QStringLiteral("自动曝光") || name == QStringLiteral("自动白平衡"))
-        syncCameraParam(id); // the sliders that depend on the mode follow it
+    m_paramPanel->applySwitch(qobject_cast<QSwitchButton *>(sender()), on);
 }
 
 void Specula::onSliderChanged()
 {
-    auto *slider = qobject_cast<QSlider *>(sender());
-    if (m_syncingParam || !slider)
-        return;
-    const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
-    if (!isCapture(id))
-        return;
-    CameraConfig stored = m_config.cameraInfo(id);
-    CameraParamApply::applySlider(*m_cam, id, stored, slider->property("name").toString(),
-                                  slider->value());
-    m_config.setCameraInfo(id, stored);
+    m_paramPanel->applySlider(qobject_cast<QSlider *>(sender()));
 }
 
 void Specula::onBtnCamParamReset()
 {
-    const QString id = m_cameraList.value(m_ui->boxCam->currentIndex()).id;
-    if (!isCapture(id))
-        return;
-    readCameraParam(id);
-    m_config.resetCameraInfo(id);
-    CameraConfig stored = m_config.cameraInfo(id);
-    CameraParamApply::resetCameraDefaults(*m_cam, id, stored);
-    m_config.setCameraInfo(id, stored);
-    writeCameraParam(id);
-    syncCameraParam(id);
+    m_paramPanel->reset();
 }
 
 void Specula::onBtnCapture()
 {
-    if (!checkCam() || !checkPath(0) || m_ui->labelView1->isDongjie())
+    if (!checkCam() || !checkPath(SavePicture) || m_ui->labelView1->isDongjie())
         return;
     const QImage picture = getCamImage();
     if (picture.isNull()) {
         MessageBox::information(this, QString(), tr("保存图片失败"));
         return;
     }
-    const QString path = getSavePath(0);
+    const QString path = getSavePath(SavePicture);
     int tile = -1;
-    if (m_ui->stackMainWidget->currentIndex() == 1) {
+    if (isFourView()) {
         // The check frame moves on at once, so quick captures fill the tiles in turn.
         tile = fourViewCaptureTile(getCameraViewChecked());
         setCameraViewChecked(fourViewNextTile(tile));
@@ -1390,9 +1038,9 @@ void Specula::onPictureWritten(const QString &path, bool ok, int tile)
 
 QImage Specula::getCamImage()
 {
-    const int index = cameraViewIndex(m_cameraId);
+    const int index = cameraViewIndex(m_live.current());
     QImage source;
-    if (m_ui->stackMainWidget->currentIndex() == 1) {
+    if (isFourView()) {
         if (index < 0 || index >= m_viewLabels.size())
             return QImage();
         source = m_viewLabels.at(index)->image();
@@ -1414,36 +1062,25 @@ QImage Specula::getCamImage()
     return result;
 }
 
-void Specula::setSaveRoot(int type, const QString &folder)
+void Specula::chooseSaveRoot(SaveKind kind)
 {
-    // A new root starts in its default sub-folder, made when missing: captures are refused in
-    // the root itself.
-    const Config defaults;
-    QString &root = type == 0 ? m_config.imageDir : m_config.movieDir;
-    QString &sub = type == 0 ? m_config.imageSubDir : m_config.movieSubDir;
-    root = folder;
-    sub = type == 0 ? defaults.imageSubDir : defaults.movieSubDir;
-    ensureSaveFolders(root, sub);
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QString(), kind == SavePicture ? m_config.imageDir : m_config.movieDir,
+        QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return;
+    m_saveFolders->setRoot(kind, folder);
+    initPath();
 }
 
 void Specula::onActionImagePath()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QString(), m_config.imageDir,
-                                                             QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty())
-        return;
-    setSaveRoot(0, folder);
-    initPath();
+    chooseSaveRoot(SavePicture);
 }
 
 void Specula::onActionRecordPath()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QString(), m_config.movieDir,
-                                                             QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty())
-        return;
-    setSaveRoot(1, folder);
-    initPath();
+    chooseSaveRoot(SaveVideo);
 }
 
 void Specula::onActionSetting()
@@ -1452,17 +1089,9 @@ void Specula::onActionSetting()
     dialog.setConfig(m_config);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // Only the two folders come back: the rest of the copy is as old as the dialog, and
-    // history entries or camera settings made meanwhile must stay.
-    const Config &edited = dialog.config();
-    const bool newImageRoot = !isSameFolder(edited.imageDir, m_config.imageDir);
-    const bool newMovieRoot = !isSameFolder(edited.movieDir, m_config.movieDir);
-    if (newImageRoot)
-        setSaveRoot(0, edited.imageDir);
-    if (newMovieRoot)
-        setSaveRoot(1, edited.movieDir);
-    // Unchanged roots leave the browsers where the user took them.
-    if (newImageRoot || newMovieRoot)
+    // Only the two folders come back; unchanged roots leave the browsers where the user took
+    // them.
+    if (m_saveFolders->takeRoots(dialog.config()))
         initPath();
 }
 
@@ -1500,85 +1129,62 @@ void Specula::onFormatRecordChanged()
 void Specula::onBtnRecord()
 {
     // Also after the worker gave up on its own: the window still shows a recording then.
-    if (m_isRecording) {
+    if (isRecording()) {
         stopRecord();
         return;
     }
-    if (!checkCam() || !checkPath(1) || m_ui->labelView1->isDongjie())
+    if (!checkCam() || !checkPath(SaveVideo) || m_ui->labelView1->isDongjie())
         return;
-    startRecord(m_cameraId);
+    startRecord(m_live.current());
 }
 
 bool Specula::startRecord(const QString &camId)
 {
     // Only the single view is recorded, at the size of the picture it shows.
     const QSize size = m_scene->sceneRect().size().toSize();
-    if (m_ui->stackMainWidget->currentIndex() != 0 || !m_viewHasImage ||
-        !m_scene->frameBufferData() || size.isEmpty())
+    if (isFourView() || !m_viewHasImage || !m_scene->frameBufferData() || size.isEmpty())
         return false;
-    m_rtmpThread.setOutputPath(getSavePath(1));
-    m_rtmpThread.setSize(size.width(), size.height());
-    m_recordFps = recordFrameRate(size.width(), size.height());
-    m_rtmpThread.setFrameRate(m_recordFps);
-    m_recordCameraId = camId;
     m_scene->initRendefBuffer();
-    m_recordErrorShown = false;
-    qCDebug(lcApp) << "=======================开始录像 1";
-    m_rtmpThread.startRecord();
-    qCDebug(lcApp) << "=======================开始录像 2";
-    setRecordingUi(true);
-    // The picture on screen at the press is the first frame, so even a recording stopped at
-    // once holds one.
-    onRecordImageTimer();
+    m_record.start(getSavePath(SaveVideo), size, camId);
     return true;
+}
+
+bool Specula::isRecording() const
+{
+    return m_record.isRecording();
+}
+
+const RtmpThread &Specula::recorder() const
+{
+    return m_record.recorder();
 }
 
 void Specula::setRecordingUi(bool on)
 {
-    m_isRecording = on;
     m_scene->setRecord(on);
     m_ui->btnRecord->setText(on ? tr("停止录像") : tr("录像"));
     m_ui->btnRecord->setIcon(m_recordIcon);
     m_ui->cameraWidget->setEnabled(!on);
     m_recordBlink = false;
-    m_lastFrameSlot = -1;
-    if (on) {
-        m_recordClock.start();
-        m_recordImageTimer.start(10);
+    if (on)
         m_recordTimer.start(500);
-    } else {
-        m_recordClock.invalidate();
-        m_recordImageTimer.stop();
+    else
         m_recordTimer.stop();
-        m_recordCameraId.clear();
-    }
 }
 
-// The recorder has ended: count a timed video, list the file if it holds a picture.
-void Specula::finishRecordFile()
+// The recording has ended: count a timed video, list the file if it holds a picture.
+void Specula::finishRecordFile(const QString &file)
 {
-    if (m_isAutoRecording) {
-        m_isAutoRecording = false;
-        advanceAfterVideo(m_config, QDateTime::currentDateTime());
-        emit autoRecordFinish();
-    }
-    if (!m_rtmpThread.hasVideo())
+    setRecordingUi(false);
+    if (file.isEmpty())
         return;
-    m_config.movieFiles.append(m_rtmpThread.outputPath());
-    appendHistoryFile(m_rtmpThread.outputPath(), false);
+    m_config.movieFiles.append(file);
+    appendHistoryFile(file, false);
 }
 
 void Specula::onRtmpFinished()
 {
-    if (m_rtmpThread.isRunning()) // a newer recording runs already
-        return;
-    // The worker ends by itself only on a failure: the window goes back to idle first. A
-    // late signal of an earlier run finds the failure reported already.
-    stopRecord();
-    if (m_rtmpThread.failed() && !m_recordErrorShown) {
-        m_recordErrorShown = true;
-        MessageBox::information(this, QString(), tr("录像出错1"));
-    }
+    m_record.onRecorderFinished();
 }
 
 void Specula::onRecordTimer()
@@ -1589,14 +1195,7 @@ void Specula::onRecordTimer()
 
 void Specula::onRecordImageTimer()
 {
-    const qint64 ms = m_recordClock.isValid() ? m_recordClock.elapsed() : -1;
-    if (!m_isRecording || ms < 0 || !isRecordFrameDue(ms, m_lastFrameSlot, m_recordFps))
-        return;
-    // All five buffers in flight: the next tick tries again.
-    if (CameraBuffer *frame = m_scene->rendefBuffer()) {
-        m_rtmpThread.writeVideo(int(ms), frame);
-        m_lastFrameSlot = recordFrameSlot(ms, m_recordFps);
-    }
+    m_record.takeFrame();
 }
 
 // ---- Timed series --------------------------------------------------------------------------
@@ -1610,7 +1209,7 @@ void Specula::onActionSetTime()
 {
     SettingTimeDialog dialog(this);
     dialog.setConfig(m_config);
-    dialog.setMainWindow(this);
+    dialog.setRunner(m_timedSeries);
     dialog.exec();
     // The series lives only while its dialog is open; a timed video in progress is finished.
     stopAutoRecord();
@@ -1618,110 +1217,28 @@ void Specula::onActionSetTime()
 
 void Specula::startAutoRecord(const Config &series)
 {
-    copyTimedSeries(series, m_config);
-    m_autoRecordTimer.start(1000);
+    m_timedSeries->start(series);
 }
 
 void Specula::stopAutoRecord()
 {
-    if (m_isAutoRecording && m_isRecording)
-        onBtnRecord();
-    m_isAutoRecording = false;
-    m_autoRecordTimer.stop();
-    m_config.autoRecordOn = false;
+    m_timedSeries->stop();
 }
 
 void Specula::onAutoRecordTimer()
 {
-    // A step that shows a box runs an event loop: the ticks meanwhile are ignored.
-    if (m_autoStepRunning)
-        return;
-    m_autoStepRunning = true;
-    runTimedStep(QDateTime::currentDateTime());
-    m_autoStepRunning = false;
-    if (timedSeriesDone(m_config)) {
-        m_config.autoRecordOn = false;
-        m_autoRecordTimer.stop();
-    }
-}
-
-// The schedule advances before the step acts, so a refused step still counts.
-void Specula::runTimedStep(const QDateTime &now)
-{
-    const bool video = m_isAutoRecording && m_isRecording;
-    switch (timedSeriesStep(m_config, now, video, m_rtmpThread.recordTime())) {
-    case TimedStep::Capture:
-        advanceAfterPicture(m_config, now);
-        onBtnCapture();
-        emit autoRecordFinish();
-        break;
-    case TimedStep::StartVideo:
-        advanceBeforeVideo(m_config, now);
-        m_isAutoRecording = true;
-        onBtnRecord();
-        if (!m_isRecording) { // refused: counts like a refused picture
-            m_isAutoRecording = false;
-            advanceAfterVideo(m_config, now);
-            emit autoRecordFinish();
-        }
-        break;
-    case TimedStep::StopVideo: onBtnRecord(); break;
-    case TimedStep::Wait: break;
-    }
-}
-
-// Every entry of a browser list, in list order.
-static QList<QListWidgetItem *> listEntries(const QListWidget *list)
-{
-    QList<QListWidgetItem *> entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries.append(list->item(i));
-    return entries;
+    m_timedSeries->tick();
 }
 
 void Specula::onListItemMenu(QPoint pos)
 {
     auto *list = qobject_cast<QListWidget *>(sender());
-    const QListWidgetItem *clicked = list ? list->itemAt(pos) : nullptr;
-    if (!clicked)
-        return;
-    const QString path = clicked->data(Qt::UserRole).toString();
     const bool pictures = list == m_ui->imageBrowser->listWidget();
-    FileBrowser *browser = pictures ? m_ui->imageBrowser : m_ui->cameraBrowser;
-    QStringList &history = pictures ? m_config.imageFiles : m_config.movieFiles;
-
-    QMenu menu(this);
-    QAction *open = menu.addAction(tr("打开"));
-    QAction *remove = menu.addAction(tr("删除"));
-    QAction *removeAll = menu.addAction(tr("全部删除"));
-    QAction *rename = menu.addAction(tr("重命名"));
-    QAction *saveAs = menu.addAction(tr("另存为"));
-    QAction *saveAll = menu.addAction(tr("全部另存为"));
-    saveAs->setVisible(!QFileInfo(path).isDir());
-    saveAll->setVisible(saveAs->isVisible());
-    QAction *chosen = menu.exec(list->viewport()->mapToGlobal(pos));
-
-    // The list may have changed while the menu was open (a capture, a thumbnail): look the
-    // entry up again by its path.
-    const QList<QListWidgetItem *> all = listEntries(list);
-    const auto found = std::find_if(all.cbegin(), all.cend(), [&path](QListWidgetItem *item) {
-        return item->data(Qt::UserRole).toString() == path;
-    });
-    QListWidgetItem *item = found == all.cend() ? nullptr : *found;
-    if (!chosen || !item)
+    if (!list || (!pictures && list != m_ui->cameraBrowser->listWidget()))
         return;
-    if (chosen == open)
-        onListItemOpen(item);
-    else if (chosen == remove)
-        m_fileActions->removeEntries(browser, history, {item});
-    else if (chosen == removeAll)
-        m_fileActions->removeEntries(browser, history, all);
-    else if (chosen == rename)
-        m_fileActions->renameEntry(browser, item);
-    else if (chosen == saveAs)
-        m_fileActions->saveEntryAs(item);
-    else if (chosen == saveAll)
-        m_fileActions->saveEntriesTo(all);
+    m_fileActions->showEntryMenu(pictures ? m_ui->imageBrowser : m_ui->cameraBrowser,
+                                 pictures ? m_config.imageFiles : m_config.movieFiles, pos,
+                                 [this](QListWidgetItem *item) { onListItemOpen(item); });
 }
 
 void Specula::onListItemOpen(QListWidgetItem *item)
@@ -1750,18 +1267,11 @@ void Specula::onListItemOpen(QListWidgetItem *item)
 
 bool Specula::isRecordingPath(const QString &path) const
 {
-    const QString recording = m_rtmpThread.outputPath();
-    return m_isRecording && !recording.isEmpty() && isInsideFolder(recording, path);
+    return m_record.isRecordingPath(path);
 }
 
 void Specula::onActionImport()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, QString(), QString(),
-        tr("图片和视频") + QStringLiteral(" (%1)").arg(FileOps::importFilter(
-                               m_imageFormats + m_movieFormats + QStringList{"avi"})));
-    if (files.isEmpty())
-        return;
     BrowserFileActions::ImportTargets targets;
     targets.pictureSuffixes = m_imageFormats;
     targets.pictures = m_ui->imageBrowser;
@@ -1769,5 +1279,5 @@ void Specula::onActionImport()
     targets.pictureHistory = &m_config.imageFiles;
     targets.videoHistory = &m_config.movieFiles;
     targets.checkPath = [this](int type) { return checkPath(type); };
-    m_fileActions->importFiles(files, targets);
+    m_fileActions->askAndImport(targets, m_movieFormats + QStringList{QStringLiteral("avi")});
 }

@@ -2,9 +2,11 @@
 
 #include "app/CameraData.h"
 #include "app/IconHelp.h"
+#include "app/LiveCameras.h"
 #include "capture/CameraInfo.h"
 #include "config/Config.h"
-#include "media/RtmpThread.h"
+#include "media/RecordSession.h"
+#include "media/SaveFolders.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
@@ -14,8 +16,9 @@
 #include <QPoint>
 #include <QStringList>
 #include <QTimer>
-#include <QTranslator>
 #include <QVector>
+
+#include <memory>
 
 namespace Ui {
 class SpeculaClass;
@@ -23,9 +26,11 @@ class SpeculaClass;
 
 class BrowserFileActions;
 class CameraLabel;
+class CameraParamPanel;
 class CameraScene;
 class CvCaptureCAM_DShow;
-class FuncWidget;
+class FullScreenFrame;
+class LanguageMenu;
 class MeasureEditer;
 class PictureWriter;
 class QAbstractButton;
@@ -36,13 +41,13 @@ class QLabel;
 class QListWidgetItem;
 class QMouseEvent;
 class QPrinter;
-class QPushButton;
 class QResizeEvent;
-class QSlider;
-class QSwitchButton;
+class TimedSeriesRunner;
 
-/// The program's main window: owns the settings record, the widget tree, the timers and the
-/// objects the other subsystems reach through it.
+/// The program's main window, a frame: it owns the settings record and the widget tree, switches
+/// pages and forwards its slots to the objects that do the work (LiveCameras, CameraParamPanel,
+/// RecordSession, TimedSeriesRunner, SaveFolders, BrowserFileActions), and shows what they
+/// report.
 class Specula final : public QMainWindow
 {
     Q_OBJECT
@@ -69,7 +74,7 @@ public:
     bool startCam(int viewIndex, const QString &id, bool showError);
     void stopCam(QString id);
     void setCameraId(const QString &id);
-    QString cameraId() const { return m_cameraId; }
+    QString cameraId() const { return m_live.current(); }
     int cameraViewIndex(const QString &id) const;
     int cameraBoxIndex(const QString &id) const;
     bool checkCam();
@@ -79,7 +84,7 @@ public:
     int getCameraViewChecked() const;
     void setCameraViewChecked(int index);
     /// The running cameras by id.
-    const QMap<QString, CameraData> &cameraDatas() const { return m_cameraDatas; }
+    const QMap<QString, CameraData> &cameraDatas() const { return m_live.datas(); }
 
     // Camera parameters: configuration and camera kept in step.
     void readCameraParam(const QString &id);
@@ -116,9 +121,9 @@ public:
     /// Records the single view of camera camId; false (nothing started, no file) unless the
     /// single view is shown with a picture.
     bool startRecord(const QString &camId);
-    bool isRecording() const { return m_isRecording; }
+    bool isRecording() const;
     /// The recorder, for its state and figures.
-    const RtmpThread &recorder() const { return m_rtmpThread; }
+    const RtmpThread &recorder() const;
     /// Runs the series described by the timed-series fields of `series` (the rest is ignored).
     void startAutoRecord(const Config &series);
     void stopAutoRecord();
@@ -192,18 +197,16 @@ protected:
 
 private:
     void setRecordingUi(bool on);
-    void finishRecordFile();
-    void runTimedStep(const QDateTime &now);
+    bool isFourView() const;
+    void finishRecordFile(const QString &file);
     void buildLanguageMenu();
     void connectSignals();
     void registerSidePanelIcons(QAbstractButton *selected);
     void showSidePage(int page, QAbstractButton *selected, bool editable);
-    void setFrameVisible(bool visible);
-    void placeFullScreenTip();
     void initCam();
     void initCameraParam();
     void showFuncWidget(int k);
-    void setSaveRoot(int type, const QString &folder);
+    void chooseSaveRoot(SaveKind kind);
     void onPictureWritten(const QString &path, bool ok, int tile);
 
     Ui::SpeculaClass *m_ui = nullptr;
@@ -211,19 +214,16 @@ private:
     // Members constructed in this order before the widget tree exists.
     Config m_config;
     QTimer m_cameraTimer;
-    QTimer m_recordTimer;
+    QTimer m_recordTimer; // blinks the record button
     QTimer m_fullScreenTimer;
-    RtmpThread m_rtmpThread;
-    QTimer m_recordImageTimer;
-    QTimer m_autoRecordTimer;
+    RecordSession m_record;
     IconHelp m_iconHelp;
-    QTranslator m_translator;
 
     QElapsedTimer m_startTimer;
     CvCaptureCAM_DShow *m_cam = nullptr;
     CameraScene *m_scene = nullptr;
     MeasureEditer *m_measureEditer = nullptr;
-    QLabel *m_fullScreenTip = nullptr;
+    FullScreenFrame *m_fullScreen = nullptr; // hides the frame in full screen, shows the tip
     QVector<CameraLabel *> m_viewLabels;
     QStringList m_imageFormats;
     QStringList m_movieFormats;
@@ -231,33 +231,14 @@ private:
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
     BrowserFileActions *m_fileActions = nullptr;
+    std::unique_ptr<SaveFolders> m_saveFolders; // where captures and recordings go
+    TimedSeriesRunner *m_timedSeries = nullptr; // the timed series of the time dialog
 
-    bool m_isRecording = false;     // a recording runs
-    bool m_isAutoRecording = false; // the running recording belongs to a timed series
-    int m_recordFps = 15;
-    QElapsedTimer m_recordClock;     // time since the recording started; frame timestamps
-    qint64 m_lastFrameSlot = -1;     // frame slot of the last frame handed to the recorder
-    QString m_recordCameraId;        // the camera being recorded
-    bool m_recordBlink = false;      // which record icon the next blink shows
-    bool m_autoStepRunning = false;  // a timed-series step is running (it may show a box)
-    bool m_recordErrorShown = false; // the failure of the last recording was reported
-    bool m_syncingParam = false;     // the parameter controls are being refreshed
+    bool m_recordBlink = false;               // which record icon the next blink shows
+    CameraParamPanel *m_paramPanel = nullptr; // the camera page's switches and sliders
 
-    // Camera parameter panel: controls filed under their names (the Chinese source texts).
-    QVector<QSwitchButton *> m_switches;
-    QVector<QSlider *> m_sliders;
-    QMap<QString, QSwitchButton *> m_switchMap;
-    QMap<QString, QSlider *> m_sliderMap;
-    QVector<FuncWidget *> m_funcWidgets;  // the four fold-out groups
-    QVector<QPushButton *> m_funcButtons; // their buttons, in the same order
+    LiveCameras m_live;          // the camera list, the running cameras and the current one
+    bool m_viewHasImage = false; // the single view shows a live picture
 
-    QVector<CameraInfo> m_cameraList;        // the last list taken from the camera service
-    QString m_cameraId;                      // the current camera; empty = none
-    QMap<QString, CameraData> m_cameraDatas; // running cameras
-    QPoint m_coorPoint;                      // last cursor position in picture pixels
-    bool m_viewHasImage = false;             // the single view shows a live picture
-
-    /// Language table: translation-file code and the menu text in the source language.
-    QVector<QPair<QString, const char *>> m_langs;
-    QVector<QAction *> m_langActions;
+    LanguageMenu *m_languageMenu = nullptr; // the language menu and the installed translation
 };

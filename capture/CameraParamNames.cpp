@@ -1,5 +1,7 @@
 #include "capture/CameraParamNames.h"
 
+#include "capture/CameraProperty.h"
+
 #include <QtGlobal>
 
 #include <algorithm>
@@ -9,17 +11,26 @@ namespace CameraParamNames {
 const QVector<Slider> &sliders()
 {
     static const QVector<Slider> table{
-        {QT_TRANSLATE_NOOP("Specula", "曝光时间"), 15, &CameraConfig::exposure, nullptr},
-        {QT_TRANSLATE_NOOP("Specula", "增益"), 14, &CameraConfig::gain, nullptr},
-        {QT_TRANSLATE_NOOP("Specula", "亮度"), 10, &CameraConfig::brightness, nullptr},
-        {QT_TRANSLATE_NOOP("Specula", "对比度"), 11, &CameraConfig::contrast, nullptr},
-        {QT_TRANSLATE_NOOP("Specula", "饱和度"), 12, &CameraConfig::saturation, nullptr},
-        {QT_TRANSLATE_NOOP("Specula", "色相"), 13, &CameraConfig::hue, nullptr},
-        {QT_TRANSLATE_NOOP("Specula", "伽马值"), 22, &CameraConfig::gamma, nullptr},
-        {QT_TRANSLATE_NOOP("Specula", "锐度"), 20, &CameraConfig::sharpness, nullptr},
-        {QT_TRANSLATE_NOOP("Specula", "红增益"), 39, nullptr, &CameraConfig::redGain},
-        {QT_TRANSLATE_NOOP("Specula", "绿增益"), 40, nullptr, &CameraConfig::greenGain},
-        {QT_TRANSLATE_NOOP("Specula", "蓝增益"), 41, nullptr, &CameraConfig::blueGain},
+        {QT_TRANSLATE_NOOP("Specula", "曝光时间"), CameraProperty::Exposure,
+         &CameraConfig::exposure, nullptr},
+        {QT_TRANSLATE_NOOP("Specula", "增益"), CameraProperty::Gain, &CameraConfig::gain, nullptr},
+        {QT_TRANSLATE_NOOP("Specula", "亮度"), CameraProperty::Brightness,
+         &CameraConfig::brightness, nullptr},
+        {QT_TRANSLATE_NOOP("Specula", "对比度"), CameraProperty::Contrast, &CameraConfig::contrast,
+         nullptr},
+        {QT_TRANSLATE_NOOP("Specula", "饱和度"), CameraProperty::Saturation,
+         &CameraConfig::saturation, nullptr},
+        {QT_TRANSLATE_NOOP("Specula", "色相"), CameraProperty::Hue, &CameraConfig::hue, nullptr},
+        {QT_TRANSLATE_NOOP("Specula", "伽马值"), CameraProperty::Gamma, &CameraConfig::gamma,
+         nullptr},
+        {QT_TRANSLATE_NOOP("Specula", "锐度"), CameraProperty::Sharpness, &CameraConfig::sharpness,
+         nullptr},
+        {QT_TRANSLATE_NOOP("Specula", "红增益"), CameraProperty::RedGain, nullptr,
+         &CameraConfig::redGain},
+        {QT_TRANSLATE_NOOP("Specula", "绿增益"), CameraProperty::GreenGain, nullptr,
+         &CameraConfig::greenGain},
+        {QT_TRANSLATE_NOOP("Specula", "蓝增益"), CameraProperty::BlueGain, nullptr,
+         &CameraConfig::blueGain},
     };
     return table;
 }
@@ -60,7 +71,7 @@ SliderView sliderView(const CameraConfig &config, const Slider &slider, bool sup
         view.step = std::max(1, p.step);
         // Time and gain are set by hand only in manual exposure; automatic exposure chooses
         // both (and a reset pushes the gain only in manual exposure).
-        if (slider.prop == 15 || slider.prop == 14)
+        if (slider.prop == CameraProperty::Exposure || slider.prop == CameraProperty::Gain)
             view.enabled = !config.exposure.isAuto();
     } else {
         view.minimum = range.minValue;

@@ -10,8 +10,11 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +26,22 @@ QString entryPath(const QListWidgetItem *item)
 bool isFolderEntry(const QListWidgetItem *item)
 {
     return QFileInfo(entryPath(item)).isDir();
+}
+
+// The menu and the import filter were the main window's texts: they keep its translation
+// context, and with it their translations.
+QString windowText(const char *text)
+{
+    return QCoreApplication::translate("Specula", text);
+}
+
+// Every entry of a browser list, in list order.
+QList<QListWidgetItem *> listEntries(const QListWidget *list)
+{
+    QList<QListWidgetItem *> entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->item(i));
+    return entries;
 }
 
 } // namespace
@@ -154,4 +173,57 @@ void BrowserFileActions::importFiles(const QStringList &files, const ImportTarge
     }
     progress.setValue(files.size());
     reportFailures(tr("以下文件未能导入："), failed);
+}
+
+void BrowserFileActions::showEntryMenu(FileBrowser *browser, QStringList &history, QPoint pos,
+                                       const std::function<void(QListWidgetItem *)> &open)
+{
+    QListWidget *list = browser->listWidget();
+    const QListWidgetItem *clicked = list->itemAt(pos);
+    if (!clicked)
+        return;
+    const QString path = entryPath(clicked);
+
+    QMenu menu(m_window);
+    QAction *openAction = menu.addAction(windowText(QT_TRANSLATE_NOOP("Specula", "打开")));
+    QAction *remove = menu.addAction(windowText(QT_TRANSLATE_NOOP("Specula", "删除")));
+    QAction *removeAll = menu.addAction(windowText(QT_TRANSLATE_NOOP("Specula", "全部删除")));
+    QAction *rename = menu.addAction(windowText(QT_TRANSLATE_NOOP("Specula", "重命名")));
+    QAction *saveAs = menu.addAction(windowText(QT_TRANSLATE_NOOP("Specula", "另存为")));
+    QAction *saveAll = menu.addAction(windowText(QT_TRANSLATE_NOOP("Specula", "全部另存为")));
+    saveAs->setVisible(!QFileInfo(path).isDir());
+    saveAll->setVisible(saveAs->isVisible());
+    QAction *chosen = menu.exec(list->viewport()->mapToGlobal(pos));
+
+    const QList<QListWidgetItem *> all = listEntries(list);
+    const auto found = std::find_if(all.cbegin(), all.cend(), [&path](QListWidgetItem *item) {
+        return entryPath(item) == path;
+    });
+    QListWidgetItem *item = found == all.cend() ? nullptr : *found;
+    if (!chosen || !item)
+        return;
+    if (chosen == openAction)
+        open(item);
+    else if (chosen == remove)
+        removeEntries(browser, history, {item});
+    else if (chosen == removeAll)
+        removeEntries(browser, history, all);
+    else if (chosen == rename)
+        renameEntry(browser, item);
+    else if (chosen == saveAs)
+        saveEntryAs(item);
+    else if (chosen == saveAll)
+        saveEntriesTo(all);
+}
+
+void BrowserFileActions::askAndImport(const ImportTargets &targets,
+                                      const QStringList &videoSuffixes)
+{
+    const QStringList files =
+        QFileDialog::getOpenFileNames(m_window, QString(), QString(),
+                                      windowText(QT_TRANSLATE_NOOP("Specula", "图片和视频")) +
+                                          QStringLiteral(" (%1)").arg(FileOps::importFilter(
+                                              targets.pictureSuffixes + videoSuffixes)));
+    if (!files.isEmpty())
+        importFiles(files, targets);
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
 
 #include <functional>
@@ -42,6 +43,13 @@ public:
     /// Asks for a folder and copies the entries' files into it, with "_1" names on clashes.
     void saveEntriesTo(const QList<QListWidgetItem *> &items);
 
+    /// The context menu of the entry at `pos` of `browser`'s list, if any: open (handed to
+    /// `open`), remove, remove all, rename, save as and save all (the last two for files only).
+    /// The entry is looked up again by its path after the menu closes: the list may have
+    /// changed meanwhile.
+    void showEntryMenu(FileBrowser *browser, QStringList &history, QPoint pos,
+                       const std::function<void(QListWidgetItem *)> &open);
+
     /// Where imported files go, and how: the picture suffixes, the browsers, the history lists
     /// and the window's check that a browser shows a folder a file may be stored in.
     struct ImportTargets
@@ -57,6 +65,9 @@ public:
     /// other) under a window-modal progress dialog, lists the copies and adds them to the
     /// history; a name already present gets "_1". Failures are reported at the end.
     void importFiles(const QStringList &files, const ImportTargets &targets);
+    /// Asks for pictures and videos (of the picture suffixes and `videoSuffixes`) and imports
+    /// the chosen ones.
+    void askAndImport(const ImportTargets &targets, const QStringList &videoSuffixes);
 
 private:
     bool isBusy(const QString &path) const { return m_busy && m_busy(path); }

@@ -9,6 +9,13 @@
 // Naming and folder rules of stored pictures and videos. Pure functions of the file system
 // state they are given; the main window calls them and shows the results.
 
+/// What a save folder holds. The values are the type numbers of the window's getSavePath()
+/// and checkPath(), which they convert to.
+enum SaveKind : int {
+    SavePicture = 0,
+    SaveVideo = 1,
+};
+
 /// "yyyyMMdd_HHmmss", the stem of every stored file's name.
 QString saveStamp(const QDateTime &time);
 

@@ -2,9 +2,8 @@
 
 #include "ui_SettingTimeDialog.h"
 
-#include "app/Specula.h"
-
 #include "app/MessageBox.h"
+#include "media/TimedSeriesRunner.h"
 
 SettingTimeDialog::SettingTimeDialog(QWidget *parent)
     : QDialog(parent)
@@ -28,12 +27,12 @@ SettingTimeDialog::~SettingTimeDialog()
     delete m_ui;
 }
 
-void SettingTimeDialog::setMainWindow(Specula *window)
+void SettingTimeDialog::setRunner(TimedSeriesRunner *runner)
 {
-    m_window = window;
+    m_runner = runner;
     // Made once: connecting on every show would count each finished step several times.
-    if (window)
-        connect(window, &Specula::autoRecordFinish, this, &SettingTimeDialog::onRecordFinish,
+    if (runner)
+        connect(runner, &TimedSeriesRunner::stepFinished, this, &SettingTimeDialog::onRecordFinish,
                 Qt::UniqueConnection);
 }
 
@@ -89,8 +88,8 @@ void SettingTimeDialog::onBtnOk()
     m_config.autoRecordNext = start;
     m_config.autoRecordOn = true;
     m_config.autoRecordCount = 0;
-    if (m_window)
-        m_window->startAutoRecord(m_config);
+    if (m_runner)
+        m_runner->start(m_config);
     paramToUi();
 }
 
@@ -98,8 +97,8 @@ void SettingTimeDialog::onBtnCancel()
 {
     m_config.autoRecordOn = false;
     uiToParam();
-    if (m_window)
-        m_window->stopAutoRecord();
+    if (m_runner)
+        m_runner->stop();
     paramToUi();
 }
 

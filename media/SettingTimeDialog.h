@@ -8,12 +8,12 @@ namespace Ui {
 class SettingTimeDialogClass;
 }
 
-class Specula;
+class TimedSeriesRunner;
 
 /// Sets up and watches a timed series of pictures or videos. Works on its own copy of the
-/// settings; "开始" hands the series fields to the main window, which runs the series from its
+/// settings; "开始" hands the series fields to the runner, which runs the series from its
 /// one-second timer while this dialog is open, and counts each finished step here through
-/// Specula::autoRecordFinish(). Closing the dialog ends the series (the caller does that).
+/// TimedSeriesRunner::stepFinished(). Closing the dialog ends the series (the caller does that).
 class SettingTimeDialog final : public QDialog
 {
     Q_OBJECT
@@ -25,8 +25,8 @@ public:
 
     void setConfig(const Config &config) { m_config = config; }
     const Config &config() const { return m_config; }
-    /// The window that runs the series; its progress signal is connected once, here.
-    void setMainWindow(Specula *window);
+    /// What runs the series; its progress signal is connected once, here.
+    void setRunner(TimedSeriesRunner *runner);
 
     void paramToUi();
     void uiToParam();
@@ -45,5 +45,5 @@ protected:
 private:
     Ui::SettingTimeDialogClass *m_ui = nullptr;
     Config m_config;
-    Specula *m_window = nullptr;
+    TimedSeriesRunner *m_runner = nullptr;
 };

@@ -123,7 +123,6 @@ int main(int argc, char *argv[])
         {
             SettingTimeDialog dialog(&window);
             dialog.setConfig(window.config());
-            dialog.setMainWindow(&window);
             dialog.show();
             settle(300);
             dialog.grab().save(out + QStringLiteral("/dialog-%1-timed.png").arg(code), "PNG", 0);
