@@ -62,8 +62,6 @@
 
 namespace {
 
-// The splash picture stays up at least this long, however fast the start is.
-constexpr qint64 kMinSplashMs = 3000;
 constexpr int kCameraRefreshMs = 10000;
 constexpr int kFullScreenCheckMs = 100;
 // The frame rate is taken over this window; the cursor colour over this many samples.
@@ -74,7 +72,7 @@ constexpr int kDefaultLanguage = 1;
 
 } // namespace
 
-Specula::Specula(QWidget *parent)
+Specula::Specula(QWidget *parent, int minSplashMs)
     : QMainWindow(parent)
 {
     initProgramResources();
@@ -188,7 +186,7 @@ Specula::Specula(QWidget *parent)
     m_fullScreenTimer.start(kFullScreenCheckMs);
 
     // Events keep flowing while the splash is up, frames of an opened camera included.
-    while (m_startTimer.elapsed() < kMinSplashMs) {
+    while (m_startTimer.elapsed() < minSplashMs) {
         QCoreApplication::processEvents();
         QThread::msleep(10);
     }
