@@ -32,14 +32,19 @@ protected:
             initSetting();
     }
 
-    /// For init(): a new window on wiped settings, unless this test function has one already.
-    /// `size` invalid: the window's own size.
-    bool freshWindow(QSize size = QSize(1200, 800))
+    /// For init(): false on the data rows after a test function's first, which go on with the
+    /// window and state the rows before them left.
+    bool newTestFunction()
     {
         const QByteArray function = QTest::currentTestFunction();
         if (m_window && function == m_function)
-            return true;
+            return false;
         m_function = function;
+        return true;
+    }
+    /// A new window on wiped settings. `size` invalid: the window's own size.
+    bool freshWindow(QSize size = QSize(1200, 800))
+    {
         closeWindow();
         QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
         beforeWindow();

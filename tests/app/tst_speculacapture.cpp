@@ -117,6 +117,8 @@ private slots:
 
     void init()
     {
+        if (!newTestFunction())
+            return;
         QVERIFY(freshWindow());
         // The clock overlay would change the rendered picture from one second to the next.
         m_window->setShowTime(false);
