@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
 
     const QStringList codes{"zh_CN", "en", "zh", "fr", "it", "ja", "ko", "ru",
                             "de",    "es", "pt", "nl", "pl", "uk", "lt", "hu"};
-    Specula window;
+    Specula window(nullptr, 0); // the pictures wait for the camera below, not for the splash
     window.resize(1280, 800);
     window.show();
     settle(1500);
