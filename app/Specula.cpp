@@ -62,14 +62,12 @@
 
 namespace {
 
-// The splash picture stays up at least this long, however fast the start is.
-constexpr qint64 kMinSplashMs = 3000;
 constexpr int kCameraRefreshMs = 10000;
 constexpr int kFullScreenCheckMs = 100;
 
 } // namespace
 
-Specula::Specula(QWidget *parent)
+Specula::Specula(QWidget *parent, int minSplashMs)
     : QMainWindow(parent)
 {
     initProgramResources();
@@ -181,7 +179,7 @@ Specula::Specula(QWidget *parent)
     m_fullScreenTimer.start(kFullScreenCheckMs);
 
     // Events keep flowing while the splash is up, frames of an opened camera included.
-    while (m_startTimer.elapsed() < kMinSplashMs) {
+    while (m_startTimer.elapsed() < minSplashMs) {
         QCoreApplication::processEvents();
         QThread::msleep(10);
     }

@@ -54,7 +54,9 @@ class Specula final : public QMainWindow
     Q_DISABLE_COPY(Specula)
 
 public:
-    explicit Specula(QWidget *parent = nullptr);
+    /// The splash picture stays up at least `minSplashMs`, however fast the start is; tests
+    /// that build many windows pass 0.
+    explicit Specula(QWidget *parent = nullptr, int minSplashMs = 3000);
     ~Specula() override;
 
     /// The settings record the window works on.

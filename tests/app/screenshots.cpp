@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
 
     const QStringList codes{"zh_CN", "en", "zh", "fr", "it", "ja", "ko", "ru",
                             "de",    "es", "pt", "nl", "pl", "uk", "lt", "hu"};
-    Specula window;
+    Specula window(nullptr, 0); // the pictures wait for the camera below, not for the splash
     window.resize(size);
     window.show();
     settle(1500);

@@ -1,6 +1,8 @@
 #include "app/IconHelp.h"
 #include "app/MessageBox.h"
 
+#include "ModalAnswerer.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -17,14 +19,12 @@ QColor iconColour(const QAbstractButton *button)
 // Runs `answer` on the first modal box that shows up while `open` runs.
 template <typename Open, typename Answer> void whileModal(Open open, Answer answer)
 {
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            poll.stop();
+    const ModalAnswerer answerer{[&answer](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (box)
             answer(box);
-        }
-    });
-    poll.start(10);
+        return box != nullptr;
+    }};
     open();
 }
 

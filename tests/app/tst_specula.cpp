@@ -1,34 +1,24 @@
 #include "ByteList.h"
 #include "app/AboutDialog.h"
-#include "app/DeviceProfile.h"
 #include "app/LanguageNames.h"
-#include "app/Specula.h"
 #include "app/Startup.h"
 #include "config/ConfigFile.h"
 #include "media/CameraLabel.h"
-#include "scene/CameraScene.h"
-#include "scene/CameraViewer.h"
 
-#include "RequireChild.h"
+#include "ModalAnswerer.h"
 #include "ShownTexts.h"
+#include "WindowTest.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
-// The window keeps its splash picture up for three seconds, so one window serves every test
-// up to the restart at the end.
-class tst_Specula : public QObject
+class tst_Specula : public WindowTest
 {
     Q_OBJECT
 
 private:
-    template <typename T> T *child(const char *name) const
-    {
-        return requireChild<T>(m_window, name);
-    }
     QWidget *widget(const char *name) const { return child<QWidget>(name); }
     QAction *action(const char *name) const { return child<QAction>(name); }
-    CameraScene *scene() const { return child<CameraViewer>("camViewer")->scene(); }
     QList<QAction *> languageActions() const { return child<QMenu>("menuLang")->actions(); }
     QList<int> checkedLanguages() const
     {
@@ -119,21 +109,20 @@ private:
         return clipped;
     }
 
-    Specula *m_window = nullptr;
     QVector<ShownText> m_chineseTexts;
 
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
-        if (g_supportDevice.isEmpty())
-            initSetting();
+        prepare();
         // The clipping checks measure texts in the size Linux desktops commonly use (offscreen
         // would use 12 pt, xcb without a desktop 9 pt); DejaVu Sans is among the widest.
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
 
-        // Most connections are made by signature text; a mistyped one only shows as a warning.
+        // The program's own start, on no settings: the splash stays up, and every connection is
+        // made. Most connections are made by signature text; a mistyped one only shows as a
+        // warning.
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
         static QStringList connectWarnings;
         static QtMessageHandler previous = nullptr;
         previous = qInstallMessageHandler(
@@ -145,18 +134,19 @@ private slots:
             });
         QElapsedTimer clock;
         clock.start();
-        m_window = new Specula;
+        const Specula window;
         const qint64 elapsed = clock.elapsed();
         qInstallMessageHandler(previous);
         QVERIFY2(connectWarnings.isEmpty(), qPrintable(connectWarnings.join('\n')));
         // The splash stays up at least 3000 ms, however fast the rest of the start is.
         QVERIFY2(elapsed >= 3000, qPrintable(QString::number(elapsed)));
-
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
 
-    void cleanupTestCase() { delete m_window; }
+    void init()
+    {
+        if (newTestFunction())
+            QVERIFY(freshWindow(QSize()));
+    }
 
     void firstStart()
     {
@@ -224,12 +214,12 @@ private slots:
         QSignalSpy clicked(child<QToolButton>(qPrintable(button)), SIGNAL(clicked()));
         // Without a camera the buttons answer with a message box, the timed series with its
         // dialog; close whichever comes up.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+        const ModalAnswerer closer({}, [](QWidget *w) {
+            auto *dialog = qobject_cast<QDialog *>(w);
+            if (dialog)
                 dialog->reject();
+            return dialog != nullptr;
         });
-        closer.start(20);
         child<QAction>(qPrintable(action))->trigger();
         QCOMPARE(clicked.count(), 1);
     }
@@ -427,19 +417,16 @@ private slots:
     void messageBoxSpeaksTheLanguage()
     {
         QString texts;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        const ModalAnswerer answers{[&texts](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
             if (!box)
-                return;
+                return false;
             texts = box->text();
             for (QAbstractButton *button : box->buttons())
                 texts += '|' + button->text();
-            box->button(QMessageBox::Ok)->click();
-        });
-        poll.start(20);
+            return pressButton(QMessageBox::Ok)(box);
+        }};
         QVERIFY(!m_window->checkCam()); // no camera in this test
-        poll.stop();
         QCOMPARE(texts, QStringLiteral("The camera is not running.|OK"));
     }
 
@@ -448,20 +435,19 @@ private slots:
         QPointer<AboutDialog> seen;
         bool modal = false;
         QString texts;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto *dialog = qobject_cast<AboutDialog *>(QApplication::activeModalWidget());
+        const ModalAnswerer answers{[&](QWidget *w) {
+            auto *dialog = qobject_cast<AboutDialog *>(w);
             if (!dialog)
-                return;
+                return false;
             seen = dialog;
             modal = dialog->isModal();
             for (QLabel *label : dialog->findChildren<QLabel *>())
                 texts += label->text() + '\n';
             dialog->accept();
-        });
-        poll.start(20);
+            return true;
+        }};
         action("actionAbout")->trigger();
-        poll.stop();
+        QCOMPARE(answers.pending(), 0);
         QVERIFY(modal);
         QVERIFY(texts.contains(QStringLiteral("Lumivex Pro")));
         QVERIFY(texts.contains(QStringLiteral(LUMIVEX_VERSION)));
@@ -477,8 +463,7 @@ private slots:
 
         action("actionExit")->trigger();
         QVERIFY(!m_window->isVisible());
-        delete m_window;
-        m_window = nullptr;
+        closeWindow();
 
         const QString path = ConfigFile::defaultPath();
         QFile file(path);
@@ -506,7 +491,7 @@ private slots:
         stored.movieFormat = -2;
         QVERIFY(ConfigFile::save(path, stored));
 
-        m_window = new Specula;
+        QVERIFY(restart());
         QVERIFY(!m_window->config().showTime);
         QVERIFY(action("actionTimeOff")->isChecked());
         QVERIFY(!action("actionTimeOn")->isChecked());
@@ -532,10 +517,7 @@ private slots:
         languageActions().at(index)->trigger();
         const QString fileMenu = child<QMenu>("menu")->title();
         QVERIFY(fileMenu != QStringLiteral("文件"));
-        delete m_window; // writes the settings
-        m_window = nullptr;
-
-        m_window = new Specula;
+        QVERIFY(restart()); // the old window writes the settings as it closes
         QCOMPARE(m_window->config().language, index);
         QCOMPARE(checkedLanguages(), QList<int>{index});
         QCOMPARE(child<QMenu>("menu")->title(), fileMenu);

@@ -1,16 +1,13 @@
-#include "app/DeviceProfile.h"
 #include "app/LiveView.h"
-#include "app/Specula.h"
 #include "media/CameraLabel.h"
-#include "scene/CameraScene.h"
-#include "scene/CameraViewer.h"
 #include "scene/GraphicsItem.h"
 #include "scene/MakeGraphicsItem.h"
 #include "virtualscope/VirtualScope.h"
 
+#include "ModalAnswerer.h"
+#include "WindowTest.h"
+
 #include <QtPlugin>
-#include "ModalAnswer.h"
-#include "RequireChild.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -20,23 +17,15 @@ Q_IMPORT_PLUGIN(VirtualScopePlugin)
 namespace {
 const QString kKestrel = QStringLiteral("virtual:0c450223");
 const QString kHeron = QStringLiteral("virtual:0ac80225");
-// Frames are slow under sanitizers and on a loaded machine.
-constexpr int kWait = 20000;
 
 } // namespace
 
-// Constructing the window takes three seconds (the splash): one window serves every test.
-class tst_SpeculaCamera : public QObject
+class tst_SpeculaCamera : public WindowTest
 {
     Q_OBJECT
 
 private:
-    template <typename T> T *child(const char *name) const
-    {
-        return requireChild<T>(m_window, name);
-    }
     QComboBox *box(const char *name) const { return child<QComboBox>(name); }
-    CameraScene *scene() const { return child<CameraViewer>("camViewer")->scene(); }
     CameraLabel *tile(int i) const
     {
         return child<CameraLabel>(qPrintable(QStringLiteral("labelView%1").arg(i + 1)));
@@ -60,18 +49,6 @@ private:
     {
         return m_scope->streamFormat(id.toLatin1()) != QVideoFrame::Format_Invalid;
     }
-    /// Waits until the scene shows a frame of that size.
-    bool sceneShows(QSize size) const
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < kWait) {
-            if (scene()->sceneRect().size().toSize() == size && scene()->frameBufferData())
-                return true;
-            QTest::qWait(20);
-        }
-        return false;
-    }
     void addLine()
     {
         GraphicsItem *item = MakeGraphicsItem(GraphicsType::Line);
@@ -82,27 +59,24 @@ private:
         scene()->addGraphicCommand(item);
     }
 
-    Specula *m_window = nullptr;
-    VirtualScope *m_scope = nullptr;
+    void beforeWindow() override { m_scope->reset(); }
+
+    VirtualScope *m_scope = VirtualScope::instance();
 
 private slots:
-    void initTestCase()
+    void initTestCase() { prepare(); }
+    // Each test starts with the first camera's pictures on screen.
+    void init()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
-        if (g_supportDevice.isEmpty())
-            initSetting();
-        m_scope = VirtualScope::instance();
-        m_scope->reset();
-        m_window = new Specula;
-        m_window->resize(1200, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        if (!newTestFunction())
+            return;
+        QVERIFY(freshWindow());
+        QVERIFY(sceneShows(QSize(1920, 1080)));
     }
 
     void cleanupTestCase()
     {
-        delete m_window;
+        closeWindow();
         // The destructor stops every running camera.
         QVERIFY(!streaming(kKestrel));
         QVERIFY(!streaming(kHeron));
@@ -161,7 +135,7 @@ private slots:
         QVERIFY(!scene()->isEmpty());
         const int before = starts(kKestrel);
         {
-            BoxAnswer no(QMessageBox::No);
+            const ModalAnswerer no(QMessageBox::No);
             box("boxResolution")->setCurrentText(QStringLiteral("1280 x 1024"));
             QCOMPARE(no.texts, QStringList{Specula::tr("改变分辨率会清空测量")});
         }
@@ -171,7 +145,7 @@ private slots:
         QVERIFY(!scene()->isEmpty());
 
         {
-            BoxAnswer yes(QMessageBox::Yes);
+            const ModalAnswerer yes(QMessageBox::Yes);
             box("boxResolution")->setCurrentText(QStringLiteral("1280 x 1024"));
             QCOMPARE(yes.texts.size(), 1);
         }
@@ -183,7 +157,7 @@ private slots:
         QCOMPARE(m_window->config().cameraInfo(kKestrel).resolution, QSize(1280, 1024));
 
         // Without measurements nothing is asked.
-        BoxAnswer any(QMessageBox::Yes);
+        const ModalAnswerer any(QMessageBox::Yes);
         box("boxResolution")->setCurrentText(QStringLiteral("1920 x 1080"));
         QVERIFY(any.texts.isEmpty());
         QCOMPARE(starts(kKestrel), before + 2);
@@ -338,14 +312,7 @@ private slots:
                               Qt::NoModifier);
             QApplication::sendEvent(viewer->viewport(), &event);
         };
-        QTimer note;
-        connect(&note, &QTimer::timeout, this, [] {
-            if (auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
-                dialog->setTextValue(QStringLiteral("Specimen A"));
-                dialog->accept();
-            }
-        });
-        note.start(20);
+        const ModalAnswerer note({}, typeText(QStringLiteral("Specimen A")));
         for (const Shape &shape : shapes) {
             scene()->setGraphicType(shape.kind);
             for (const QPointF &p : shape.points) {
@@ -359,7 +326,6 @@ private slots:
                 send(QEvent::MouseButtonRelease, last, Qt::RightButton, Qt::NoButton);
             }
         }
-        note.stop();
         QCOMPARE(scene()->graphics().size(), shapes.size());
         for (int i = 0; i < shapes.size(); ++i)
             QCOMPARE(scene()->graphics().at(i)->type(), shapes.at(i).kind);
@@ -420,7 +386,7 @@ private slots:
         QVERIFY(!box("boxResolution")->isEnabled());
         QCOMPARE(child<QLabel>("labelResInfo")->text(), QStringLiteral("0 * 0"));
         {
-            BoxAnswer ok(QMessageBox::Ok);
+            const ModalAnswerer ok(QMessageBox::Ok);
             QVERIFY(!m_window->checkCam());
             QCOMPARE(ok.texts, QStringList{shown("设备未启动")});
         }
@@ -437,12 +403,13 @@ private slots:
 
     void failedStartSelectsNothing()
     {
+        m_scope->unplug(kHeron.toLatin1());
         m_scope->unplug(kKestrel.toLatin1());
         m_window->onCameraTimer();
         m_scope->setFailOpen(kKestrel.toLatin1(), true);
         m_scope->plug(kKestrel.toLatin1());
         {
-            BoxAnswer ok(QMessageBox::Ok);
+            const ModalAnswerer ok(QMessageBox::Ok);
             m_window->onCameraTimer();
             QCOMPARE(ok.texts, QStringList{shown("启动设备失败")});
         }

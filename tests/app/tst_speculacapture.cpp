@@ -1,17 +1,13 @@
-#include "app/DeviceProfile.h"
-#include "app/Specula.h"
 #include "media/CameraLabel.h"
 #include "media/FileBrowser.h"
 #include "media/SettingDialog.h"
-#include "scene/CameraScene.h"
-#include "scene/CameraViewer.h"
 #include "scene/GraphicsItem.h"
 #include "scene/MakeGraphicsItem.h"
 #include "virtualscope/VirtualScope.h"
 
 #include "../media/TestVideo.h"
-#include "ModalAnswer.h"
-#include "RequireChild.h"
+#include "ModalAnswerer.h"
+#include "WindowTest.h"
 
 #include <QPrinter>
 #include <QtPlugin>
@@ -22,13 +18,11 @@ Q_IMPORT_PLUGIN(VirtualScopePlugin)
 
 namespace {
 const QString kKestrel = QStringLiteral("virtual:0c450223");
-constexpr int kWait = 20000;
 // The window's message for a capture into a root folder, as the code spells it.
-const char *const kRootFolderMessage = "请先选择并打开需要保存的路径文件夹 - "
-                                       "软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”";
+const char *const kRootFolderMessage =
+    "请先选择并打开需要保存的路径文件夹 - "
+    "软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”";
 const QRegularExpression kStampName(QStringLiteral("^\\d{8}_\\d{6}(_\\d+)?\\.(png|jpg|bmp)$"));
-
-/// Answers every modal message box with Ok and remembers its text.
 
 // The virtual microscope's picture: red, with a green centre half (what a 2.0x zoom keeps).
 QImage centrePattern()
@@ -47,17 +41,11 @@ bool near(QColor a, QColor b)
 }
 } // namespace
 
-// Constructing the window takes three seconds (the splash): one window serves every test.
-class tst_SpeculaCapture : public QObject
+class tst_SpeculaCapture : public WindowTest
 {
     Q_OBJECT
 
 private:
-    template <typename T> T *child(const char *name) const
-    {
-        return requireChild<T>(m_window, name);
-    }
-    CameraScene *scene() const { return child<CameraViewer>("camViewer")->scene(); }
     FileBrowser *photos() const { return child<FileBrowser>("imageBrowser"); }
     FileBrowser *videos() const { return child<FileBrowser>("cameraBrowser"); }
     CameraLabel *tile(int i) const
@@ -85,7 +73,7 @@ private:
             !QTest::qWaitFor([&] { return scene()->frameBufferData() != nullptr; }, kWait))
             return QString();
         const int before = m_window->config().imageFiles.size();
-        BoxAnswer answerer(QMessageBox::Ok);
+        const ModalAnswerer answerer(QMessageBox::Ok);
         m_window->onBtnCapture();
         const bool done = QTest::qWaitFor(
             [&] {
@@ -98,37 +86,46 @@ private:
         }
         return m_window->config().imageFiles.last();
     }
+    /// Opens the folders dialog, lets `fill` fill it in, and presses the button it names.
+    template <typename Fill> void answerSettings(Fill fill)
+    {
+        ModalAnswerer answers{[&fill](QWidget *w) {
+            auto *dialog = qobject_cast<SettingDialog *>(w);
+            if (dialog)
+                requireChild<QPushButton>(dialog, fill(dialog))->click();
+            return dialog != nullptr;
+        }};
+        child<QAction>("actionSetting")->trigger();
+        QCOMPARE(answers.pending(), 0);
+    }
     void setFormat(const QString &suffix)
     {
         child<QComboBox>("boxFormatImage")->setCurrentText(suffix);
     }
 
-    Specula *m_window = nullptr;
-    VirtualScope *m_scope = nullptr;
+    void beforeWindow() override
+    {
+        m_scope->reset();
+        m_scope->showImage(centrePattern());
+    }
+
+    VirtualScope *m_scope = VirtualScope::instance();
     QString m_imageRoot;
 
 private slots:
-    void initTestCase()
+    void initTestCase() { prepare(); }
+
+    void init()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
-        if (g_supportDevice.isEmpty())
-            initSetting();
-        m_scope = VirtualScope::instance();
-        m_scope->reset();
-        m_scope->showImage(centrePattern());
-        m_window = new Specula;
-        m_window->resize(1200, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        if (!newTestFunction())
+            return;
+        QVERIFY(freshWindow());
         // The clock overlay would change the rendered picture from one second to the next.
         m_window->setShowTime(false);
         m_imageRoot = m_window->config().imageDir;
         QTRY_VERIFY_WITH_TIMEOUT(!scene()->baseImage().isNull(), kWait);
         QTRY_VERIFY_WITH_TIMEOUT(near(scene()->baseImage().pixelColor(960, 540), Qt::green), kWait);
     }
-
-    void cleanupTestCase() { delete m_window; }
 
     void startsInTheDefaultFolders()
     {
@@ -230,7 +227,7 @@ private slots:
         const QStringList before = QDir(m_imageRoot).entryList(QDir::Files);
         const int history = m_window->config().imageFiles.size();
         {
-            BoxAnswer answerer(QMessageBox::Ok);
+            const ModalAnswerer answerer(QMessageBox::Ok);
             QVERIFY(!m_window->checkPath(0));
             m_window->onBtnCapture();
             QCOMPARE(answerer.texts.size(), 2);
@@ -256,7 +253,7 @@ private slots:
         blocker.close();
         const int history = m_window->config().imageFiles.size();
         const QStringList failed{QCoreApplication::translate("Specula", "保存图片失败")};
-        BoxAnswer answerer(QMessageBox::Ok);
+        ModalAnswerer answerer(QMessageBox::Ok);
         m_window->onBtnCapture();
         QTRY_COMPARE_WITH_TIMEOUT(answerer.texts, failed, kWait);
         QCOMPARE(m_window->config().imageFiles.size(), history);
@@ -297,7 +294,7 @@ private slots:
         tile(0)->freezeButton()->click();
         const int history = m_window->config().imageFiles.size();
         {
-            BoxAnswer answerer(QMessageBox::Ok);
+            const ModalAnswerer answerer(QMessageBox::Ok);
             m_window->onBtnCapture();
             QCOMPARE(answerer.texts, QStringList());
         }
@@ -309,6 +306,8 @@ private slots:
 
     void historyDropsMissingFiles()
     {
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!capture().isEmpty());
         QStringList files = m_window->config().imageFiles;
         QVERIFY(files.size() >= 3);
         QVERIFY(QFile::remove(files.first()));
@@ -324,17 +323,17 @@ private slots:
         const QString newRoot = QDir(m_imageRoot).filePath("../elsewhere");
         QVERIFY(QDir().mkpath(newRoot));
         const Config before = m_window->config();
-        QTimer::singleShot(0, [newRoot] {
-            auto *dialog = qobject_cast<SettingDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            QCOMPARE(dialog->windowTitle(), dialog->parentWidget()->windowTitle());
-            auto *image = requireChild<QLineEdit>(dialog, "lineImagePath");
-            auto *movie = requireChild<QLineEdit>(dialog, "lineMoviePath");
-            image->setText(newRoot);
-            movie->clear(); // an empty entry keeps the folder
-            requireChild<QPushButton>(dialog, "btnOk")->click();
+        QString title;
+        QString parentTitle;
+        answerSettings([&](SettingDialog *dialog) {
+            title = dialog->windowTitle();
+            parentTitle = dialog->parentWidget()->windowTitle();
+            requireChild<QLineEdit>(dialog, "lineImagePath")->setText(newRoot);
+            // An empty entry keeps the folder.
+            requireChild<QLineEdit>(dialog, "lineMoviePath")->clear();
+            return "btnOk";
         });
-        child<QAction>("actionSetting")->trigger();
+        QCOMPARE(title, parentTitle);
 
         const Config &after = m_window->config();
         QCOMPARE(after.imageDir, newRoot);
@@ -349,24 +348,16 @@ private slots:
         // Accepted unchanged: the browser stays in the folder the user opened.
         QVERIFY(QDir().mkpath(newRoot + "/Photo/sub"));
         photos()->setCurrentPath(newRoot + "/Photo/sub");
-        QTimer::singleShot(0, [] {
-            auto *dialog = qobject_cast<SettingDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            requireChild<QPushButton>(dialog, "btnOk")->click();
-        });
-        child<QAction>("actionSetting")->trigger();
+        answerSettings([](SettingDialog *) { return "btnOk"; });
         QCOMPARE(photos()->currentPath(), newRoot + "/Photo/sub");
         QVERIFY(QDir(newRoot + "/Photo/sub").removeRecursively());
         photos()->setCurrentPath(newRoot + "/Photo");
 
         // Cancelled: nothing changes.
-        QTimer::singleShot(0, [] {
-            auto *dialog = qobject_cast<SettingDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        answerSettings([](SettingDialog *dialog) {
             requireChild<QLineEdit>(dialog, "lineImagePath")->setText("/nowhere");
-            requireChild<QPushButton>(dialog, "btnCancel")->click();
+            return "btnCancel";
         });
-        child<QAction>("actionSetting")->trigger();
         QCOMPARE(m_window->config().imageDir, newRoot);
     }
 

@@ -1,10 +1,8 @@
-#include "app/DeviceProfile.h"
-#include "app/Specula.h"
 #include "calibration/MeasureEditer.h"
 #include "media/FileBrowser.h"
 
 #include "ModalAnswerer.h"
-#include "RequireChild.h"
+#include "WindowTest.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -15,34 +13,6 @@ bool writeFile(const QString &path, const QByteArray &bytes = "x")
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-ModalAnswerer::Step answer(QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    return [button, text](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        if (!box || !box->button(button))
-            return false;
-        if (text)
-            *text = box->text();
-        box->button(button)->click();
-        return true;
-    };
-}
-
-/// Picks `path` in a file dialog (a file, several quoted names, or a folder) and accepts.
-ModalAnswerer::Step pick(const QString &folder, const QString &typed)
-{
-    return [folder, typed](QWidget *w) {
-        auto *dialog = qobject_cast<QFileDialog *>(w);
-        if (!dialog)
-            return false;
-        dialog->setDirectory(folder);
-        if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            edit->setText(typed);
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        return true;
-    };
 }
 
 /// Catches what the program hands to the desktop.
@@ -59,12 +29,11 @@ public slots:
 
 // The browsers' context menu, opening and import through the real window, on the folders the
 // window made in the test home.
-class tst_SpeculaFiles : public QObject
+class tst_SpeculaFiles : public WindowTest
 {
     Q_OBJECT
 
 private:
-    Specula *m_window = nullptr;
     UrlCatcher m_catcher;
 
     FileBrowser *pictures() const { return requireChild<FileBrowser>(m_window, "imageBrowser"); }
@@ -95,21 +64,24 @@ private:
                QStringLiteral("/Trash/files");
     }
 
-private slots:
-    void initTestCase()
+    void beforeWindow() override
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
              QStringLiteral("/Trash"))
             .removeRecursively();
-        if (g_supportDevice.isEmpty())
-            initSetting();
+        m_catcher.urls.clear();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        prepare();
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "open");
-        m_window = new Specula;
-        m_window->resize(1200, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    void init()
+    {
+        QVERIFY(freshWindow());
         // The texts are compared with their sources.
         m_window->switchLang(0);
         QVERIFY(!pictureDir().isEmpty());
@@ -129,7 +101,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        delete m_window;
+        closeWindow();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 
@@ -181,7 +153,7 @@ private slots:
         editor->close();
 
         QString report;
-        ModalAnswerer answers{answer(QMessageBox::Ok, &report)};
+        ModalAnswerer answers{pressButton(QMessageBox::Ok, &report)};
         m_window->onListItemOpen(entry(pictures(), QStringLiteral("broken.png")));
         QCOMPARE(answers.pending(), 0);
         QCOMPARE(report, QStringLiteral("打开文件失败"));
@@ -200,8 +172,8 @@ private slots:
         const QString target = outside.filePath(QStringLiteral("copy.png"));
         QVERIFY(writeFile(target, "old"));
         ModalAnswerer answers{chooseMenuEntry(QStringLiteral("另存为")),
-                              pick(outside.path(), QStringLiteral("copy.png")),
-                              answer(QMessageBox::Yes)};
+                              chooseFile(outside.filePath(QStringLiteral("copy.png"))),
+                              pressButton(QMessageBox::Yes)};
         rightClick(pictures(), QStringLiteral("broken.png"));
         QCOMPARE(answers.pending(), 0);
         QFile copy(target);
@@ -209,12 +181,13 @@ private slots:
         QCOMPARE(copy.readAll(), QByteArray("not a picture"));
     }
 
-    void importThroughTheMenu()
+    void importAndDeleteThroughTheMenu()
     {
         QTemporaryDir outside;
         QVERIFY(writeFile(outside.filePath(QStringLiteral("A.JPG")), "imported"));
         QVERIFY(writeFile(outside.filePath(QStringLiteral("run 2.avi"))));
-        ModalAnswerer answers{pick(outside.path(), QStringLiteral("\"A.JPG\" \"run 2.avi\""))};
+        ModalAnswerer answers{
+            chooseFiles(outside.path(), {QStringLiteral("A.JPG"), QStringLiteral("run 2.avi")})};
         requireChild<QAction>(m_window, "actionImport")->trigger();
         QCOMPARE(answers.pending(), 0);
         // The clash got "_1"; the video went to the video browser.
@@ -222,13 +195,12 @@ private slots:
         QVERIFY(entry(pictures(), QStringLiteral("A_1.JPG")));
         QVERIFY(entry(videos(), QStringLiteral("run 2.avi")));
         QVERIFY(m_window->config().imageFiles.contains(pictureDir() + QStringLiteral("/A_1.JPG")));
-    }
 
-    void deleteThroughTheMenuGoesToTheTrash()
-    {
-        ModalAnswerer answers{chooseMenuEntry(QStringLiteral("删除")), answer(QMessageBox::Yes)};
+        // Deleting goes to the trash.
+        ModalAnswerer remove{chooseMenuEntry(QStringLiteral("删除")),
+                             pressButton(QMessageBox::Yes)};
         rightClick(pictures(), QStringLiteral("A_1.JPG"));
-        QCOMPARE(answers.pending(), 0);
+        QCOMPARE(remove.pending(), 0);
         QVERIFY(!entry(pictures(), QStringLiteral("A_1.JPG")));
         QVERIFY(QFile::exists(trashFiles() + QStringLiteral("/A_1.JPG")));
         QVERIFY(!m_window->config().imageFiles.contains(pictureDir() + QStringLiteral("/A_1.JPG")));

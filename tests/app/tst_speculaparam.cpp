@@ -1,15 +1,11 @@
-#include "app/DeviceProfile.h"
-#include "app/Specula.h"
 #include "capture/CvCaptureCAM_DShow.h"
 #include "capture/FuncWidget.h"
 #include "capture/QSwitchButton.h"
-#include "scene/CameraScene.h"
-#include "scene/CameraViewer.h"
 #include "scene/GraphicsItem.h"
 #include "scene/MakeGraphicsItem.h"
 #include "virtualscope/VirtualScope.h"
 
-#include "RequireChild.h"
+#include "WindowTest.h"
 
 #include <QtPlugin>
 #include <QtTest>
@@ -21,7 +17,6 @@ Q_IMPORT_PLUGIN(VirtualScopePlugin)
 
 namespace {
 const QString kKestrel = QStringLiteral("virtual:0c450223");
-constexpr int kWait = 20000;
 
 bool near(QRgb a, QRgb b, int tolerance = 12)
 {
@@ -31,9 +26,8 @@ bool near(QRgb a, QRgb b, int tolerance = 12)
 }
 } // namespace
 
-// The camera page of the real window, driving the virtual microscope. One window serves the
-// tests (building one takes three seconds); the restart test builds a second.
-class tst_SpeculaParam : public QObject
+// The camera page of the real window, driving the virtual microscope.
+class tst_SpeculaParam : public WindowTest
 {
     Q_OBJECT
 
@@ -50,10 +44,6 @@ private:
     }
     QSwitchButton *switchNamed(const QString &name) const { return control<QSwitchButton>(name); }
     QSlider *slider(const QString &name) const { return control<QSlider>(name); }
-    CameraScene *scene() const
-    {
-        return requireChild<CameraViewer>(m_window, "camViewer")->scene();
-    }
     CameraConfig stored() const { return m_window->config().cameraInfo(kKestrel); }
     QRgb shownPixel() const
     {
@@ -63,13 +53,8 @@ private:
     /// Waits until the live picture (JPEG frames: roughly) shows that colour.
     bool shows(QRgb colour, int tolerance = 12) const
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < kWait) {
-            if (near(shownPixel(), colour, tolerance))
-                return true;
-            QTest::qWait(20);
-        }
+        if (QTest::qWaitFor([&] { return near(shownPixel(), colour, tolerance); }, kWait))
+            return true;
         qWarning("shows %08x, expected about %08x", shownPixel(), colour);
         return false;
     }
@@ -94,30 +79,26 @@ private:
         m_window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
     }
 
-    Specula *m_window = nullptr;
-    VirtualScope *m_scope = nullptr;
-    CvCaptureCAM_DShow *m_cam = nullptr;
-
-private slots:
-    void initTestCase()
+    void beforeWindow() override
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
-        if (g_supportDevice.isEmpty())
-            initSetting();
-        m_scope = VirtualScope::instance();
         m_scope->reset();
         m_scope->showSolid(QColor(100, 150, 200));
-        m_cam = CvCaptureCAM_DShow::instance();
-        m_window = new Specula;
-        m_window->resize(1200, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    VirtualScope *m_scope = VirtualScope::instance();
+    CvCaptureCAM_DShow *m_cam = CvCaptureCAM_DShow::instance();
+
+private slots:
+    void initTestCase() { prepare(); }
+
+    void init()
+    {
+        if (!newTestFunction())
+            return;
+        QVERIFY(freshWindow());
         QCOMPARE(m_window->cameraId(), kKestrel);
         QVERIFY(shows(qRgb(100, 150, 200)));
     }
-
-    void cleanupTestCase() { delete m_window; }
 
     void groupsFoldOutOneAtATime()
     {
@@ -209,6 +190,10 @@ private slots:
 
     void refreshWritesNothingBack()
     {
+        // Values away from the defaults, manual white balance.
+        slider(QStringLiteral("亮度"))->setValue(70);
+        click(switchNamed(QStringLiteral("自动白平衡")));
+        slider(QStringLiteral("红增益"))->setValue(90);
         const CameraConfig before = stored();
         const int brightness = m_cam->getParam(kKestrel, 10).value;
         m_window->syncCameraParam(kKestrel);
@@ -222,6 +207,7 @@ private slots:
         QCOMPARE(slider(QStringLiteral("亮度"))->value(), before.brightness.value);
         QCOMPARE(slider(QStringLiteral("红增益"))->value(), int(before.redGain));
         QVERIFY(!switchNamed(QStringLiteral("自动白平衡"))->IsSelected());
+        QCOMPARE(before.brightness.value, 70);
     }
 
     void wheelChangesNothing()
@@ -237,6 +223,8 @@ private slots:
 
     void resetRestoresDefaults()
     {
+        slider(QStringLiteral("亮度"))->setValue(70);
+        click(switchNamed(QStringLiteral("自动曝光")));
         click(switchNamed(QStringLiteral("黑白")));
         click(switchNamed(QStringLiteral("垂直翻转")));
         QVERIFY(stored().blackWhite);
@@ -339,10 +327,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(near(leftEdge(), qRgb(0, 0, 255), 40), kWait);
 
         // A new window reads the settings the old one wrote and starts mirrored.
-        delete m_window;
-        m_window = new Specula;
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QVERIFY(restart());
         QVERIFY(stored().flipHorizontal);
         QVERIFY(switchNamed(QStringLiteral("水平翻转"))->IsSelected());
         QTRY_VERIFY_WITH_TIMEOUT(near(leftEdge(), qRgb(0, 0, 255), 40), kWait);

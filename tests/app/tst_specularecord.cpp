@@ -1,15 +1,12 @@
-#include "app/DeviceProfile.h"
-#include "app/Specula.h"
 #include "config/ConfigFile.h"
 #include "media/FileBrowser.h"
 #include "media/RtmpThread.h"
 #include "media/SettingTimeDialog.h"
-#include "scene/CameraScene.h"
-#include "scene/CameraViewer.h"
 #include "virtualscope/VirtualScope.h"
 
-#include "RequireChild.h"
+#include "ModalAnswerer.h"
 #include "VideoProbe.h"
+#include "WindowTest.h"
 
 #include <QtPlugin>
 #include <QtTest>
@@ -20,79 +17,41 @@ Q_IMPORT_PLUGIN(VirtualScopePlugin)
 namespace {
 const QString kKestrel = QStringLiteral("virtual:0c450223");
 const QString kHeron = QStringLiteral("virtual:0ac80225");
-// Frames and encoding are slow under sanitizers and on a loaded machine.
-constexpr int kWait = 30000;
 
-/// Answers every modal message box with its first button, remembers the texts, and notes
-/// whether two boxes were ever open at once.
-class BoxAnswerer : public QObject
+/// Answers each message box with its first button once it has been open `delayMs`, and notes
+/// how many were ever open at once.
+ModalAnswerer::Step slowAnswer(int delayMs, int *maxOpen)
 {
-public:
-    explicit BoxAnswerer(int delayMs = 0)
-    {
-        connect(&m_poll, &QTimer::timeout, this, [this, delayMs] {
-            const QList<QMessageBox *> boxes = visibleBoxes();
-            maxOpen = qMax(maxOpen, boxes.size());
-            if (boxes.isEmpty()) {
-                m_seen.invalidate();
-                return;
-            }
-            if (!m_seen.isValid())
-                m_seen.start();
-            if (m_seen.elapsed() < delayMs)
-                return;
-            QMessageBox *box = boxes.last();
-            texts.append(box->text());
-            m_seen.invalidate();
-            box->buttons().first()->click();
-        });
-        m_poll.start(20);
-    }
-    static QList<QMessageBox *> visibleBoxes()
-    {
-        QList<QMessageBox *> boxes;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
-                boxes.append(box);
-        }
-        return boxes;
-    }
-    QStringList texts;
-    int maxOpen = 0;
-
-private:
-    QTimer m_poll;
-    QElapsedTimer m_seen;
-};
+    auto seen = std::make_shared<QElapsedTimer>();
+    return [delayMs, maxOpen, seen](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box)
+            return false;
+        int open = 0;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            open += qobject_cast<QMessageBox *>(top) && top->isVisible() ? 1 : 0;
+        *maxOpen = qMax(*maxOpen, open);
+        if (!seen->isValid())
+            seen->start();
+        if (seen->elapsed() < delayMs)
+            return false;
+        seen->invalidate();
+        box->buttons().first()->click();
+        return true;
+    };
+}
 } // namespace
 
-// One window serves every test: building it takes three seconds (the splash).
-class tst_SpeculaRecord : public QObject
+class tst_SpeculaRecord : public WindowTest
 {
     Q_OBJECT
 
 private:
-    template <typename T> T *child(const char *name) const
-    {
-        return requireChild<T>(m_window, name);
-    }
-    CameraScene *scene() const { return child<CameraViewer>("camViewer")->scene(); }
     QToolButton *recordButton() const { return child<QToolButton>("btnRecord"); }
     const RtmpThread &recorder() const { return m_window->recorder(); }
     QString videoFolder() const
     {
         return QDir(m_window->config().movieDir).filePath(m_window->config().movieSubDir);
-    }
-    bool sceneShows(QSize size) const
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < kWait) {
-            if (scene()->sceneRect().size().toSize() == size && scene()->frameBufferData())
-                return true;
-            QTest::qWait(20);
-        }
-        return false;
     }
     void setResolution(const QString &text, QSize size)
     {
@@ -138,11 +97,8 @@ private:
             button("btnOk")->click();
             if (!button("btnOk")->isEnabled() && during)
                 during();
-            QElapsedTimer clock;
-            clock.start();
-            while (!button("btnOk")->isEnabled() && clock.elapsed() < timeoutMs)
-                QTest::qWait(50);
-            result.unlocked = button("btnOk")->isEnabled();
+            result.unlocked =
+                QTest::qWaitFor([&] { return button("btnOk")->isEnabled(); }, timeoutMs);
             result.shown = requireChild<QLCDNumber>(dialog, "lineNumCapture")->intValue();
             button("btnExit")->click();
         });
@@ -171,25 +127,19 @@ private:
         return QDir(videoFolder()).entryList({QStringLiteral("*.mp4")}, QDir::Files);
     }
 
-    Specula *m_window = nullptr;
+    void beforeWindow() override { VirtualScope::instance()->reset(); }
 
 private slots:
-    void initTestCase()
+    void initTestCase() { prepare(); }
+
+    void init()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DataLocation)).removeRecursively();
-        if (g_supportDevice.isEmpty())
-            initSetting();
-        VirtualScope::instance()->reset();
-        m_window = new Specula;
-        m_window->resize(1200, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        if (!newTestFunction())
+            return;
+        QVERIFY(freshWindow());
         QVERIFY(QDir().mkpath(videoFolder()));
         QVERIFY(sceneShows(QSize(1920, 1080)));
     }
-
-    void cleanupTestCase() { delete m_window; }
 
     void recordsWhatTheViewShows()
     {
@@ -272,7 +222,7 @@ private slots:
         blocker.close();
         const QStringList listed = m_window->config().movieFiles;
 
-        BoxAnswerer answer;
+        const ModalAnswerer answer(QMessageBox::Ok);
         QTest::mouseClick(recordButton(), Qt::LeftButton);
         const QStringList once{Specula::tr("录像出错1")};
         QTRY_COMPARE_WITH_TIMEOUT(answer.texts, once, kWait);
@@ -344,7 +294,8 @@ private slots:
     {
         // The camera goes away during a series: each refused step shows one box at a time
         // (ticks while a box is open are ignored), counts, and the series ends.
-        BoxAnswerer answer(1500);
+        int maxOpen = 0;
+        const ModalAnswerer answer({}, slowAnswer(1500, &maxOpen));
         const Series series = runSeries(0, 1, 10, 3, 60000, [this] {
             VirtualScope::instance()->unplug(kKestrel.toLatin1());
             VirtualScope::instance()->unplug(kHeron.toLatin1());
@@ -353,7 +304,7 @@ private slots:
         });
         QVERIFY(series.unlocked);
         QCOMPARE(series.shown, 3);
-        QCOMPARE(answer.maxOpen, 1);
+        QCOMPARE(maxOpen, 1);
         const QString noCamera = Specula::tr("设备未启动"); // the box in the language in force
         QCOMPARE(answer.texts, (QStringList{noCamera, noCamera, noCamera}));
         VirtualScope::instance()->plug(kKestrel.toLatin1());
@@ -369,8 +320,7 @@ private slots:
         QVERIFY(m_window->isRecording());
         QTRY_VERIFY_WITH_TIMEOUT(recorder().framesQueued() >= 3, kWait);
         const QString path = recorder().outputPath();
-        delete m_window; // drains, writes the trailer, lists the file, saves the settings
-        m_window = nullptr;
+        closeWindow(); // drains, writes the trailer, lists the file, saves the settings
         Config saved;
         QCOMPARE(ConfigFile::load(ConfigFile::defaultPath(), saved),
                  ConfigFile::LoadResult::Loaded);

@@ -1,4 +1,4 @@
-#include "ModalAnswer.h"
+#include "ModalAnswerer.h"
 #include "RequireChild.h"
 #include "app/Startup.h"
 #include "calibration/BDFile.h"
@@ -208,13 +208,13 @@ private slots:
         stage.click("toolButtonRedo");
         QCOMPARE(stage.scene->graphics().size(), 2);
         {
-            BoxAnswer no(QMessageBox::No);
+            const ModalAnswerer no(QMessageBox::No);
             stage.click("toolButtonClear");
             QCOMPARE(no.texts, QStringList{QStringLiteral("是否删除全部")});
         }
         QCOMPARE(stage.scene->graphics().size(), 2);
         {
-            BoxAnswer yes(QMessageBox::Yes);
+            const ModalAnswerer yes(QMessageBox::Yes);
             stage.click("toolButtonClear");
         }
         QVERIFY(stage.scene->graphics().isEmpty());
@@ -316,7 +316,7 @@ private slots:
         Stage stage;
         stage.layMeasure({100, 100}, {100 + segment, 100});
         QSignalSpy changed(&stage.panel, &BDWidget::bdInfoChanged);
-        BoxAnswer ok(QMessageBox::Ok);
+        const ModalAnswerer ok(QMessageBox::Ok);
         stage.makeCalibration(real, 0);
         QCOMPARE(ok.texts, QStringList{QStringLiteral("参数不能为0")});
         QVERIFY(stage.config.bdInfos.isEmpty());
@@ -329,7 +329,7 @@ private slots:
         stage.layMeasure({100, 100}, {350, 100});
         // Something else removed the segment (a new picture): the length counts as 0.
         stage.scene->clearMeasure();
-        BoxAnswer ok(QMessageBox::Ok);
+        const ModalAnswerer ok(QMessageBox::Ok);
         stage.makeCalibration(QStringLiteral("5"), 0);
         QCOMPARE(ok.texts.size(), 1);
         QVERIFY(stage.config.bdInfos.isEmpty());
@@ -421,7 +421,7 @@ private slots:
         auto *table = stage.child<QTableWidget>("tableBDInfo");
         table->setCurrentCell(1, 0);
         {
-            BoxAnswer no(QMessageBox::No);
+            const ModalAnswerer no(QMessageBox::No);
             stage.click("btnBDDel");
             QCOMPARE(no.texts.size(), 1);
             QVERIFY(no.texts.first().contains(QLatin1String("B")));
@@ -430,7 +430,7 @@ private slots:
         QCOMPARE(changed.count(), 0);
         table->setCurrentCell(1, 0);
         {
-            BoxAnswer yes(QMessageBox::Yes);
+            const ModalAnswerer yes(QMessageBox::Yes);
             stage.click("btnBDDel");
         }
         QCOMPARE(stage.config.bdInfos.size(), 1);
@@ -536,7 +536,7 @@ private slots:
         stage.panel.updateBDInfo();
         stage.box("boxBDVar")->setCurrentIndex(1);
         QSignalSpy changed(&stage.panel, &BDWidget::bdInfoChanged);
-        BoxAnswer ok(QMessageBox::Ok);
+        const ModalAnswerer ok(QMessageBox::Ok);
         QVERIFY(!stage.panel.importBDInfos(path));
         QCOMPARE(ok.texts.size(), 1);
         QCOMPARE(stage.config.bdInfos.size(), 2);
@@ -551,7 +551,7 @@ private slots:
         QTemporaryDir dir;
         Stage stage;
         stage.config.bdInfos = {bd(QStringLiteral("x"), 0.5, 0)};
-        BoxAnswer ok(QMessageBox::Ok);
+        const ModalAnswerer ok(QMessageBox::Ok);
         QVERIFY(!stage.panel.exportBDInfos(dir.filePath(QStringLiteral("missing/bdInfo.bd"))));
         QCOMPARE(ok.texts.size(), 1);
     }
@@ -564,18 +564,19 @@ private slots:
         stage.config.bdInfos = {bd(QStringLiteral("x"), 0.5, 0)};
         stage.click("btnBDEdit");
         {
-            FileDialogAnswer answer(path);
+            QStringList filters;
+            const ModalAnswerer answer({}, chooseFile(path, &filters));
             stage.click("btnBDSave");
-            QCOMPARE(answer.seen, 1);
-            QCOMPARE(answer.filters, QStringList{QStringLiteral("*.bd")});
+            QCOMPARE(answer.answered(), 1);
+            QCOMPARE(filters, QStringList{QStringLiteral("*.bd")});
         }
         QVector<BDInfo> back;
         QCOMPARE(loadBDFile(path, back), BDFileStatus::Ok);
         QCOMPARE(back.size(), 1);
         {
-            FileDialogAnswer cancel{QString()};
+            const ModalAnswerer cancel({}, chooseFile(QString()));
             stage.click("btnBDLoad");
-            QCOMPARE(cancel.seen, 1);
+            QCOMPARE(cancel.answered(), 1);
         }
         QCOMPARE(stage.config.bdInfos.size(), 1);
     }

@@ -1,4 +1,4 @@
-#include "ModalAnswer.h"
+#include "ModalAnswerer.h"
 #include "RequireChild.h"
 #include "app/DeviceProfile.h"
 #include "app/Specula.h"
@@ -189,14 +189,14 @@ private slots:
         addLine(m_editer->scene(), {10, 120}, {310, 120});
         QSignalSpy saved(m_editer, &MeasureEditer::imageSaved);
         {
-            BoxAnswer no(QMessageBox::No);
+            const ModalAnswerer no(QMessageBox::No);
             child<QAbstractButton>("btnSave")->click();
             QCOMPARE(no.texts.size(), 1);
         }
         QCOMPARE(saved.count(), 0);
         QCOMPARE(fileBytes(path), original);
         {
-            BoxAnswer yes(QMessageBox::Yes);
+            const ModalAnswerer yes(QMessageBox::Yes);
             child<QAbstractButton>("btnSave")->click();
             QVERIFY(m_editer->isSaving());
             QVERIFY(!child<QAbstractButton>("btnSaveAs")->isEnabled());
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(m_editer->setImage(path));
         addLine(m_editer->scene(), {1, 30}, {79, 30});
         QSignalSpy saved(m_editer, &MeasureEditer::imageSaved);
-        BoxAnswer yes(QMessageBox::Yes);
+        const ModalAnswerer yes(QMessageBox::Yes);
         child<QAbstractButton>("btnSave")->click();
         QVERIFY(saved.wait(10000));
         QVERIFY(!saved.first().at(1).toBool());
@@ -241,9 +241,11 @@ private slots:
         QVERIFY(m_editer->setImage(path));
         QSignalSpy saved(m_editer, &MeasureEditer::imageSaved);
         {
-            FileDialogAnswer answer(dir.filePath(QStringLiteral("copy")));
+            QStringList filters;
+            const ModalAnswerer answer({},
+                                       chooseFile(dir.filePath(QStringLiteral("copy")), &filters));
             child<QAbstractButton>("btnSaveAs")->click();
-            QCOMPARE(answer.filters, QStringList{QStringLiteral("*.png")});
+            QCOMPARE(filters, QStringList{QStringLiteral("*.png")});
         }
         QVERIFY(saved.wait(10000));
         const QString copy = dir.filePath(QStringLiteral("copy.png"));
@@ -320,7 +322,7 @@ private slots:
     {
         if (g_supportDevice.isEmpty())
             initSetting();
-        Specula window;
+        Specula window(nullptr, 0); // without the splash wait
         auto *editer = window.findChild<MeasureEditer *>();
         QVERIFY(editer);
         auto *mainPanel = window.centralWidget()->findChild<BDWidget *>("bdWidget");

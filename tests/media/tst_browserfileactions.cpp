@@ -14,37 +14,6 @@ bool writeFile(const QString &path, const QByteArray &bytes = "x")
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-/// Answers a question box with Yes or No and keeps its text.
-ModalAnswerer::Step answer(QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    return [button, text](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        if (!box)
-            return false;
-        if (text)
-            *text = box->text();
-        box->button(button)->click();
-        return true;
-    };
-}
-
-ModalAnswerer::Step acknowledge(QString *text = nullptr)
-{
-    return answer(QMessageBox::Ok, text);
-}
-
-ModalAnswerer::Step typeName(const QString &name)
-{
-    return [name](QWidget *w) {
-        auto *dialog = qobject_cast<QInputDialog *>(w);
-        if (!dialog)
-            return false;
-        dialog->setTextValue(name);
-        dialog->accept();
-        return true;
-    };
-}
-
 QStringList names(const QListWidget *list)
 {
     QStringList result;
@@ -130,7 +99,7 @@ private slots:
         QVERIFY(item);
         QString question;
         {
-            ModalAnswerer answers{answer(QMessageBox::No, &question)};
+            ModalAnswerer answers{pressButton(QMessageBox::No, &question)};
             m_actions->removeEntries(m_pictures, history, {item});
             QCOMPARE(answers.pending(), 0);
         }
@@ -138,7 +107,7 @@ private slots:
         QVERIFY(QFile::exists(pictureDir() + QStringLiteral("/a 1.png")));
         QCOMPARE(history.size(), 1);
 
-        ModalAnswerer answers{answer(QMessageBox::Yes)};
+        ModalAnswerer answers{pressButton(QMessageBox::Yes)};
         m_actions->removeEntries(m_pictures, history, {item});
         QCOMPARE(answers.pending(), 0);
         QVERIFY(!QFile::exists(pictureDir() + QStringLiteral("/a 1.png")));
@@ -161,7 +130,8 @@ private slots:
         QCOMPARE(all.size(), 3);
         QString question;
         QString report;
-        ModalAnswerer answers{answer(QMessageBox::Yes, &question), acknowledge(&report)};
+        ModalAnswerer answers{pressButton(QMessageBox::Yes, &question),
+                              pressButton(QMessageBox::Ok, &report)};
         m_actions->removeEntries(m_pictures, history, all);
         QCOMPARE(answers.pending(), 0);
         QVERIFY2(question.contains(QStringLiteral("3")), qPrintable(question));
@@ -196,14 +166,14 @@ private slots:
         QVERIFY(item);
         QString report;
         if (renamed) {
-            ModalAnswerer answers{typeName(typed)};
+            ModalAnswerer answers{typeText(typed)};
             m_actions->renameEntry(m_pictures, item);
             QCOMPARE(answers.pending(), 0);
             QVERIFY(!QFile::exists(old));
             QVERIFY(QFile::exists(pictureDir() + QLatin1Char('/') + typed));
             QVERIFY(entry(pictureList(), typed));
         } else {
-            ModalAnswerer answers{typeName(typed), acknowledge(&report)};
+            ModalAnswerer answers{typeText(typed), pressButton(QMessageBox::Ok, &report)};
             m_actions->renameEntry(m_pictures, item);
             QCOMPARE(answers.pending(), 0);
             QVERIFY(!report.isEmpty());
@@ -217,7 +187,7 @@ private slots:
     {
         m_busy = pictureDir() + QStringLiteral("/a 1.png");
         QString report;
-        ModalAnswerer answers{acknowledge(&report)};
+        ModalAnswerer answers{pressButton(QMessageBox::Ok, &report)};
         m_actions->renameEntry(m_pictures, entry(pictureList(), QStringLiteral("a 1.png")));
         QCOMPARE(answers.pending(), 0);
         QVERIFY(QFile::exists(m_busy));
@@ -244,7 +214,7 @@ private slots:
         targets.pictureHistory = &pictureHistory;
         targets.videoHistory = &videoHistory;
         QString report;
-        ModalAnswerer answers{acknowledge(&report)};
+        ModalAnswerer answers{pressButton(QMessageBox::Ok, &report)};
         m_actions->importFiles({picture, missing, upper, video}, targets);
         QCOMPARE(answers.pending(), 0);
 

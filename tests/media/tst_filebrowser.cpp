@@ -2,6 +2,7 @@
 #include "media/FileBrowser.h"
 #include "media/ThumbnailLoader.h"
 
+#include "ModalAnswerer.h"
 #include "TestVideo.h"
 
 #include <QtTest>
@@ -47,22 +48,6 @@ QStringList names(const FileBrowser &browser)
     for (int i = 0; i < browser.listWidget()->count(); ++i)
         result << browser.listWidget()->item(i)->text();
     return result;
-}
-
-/// Answers the next input dialog with `text` (or cancels it when text is null).
-void answerInputDialog(const QString &text)
-{
-    QTimer::singleShot(0, [text] {
-        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        if (text.isNull()) {
-            dialog->reject();
-        } else {
-            dialog->setTextValue(text);
-            dialog->accept();
-        }
-    });
 }
 
 } // namespace
@@ -193,8 +178,10 @@ private slots:
         FileBrowser browser;
         browser.setMode(0);
         browser.setBasePath(base());
-        answerInputDialog(name);
-        browser.onCreateFolderClicked();
+        {
+            const ModalAnswerer answer{typeText(name)};
+            browser.onCreateFolderClicked();
+        }
         const QStringList inside = QDir(base()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QCOMPARE(inside, created.isEmpty() ? QStringList() : QStringList(created));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
@@ -203,7 +190,7 @@ private slots:
 
         // The same name again creates nothing new; the list is rebuilt all the same.
         if (!created.isEmpty()) {
-            answerInputDialog(name);
+            const ModalAnswerer answer{typeText(name)};
             browser.onCreateFolderClicked();
             QCOMPARE(names(browser), inside);
         }

@@ -1,3 +1,4 @@
+#include "ModalAnswerer.h"
 #include "PaintRecorder.h"
 
 #include "config/Config.h"
@@ -107,45 +108,6 @@ std::unique_ptr<PaintRecorder> paint(GraphicsItem *item)
     item->draw(painter);
     return rec;
 }
-
-// Answers the next text dialog: types the text and accepts, or cancels. Records what it saw.
-class DialogAnswer : public QObject
-{
-public:
-    DialogAnswer(const QString &text, bool accept)
-        : m_text(text)
-        , m_accept(accept)
-    {
-        m_timer.setInterval(0);
-        connect(&m_timer, &QTimer::timeout, this, &DialogAnswer::poll);
-        m_timer.start();
-    }
-
-    int seen = 0;
-    QString label;
-    QString title;
-
-private:
-    void poll()
-    {
-        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        ++seen;
-        label = dialog->labelText();
-        title = dialog->windowTitle();
-        if (m_accept) {
-            dialog->setTextValue(m_text);
-            dialog->accept();
-        } else {
-            dialog->reject();
-        }
-    }
-
-    QString m_text;
-    bool m_accept;
-    QTimer m_timer;
-};
 
 } // namespace
 
@@ -287,11 +249,11 @@ private slots:
 
         Stage stage(2.0);
         stage.scene->setGraphicType(0x10013);
-        DialogAnswer answer(typed, accept);
+        const ModalAnswerer answer({}, typeText(accept ? typed : QString()));
         stage.click({100, 100});
-        QCOMPARE(answer.seen, 1);
-        QCOMPARE(answer.label, QStringLiteral("文字"));
-        QCOMPARE(answer.title, QString());
+        QCOMPARE(answer.answered(), 1);
+        QCOMPARE(answer.texts.value(0), QStringLiteral("文字"));
+        QCOMPARE(answer.titles.value(0), QString());
         QVERIFY(!stage.scene->newGraphic());
         QCOMPARE(stage.scene->graphics().size(), made ? 1 : 0);
         QCOMPARE(stage.entries(), made ? 1 : 0);
@@ -620,7 +582,8 @@ private slots:
         GraphicsMeasureItem *segment = stage.scene->measureItem();
         QVERIFY(segment);
         QCOMPARE(segment->keyPoints(), (Points{{220, 240}, {420, 240}}));
-        DialogAnswer answer(QStringLiteral("x"), true); // a text dialog must not appear
+        // A text dialog must not appear.
+        const ModalAnswerer answer({}, typeText(QStringLiteral("x")));
 
         // Over the segment it lights up; its end can be dragged.
         stage.move({300, 240});
@@ -634,7 +597,7 @@ private slots:
         stage.click({150, 100});
         stage.click({50, 50}, Qt::RightButton);
 
-        QCOMPARE(answer.seen, 0);
+        QCOMPARE(answer.answered(), 0);
         QCOMPARE(stage.scene->graphics().size(), 1);
         QCOMPARE(stage.pointsOf(0), (Points{{100, 100}, {200, 100}}));
         QCOMPARE(stage.entries(), 1);
