@@ -9,6 +9,9 @@ function(lumivex_add_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name})
-  set(env "QT_QPA_PLATFORM=offscreen" "LUMIVEX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+  # A home of the build's own: Qt's test folders (~/.qttest) then belong to one build, so two
+  # checkouts testing at once never wipe or fill each other's settings and files.
+  set(env "QT_QPA_PLATFORM=offscreen" "LUMIVEX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+          "HOME=${CMAKE_BINARY_DIR}/test-home")
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()
