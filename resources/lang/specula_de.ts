@@ -150,11 +150,11 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>备份</source>
-        <translation>Export</translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>Import</translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -221,7 +221,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Die Datei, die gerade aufgenommen wird, kann nicht umbenannt werden</translation>
+        <translation>Die Datei, die gerade aufgenommen wird, kann nicht umbenannt werden.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>Der Name darf nicht leer sein und kein „/“ oder „\“ enthalten</translation>
+        <translation>Der Name darf nicht leer sein und kein „/“ oder „\“ enthalten.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Eine Datei mit diesem Namen existiert bereits</translation>
+        <translation>Eine Datei mit diesem Namen existiert bereits.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Umbenennen fehlgeschlagen</translation>
+        <translation>Die Datei konnte nicht umbenannt werden.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -404,7 +404,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Erledigt</translation>
+        <translation>Aufnahmen bisher</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +543,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Die Datei konnte nicht geöffnet werden</translation>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +595,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Auto-Belichtung</translation>
+        <translation>Automatische Belichtung</translation>
     </message>
     <message>
         <source>去雾</source>

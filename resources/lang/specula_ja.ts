@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>备份</source>
-        <translation>書き出し</translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>読み込み</translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>録画中のファイルは名前を変更できません</translation>
+        <translation>録画中のファイルは名前を変更できません。</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>名前を空にしたり「/」や「\」を含めたりすることはできません</translation>
+        <translation>名前を空にしたり「/」や「\」を含めたりすることはできません。</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>同じ名前のファイルが既にあります</translation>
+        <translation>同じ名前のファイルが既にあります。</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>名前を変更できませんでした</translation>
+        <translation>名前を変更できませんでした。</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>完了数</translation>
+        <translation>撮影数</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +543,7 @@
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>ファイルを開けませんでした</translation>
+        <translation>ファイルを開けませんでした。</translation>
     </message>
     <message>
         <source>图片和视频</source>

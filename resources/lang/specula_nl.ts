@@ -94,7 +94,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>删除</source>
-        <translation>Wissen</translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>十字线</source>
@@ -150,11 +150,11 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>备份</source>
-        <translation>Export</translation>
+        <translation>Exporteren</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>Import</translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -182,15 +182,15 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>虚线</source>
-        <translation>Gestreept</translation>
+        <translation>Gestippeld</translation>
     </message>
     <message>
         <source>是否删除全部</source>
-        <translation>Alle metingen wissen?</translation>
+        <translation>Alle metingen verwijderen?</translation>
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>Kalibratie %1 wissen?</translation>
+        <translation>Kalibratie %1 verwijderen?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>
@@ -221,7 +221,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Het bestand dat wordt opgenomen kan niet worden hernoemd</translation>
+        <translation>Het bestand dat wordt opgenomen kan niet worden hernoemd.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>De naam mag niet leeg zijn en geen “/” of “\” bevatten</translation>
+        <translation>De naam mag niet leeg zijn en geen “/” of “\” bevatten.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Er bestaat al een bestand met die naam</translation>
+        <translation>Er bestaat al een bestand met die naam.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Naam wijzigen mislukt</translation>
+        <translation>Kan de naam van het bestand niet wijzigen.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -309,7 +309,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>退出</source>
-        <translation>Afsluiten</translation>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
@@ -404,7 +404,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Gedaan</translation>
+        <translation>Gemaakte opnamen</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +543,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Kan het bestand niet openen</translation>
+        <translation>Kan het bestand niet openen.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +595,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Auto-belichting</translation>
+        <translation>Automatische belichting</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +607,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Auto-witbalans</translation>
+        <translation>Automatische witbalans</translation>
     </message>
     <message>
         <source>色温</source>

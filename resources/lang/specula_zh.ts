@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>备份</source>
-        <translation>備份</translation>
+        <translation>匯出</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>還原</translation>
+        <translation>匯入</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>退出</source>
-        <translation>結束</translation>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
