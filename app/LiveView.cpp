@@ -2,6 +2,7 @@
 
 #include "app/DeviceProfile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -22,6 +23,11 @@ constexpr ZoomEntry kZoomTable[] = {
 };
 
 } // namespace
+
+QString fitZoomText()
+{
+    return QCoreApplication::translate("LiveView", "适合窗口");
+}
 
 double zoomFactor(const QString &text)
 {

@@ -150,11 +150,11 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>备份</source>
-        <translation>Exportieren</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>Importieren</translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -290,6 +290,13 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Einpassen</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Einpassen</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Das Bild konnte nicht gespeichert werden.</translation>

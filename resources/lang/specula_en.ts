@@ -290,6 +290,13 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Fit</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ For technical support or to report a problem, please contact your dealer.</trans
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Fit</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Could not save the image.</translation>

@@ -290,6 +290,13 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Ajustar</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>No se ha podido guardar la imagen.</translation>

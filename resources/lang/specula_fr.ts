@@ -94,7 +94,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>删除</source>
-        <translation>Supprimer</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>十字线</source>
@@ -186,11 +186,11 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>是否删除全部</source>
-        <translation>Supprimer toutes les mesures ?</translation>
+        <translation>Effacer toutes les mesures ?</translation>
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>Supprimer l&apos;étalonnage %1 ?</translation>
+        <translation>Effacer l&apos;étalonnage %1 ?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>
@@ -290,6 +290,13 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Ajuster</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Ajuster</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Impossible d&apos;enregistrer l&apos;image.</translation>

@@ -150,11 +150,11 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>备份</source>
-        <translation>Exportálás</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>Importálás</translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -290,6 +290,13 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Illesztés</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Illesztés</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Nem sikerült menteni a képet.</translation>

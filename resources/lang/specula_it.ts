@@ -290,6 +290,13 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Adatta</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Adatta</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Impossibile salvare l&apos;immagine.</translation>

@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>备份</source>
-        <translation>エクスポート</translation>
+        <translation>書き出し</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>インポート</translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>以下文件未能导入：</source>
-        <translation>次をインポートできませんでした：</translation>
+        <translation>次を読み込めませんでした：</translation>
     </message>
 </context>
 <context>
@@ -290,6 +290,13 @@
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>全体表示</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>全体表示</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>画像を保存できませんでした。</translation>
@@ -748,7 +751,7 @@
     </message>
     <message>
         <source>导入</source>
-        <translation>インポート</translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>相片储存路径</source>

@@ -290,6 +290,13 @@
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>창에 맞춤</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>창에 맞춤</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>이미지를 저장하지 못했습니다.</translation>

@@ -150,11 +150,11 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>备份</source>
-        <translation>Eksportuoti</translation>
+        <translation>Eksportas</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>Importuoti</translation>
+        <translation>Importas</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -290,6 +290,13 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Pritaikyti</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Pritaikyti</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Nepavyko įrašyti paveikslėlio.</translation>

@@ -94,7 +94,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>删除</source>
-        <translation>Verwijderen</translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>十字线</source>
@@ -150,11 +150,11 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>备份</source>
-        <translation>Exporteren</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>Importeren</translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -186,11 +186,11 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>是否删除全部</source>
-        <translation>Alle metingen verwijderen?</translation>
+        <translation>Alle metingen wissen?</translation>
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>Kalibratie %1 verwijderen?</translation>
+        <translation>Kalibratie %1 wissen?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>
@@ -290,6 +290,13 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Passend</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Passend</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Kan de afbeelding niet opslaan.</translation>

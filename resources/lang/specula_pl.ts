@@ -290,6 +290,13 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Dopasuj</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Dopasuj</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Nie udało się zapisać obrazu.</translation>
@@ -503,7 +506,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>帧率</source>
-        <translation>Klatki/s</translation>
+        <translation>Częstotliwość klatek</translation>
     </message>
     <message>
         <source>坐标</source>

@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>删除</source>
-        <translation>Видалити</translation>
+        <translation>Стерти</translation>
     </message>
     <message>
         <source>十字线</source>
@@ -186,11 +186,11 @@
     </message>
     <message>
         <source>是否删除全部</source>
-        <translation>Видалити всі вимірювання?</translation>
+        <translation>Стерти всі вимірювання?</translation>
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>Видалити калібрування %1?</translation>
+        <translation>Стерти калібрування %1?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>
@@ -290,6 +290,13 @@
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>За розміром</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>За розміром</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Не вдалося зберегти зображення.</translation>
