@@ -610,7 +610,7 @@
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>オートWB</translation>
+        <translation>自動ホワイトバランス</translation>
     </message>
     <message>
         <source>色温</source>
