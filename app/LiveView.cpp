@@ -24,6 +24,11 @@ constexpr ZoomEntry kZoomTable[] = {
 
 } // namespace
 
+QString fitZoomText()
+{
+    return QCoreApplication::translate("LiveView", "适合窗口");
+}
+
 double zoomFactor(const QString &text)
 {
     for (const ZoomEntry &entry : kZoomTable) {

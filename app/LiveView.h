@@ -14,6 +14,10 @@ struct DeviceProfile;
 // Pure computations of the main window's live view: the zoom table, the viewer size, the
 // four-view layout, the resolution texts and the frame rate.
 
+/// The zoom box's first entry in the language in force: it fits the picture into the page.
+/// The zoom table knows that entry by the key "Scale" whatever it shows.
+QString fitZoomText();
+
 /// Factor of a zoom-box entry ("0.5x" … "10.0x"); "Scale" and unknown texts count as 1.
 double zoomFactor(const QString &text);
 /// True for the entry that fits the picture into the page.

@@ -51,7 +51,7 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     connect(m_ui->btnSave, &QToolButton::clicked, this, &MeasureEditer::onImageSave);
     connect(m_ui->btnSaveAs, &QToolButton::clicked, this, &MeasureEditer::onImageSaveAs);
 
-    m_ui->comboZoom->addItems({tr("Scale"), QStringLiteral("0.5x"), QStringLiteral("1.0x"),
+    m_ui->comboZoom->addItems({fitZoomText(), QStringLiteral("0.5x"), QStringLiteral("1.0x"),
                                QStringLiteral("2.0x"), QStringLiteral("2.5x"),
                                QStringLiteral("4.0x"), QStringLiteral("5.0x"),
                                QStringLiteral("10.0x")});
@@ -224,7 +224,7 @@ void MeasureEditer::changeEvent(QEvent *event)
 void MeasureEditer::retranslate()
 {
     m_ui->retranslateUi(this);
-    m_ui->comboZoom->setItemText(kFitIndex, tr("Scale"));
+    m_ui->comboZoom->setItemText(kFitIndex, fitZoomText());
     if (const QWidget *main = parentWidget())
         setWindowTitle(main->windowTitle());
 }

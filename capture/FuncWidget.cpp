@@ -36,7 +36,11 @@ QLabel *FuncWidget::addNameLabel(const QString &name)
 QSwitchButton *FuncWidget::addSwicth(const QString &name, bool state)
 {
     auto *row = new QHBoxLayout;
-    row->addWidget(addNameLabel(name));
+    // A switch's name takes two lines rather than an abbreviation when one line is too short
+    // beside the switch ("Automatyczna ekspozycja").
+    QLabel *label = addNameLabel(name);
+    label->setWordWrap(true);
+    row->addWidget(label);
     auto *button = new QSwitchButton(m_content);
     button->SetSelected(state);
     button->setProperty("name", name);

@@ -8,6 +8,8 @@ translation round writes and merges, then throws away. docs/TRANSLATING.md descr
   scripts/translations.py todo [-o FILE]    a table of every entry some language still lacks,
                                             with the translations that exist filled in
   scripts/translations.py merge TABLE...    writes the tables' translations into the .ts files
+  scripts/translations.py lint              lists translations that read inconsistently, with
+                                            the English one as the record of what a text means
 
 A table is a JSON list of entries, one per source text:
 
@@ -169,6 +171,76 @@ def cmd_merge(args):
     return cmd_status(args)
 
 
+TERMINAL = (".", "?", "!", "\u3002", "\uff1f", "\uff01")
+
+
+def ends_sentence(text):
+    """True when a text ends like a sentence; an ellipsis, a colon or an abbreviation ("Wył.")
+    ends a label."""
+    text = text.rstrip()
+    if text.endswith(".") and " " not in text:
+        return False
+    return text.endswith(TERMINAL) and not text.endswith(("...", "\u2026"))
+
+
+def lint_problems(tables):
+    """The findings of `lint` as (kind, text) pairs. tables maps a language to
+    {(context, source, comment): translation}; English is the reference."""
+    english = tables["en"]
+    problems = []
+    for code in LANGUAGES:
+        if code == "en":
+            continue
+        texts = {k: t for k, t in tables[code].items() if isinstance(t, str)}
+        # Two texts English tells apart that read the same, in one window or anywhere.
+        words = {}
+        for key, text in texts.items():
+            words.setdefault(text.casefold(), []).append(key)
+        for text, keys in words.items():
+            if len({english[k].casefold() for k in keys}) < 2:
+                continue
+            # Traditional Chinese may keep a source text's two meanings as the source does.
+            if code == "zh" and len({k[1] for k in keys}) == 1:
+                continue
+            same_context = len({k[0] for k in keys}) < len(keys)
+            # Across windows a merge counts only where most languages keep the texts apart.
+            apart = sum(1 for other in LANGUAGES if other != code and
+                        len({tables[other][k].casefold() for k in keys}) > 1)
+            if same_context or apart * 3 >= 2 * (len(LANGUAGES) - 1):
+                problems.append(("one word for several things" if same_context else
+                                 "one word for things other languages tell apart",
+                                 "%s %r: %s" % (code, texts[keys[0]], ", ".join(
+                                     "%s/%s (%s)" % (k[0], k[1], english[k]) for k in keys))))
+        # One source text that English translates alike in several windows.
+        variants = {}
+        for key, text in texts.items():
+            if not key[2]:
+                variants.setdefault((key[1], english[key]), set()).add(text)
+        for (source, meaning), found in variants.items():
+            if len(found) > 1:
+                problems.append(("several words for one thing", "%s %s (%s): %s" % (
+                    code, source, meaning, " / ".join(sorted(found)))))
+        # Sentences end with a full stop or a question mark where English ends them so;
+        # Traditional Chinese follows the source texts, which write none.
+        if code != "zh":
+            for key, text in texts.items():
+                if ends_sentence(english[key]) != ends_sentence(text):
+                    problems.append(("full stop differs from English", "%s %s/%s: %r" % (
+                        code, key[0], key[1].replace("\n", " ")[:30], text)))
+    return problems
+
+
+def cmd_lint(_args):
+    tables = {code: {(context, source, comment): translation_of(message)
+                     for context, source, comment, message in messages(load(code))}
+              for code in LANGUAGES}
+    problems = lint_problems(tables)
+    for kind, text in sorted(problems):
+        print("%s: %s" % (kind, text))
+    print("%d findings" % len(problems))
+    return 1 if problems else 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -180,6 +252,7 @@ def main():
     merge = sub.add_parser("merge")
     merge.add_argument("tables", nargs="+")
     merge.set_defaults(run=cmd_merge)
+    sub.add_parser("lint").set_defaults(run=cmd_lint)
     args = parser.parse_args()
     return args.run(args)
 

@@ -84,7 +84,8 @@ inline bool hasHan(const QString &text)
 }
 
 /// Texts cut off on screen: visible labels, buttons and group titles under `root` that have
-/// less room than their text needs. Labels that wrap are left out: they grow in height.
+/// less room than their text needs; a label that wraps, too narrow for a word or too low for
+/// its lines.
 inline QStringList clippedTexts(QWidget *root)
 {
     QStringList clipped;
@@ -97,8 +98,16 @@ inline QStringList clippedTexts(QWidget *root)
     };
     for (QWidget *w : root->findChildren<QWidget *>()) {
         if (auto *label = qobject_cast<QLabel *>(w)) {
-            if (!label->wordWrap() && label->pixmap(Qt::ReturnByValue).isNull())
-                check(w, label->text(), label->minimumSizeHint().width());
+            if (!label->pixmap(Qt::ReturnByValue).isNull())
+                continue;
+            // A label that wraps needs its longest word on a line and the height of its lines.
+            check(w, label->text(), label->minimumSizeHint().width());
+            if (label->wordWrap() && w->isVisibleTo(root->window()) &&
+                w->height() < label->heightForWidth(w->width()))
+                clipped.append(QStringLiteral("%1 \"%2\": %3 of %4 px high")
+                                   .arg(w->objectName(), label->text())
+                                   .arg(w->height())
+                                   .arg(label->heightForWidth(w->width())));
         } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
             // The text and the icon beside it, with a little room for the frame; a button's
             // size hint adds style padding and would report slack as clipping.

@@ -221,7 +221,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Die Datei, die gerade aufgenommen wird, kann nicht umbenannt werden</translation>
+        <translation>Die Datei, die gerade aufgenommen wird, kann nicht umbenannt werden.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>Der Name darf nicht leer sein und kein „/“ oder „\“ enthalten</translation>
+        <translation>Der Name darf nicht leer sein und kein „/“ oder „\“ enthalten.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Eine Datei mit diesem Namen existiert bereits</translation>
+        <translation>Eine Datei mit diesem Namen existiert bereits.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Umbenennen fehlgeschlagen</translation>
+        <translation>Die Datei konnte nicht umbenannt werden.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Einpassen</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Einpassen</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Das Bild konnte nicht gespeichert werden.</translation>
@@ -404,7 +407,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Erledigt</translation>
+        <translation>Aufnahmen bisher</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +546,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Die Datei konnte nicht geöffnet werden</translation>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +598,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Auto-Belichtung</translation>
+        <translation>Automatische Belichtung</translation>
     </message>
     <message>
         <source>去雾</source>

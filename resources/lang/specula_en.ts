@@ -221,7 +221,7 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>The file being recorded cannot be renamed</translation>
+        <translation>The file being recorded cannot be renamed.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>The name must not be empty or contain “/” or “\”</translation>
+        <translation>The name must not be empty or contain “/” or “\”.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>A file with that name already exists</translation>
+        <translation>A file with that name already exists.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Rename failed</translation>
+        <translation>Could not rename the file.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Fit</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ For technical support or to report a problem, please contact your dealer.</trans
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Fit</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Could not save the image.</translation>
@@ -404,7 +407,7 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Done</translation>
+        <translation>Number taken</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +546,7 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Could not open the file</translation>
+        <translation>Could not open the file.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -607,7 +610,7 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Auto balance</translation>
+        <translation>Auto white balance</translation>
     </message>
     <message>
         <source>色温</source>

@@ -194,11 +194,11 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>标定文件保存失败</source>
-        <translation>No se pudo guardar el archivo de calibración.</translation>
+        <translation>No se ha podido guardar el archivo de calibración.</translation>
     </message>
     <message>
         <source>标定文件无法读取，标定列表未改变</source>
-        <translation>No se puede leer el archivo de calibración. La lista de calibraciones no ha cambiado.</translation>
+        <translation>No se ha podido leer el archivo de calibración. La lista de calibraciones no ha cambiado.</translation>
     </message>
     <message>
         <source>参数不能为0</source>
@@ -221,7 +221,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>El archivo que se está grabando no se puede renombrar</translation>
+        <translation>El archivo que se está grabando no se puede renombrar.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>El nombre no puede estar vacío ni contener «/» o «\»</translation>
+        <translation>El nombre no puede estar vacío ni contener «/» o «\».</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Ya existe un archivo con ese nombre</translation>
+        <translation>Ya existe un archivo con ese nombre.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>No se ha podido cambiar el nombre</translation>
+        <translation>No se ha podido cambiar el nombre del archivo.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -309,18 +316,14 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>退出</source>
-        <translation>Salir</translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>MeasureEditer</name>
     <message>
-        <source>Scale</source>
-        <translation>Ajustar</translation>
-    </message>
-    <message>
         <source>图片保存失败</source>
-        <translation>No se pudo guardar la imagen.</translation>
+        <translation>No se ha podido guardar la imagen.</translation>
     </message>
     <message>
         <source>坐标</source>
@@ -404,7 +407,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Hechos</translation>
+        <translation>Capturas realizadas</translation>
     </message>
     <message>
         <source>开始</source>
@@ -423,7 +426,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Pulse Esc para salir</translation>
+        <translation>Esc: quitar pantalla completa</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -495,7 +498,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>启动设备失败</source>
-        <translation>No se pudo iniciar la cámara.</translation>
+        <translation>No se ha podido iniciar la cámara.</translation>
     </message>
     <message>
         <source>设备未启动</source>
@@ -515,7 +518,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>保存图片失败</source>
-        <translation>No se pudo guardar la foto.</translation>
+        <translation>No se ha podido guardar la foto.</translation>
     </message>
     <message>
         <source>打开</source>
@@ -543,7 +546,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>No se ha podido abrir el archivo</translation>
+        <translation>No se ha podido abrir el archivo.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +598,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Exposición auto</translation>
+        <translation>Exposición automática</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +610,7 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Balance auto</translation>
+        <translation>Balance automático</translation>
     </message>
     <message>
         <source>色温</source>

@@ -186,11 +186,11 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>是否删除全部</source>
-        <translation>Supprimer toutes les mesures ?</translation>
+        <translation>Effacer toutes les mesures ?</translation>
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>Supprimer l&apos;étalonnage %1 ?</translation>
+        <translation>Effacer l&apos;étalonnage %1 ?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>
@@ -221,7 +221,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Le fichier en cours d&apos;enregistrement ne peut pas être renommé</translation>
+        <translation>Le fichier en cours d&apos;enregistrement ne peut pas être renommé.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>Le nom ne doit être ni vide ni contenir « / » ou « \ »</translation>
+        <translation>Le nom ne doit être ni vide ni contenir « / » ou « \ ».</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Un fichier de ce nom existe déjà</translation>
+        <translation>Un fichier de ce nom existe déjà.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Échec du renommage</translation>
+        <translation>Impossible de renommer le fichier.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Ajuster</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Ajuster</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Impossible d&apos;enregistrer l&apos;image.</translation>
@@ -404,7 +407,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Réalisés</translation>
+        <translation>Prises effectuées</translation>
     </message>
     <message>
         <source>开始</source>
@@ -423,7 +426,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Touche Échap pour quitter</translation>
+        <translation>Échap : quitter le plein écran</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -543,7 +546,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
+        <translation>Impossible d&apos;ouvrir le fichier.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +598,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Exposition auto</translation>
+        <translation>Exposition automatique</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +610,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Balance auto</translation>
+        <translation>Balance automatique</translation>
     </message>
     <message>
         <source>色温</source>

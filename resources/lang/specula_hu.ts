@@ -110,7 +110,7 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>清除</source>
-        <translation>Összes törlése</translation>
+        <translation>Mérések törlése</translation>
     </message>
     <message>
         <source>测量</source>
@@ -221,7 +221,7 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>A felvétel alatt álló fájl nem nevezhető át</translation>
+        <translation>A felvétel alatt álló fájl nem nevezhető át.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>A név nem lehet üres, és nem tartalmazhat „/” vagy „\” jelet</translation>
+        <translation>A név nem lehet üres, és nem tartalmazhat „/” vagy „\” jelet.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Már létezik ilyen nevű fájl</translation>
+        <translation>Már létezik ilyen nevű fájl.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Az átnevezés sikertelen</translation>
+        <translation>Nem sikerült átnevezni a fájlt.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Illesztés</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -309,15 +316,11 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>退出</source>
-        <translation>Kilépés</translation>
+        <translation>Bezárás</translation>
     </message>
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Illesztés</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Nem sikerült menteni a képet.</translation>
@@ -404,7 +407,7 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Kész</translation>
+        <translation>Elkészült felvételek</translation>
     </message>
     <message>
         <source>开始</source>
@@ -423,7 +426,7 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Kilépés az Esc billentyűvel</translation>
+        <translation>Esc: teljes képernyő bezárása</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -543,7 +546,7 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Nem sikerült megnyitni a fájlt</translation>
+        <translation>Nem sikerült megnyitni a fájlt.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +598,7 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Auto expozíció</translation>
+        <translation>Automatikus expozíció</translation>
     </message>
     <message>
         <source>去雾</source>

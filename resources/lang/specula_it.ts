@@ -221,7 +221,7 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Il file in registrazione non può essere rinominato</translation>
+        <translation>Il file in registrazione non può essere rinominato.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>Il nome non può essere vuoto né contenere «/» o «\»</translation>
+        <translation>Il nome non può essere vuoto né contenere «/» o «\».</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Esiste già un file con questo nome</translation>
+        <translation>Esiste già un file con questo nome.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Rinomina non riuscita</translation>
+        <translation>Impossibile rinominare il file.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -264,11 +264,11 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
-        <translation>Blocca</translation>
+        <translation>Congela</translation>
     </message>
     <message>
         <source>解冻</source>
-        <translation>Sblocca</translation>
+        <translation>Riprendi</translation>
     </message>
 </context>
 <context>
@@ -287,6 +287,13 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <message>
         <source>名称</source>
         <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Adatta</translation>
     </message>
 </context>
 <context>
@@ -314,10 +321,6 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Adatta</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Impossibile salvare l&apos;immagine.</translation>
@@ -404,7 +407,7 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Eseguiti</translation>
+        <translation>Scatti eseguiti</translation>
     </message>
     <message>
         <source>开始</source>
@@ -423,7 +426,7 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Premere Esc per uscire</translation>
+        <translation>Esc: esci da schermo intero</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -543,7 +546,7 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Impossibile aprire il file</translation>
+        <translation>Impossibile aprire il file.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +598,7 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Esposizione auto</translation>
+        <translation>Esposizione automatica</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +610,7 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Bianco auto</translation>
+        <translation>Bilanciamento automatico</translation>
     </message>
     <message>
         <source>色温</source>

@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>録画中のファイルは名前を変更できません</translation>
+        <translation>録画中のファイルは名前を変更できません。</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>名前を空にしたり「/」や「\」を含めたりすることはできません</translation>
+        <translation>名前を空にしたり「/」や「\」を含めたりすることはできません。</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>同じ名前のファイルが既にあります</translation>
+        <translation>同じ名前のファイルが既にあります。</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>名前を変更できませんでした</translation>
+        <translation>名前を変更できませんでした。</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>以下文件未能导入：</source>
-        <translation>次をインポートできませんでした：</translation>
+        <translation>次を読み込めませんでした：</translation>
     </message>
 </context>
 <context>
@@ -290,6 +290,13 @@
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>全体表示</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>全体表示</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>画像を保存できませんでした。</translation>
@@ -404,7 +407,7 @@
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>完了数</translation>
+        <translation>撮影数</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +546,7 @@
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>ファイルを開けませんでした</translation>
+        <translation>ファイルを開けませんでした。</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -607,7 +610,7 @@
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>オートWB</translation>
+        <translation>自動ホワイトバランス</translation>
     </message>
     <message>
         <source>色温</source>
@@ -748,7 +751,7 @@
     </message>
     <message>
         <source>导入</source>
-        <translation>インポート</translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>相片储存路径</source>

@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>标定</source>
-        <translation>보정</translation>
+        <translation>교정</translation>
     </message>
     <message>
         <source>标定值</source>
-        <translation>현재 보정</translation>
+        <translation>현재 교정</translation>
     </message>
     <message>
         <source>编辑</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>标定列表</source>
-        <translation>보정 목록</translation>
+        <translation>교정 목록</translation>
     </message>
     <message>
         <source>备份</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>增加一个新的标定</source>
-        <translation>새 보정 추가</translation>
+        <translation>새 교정 추가</translation>
     </message>
     <message>
         <source>放大倍数</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>虚线</source>
-        <translation>점선</translation>
+        <translation>파선</translation>
     </message>
     <message>
         <source>是否删除全部</source>
@@ -190,15 +190,15 @@
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>보정 %1을(를) 삭제하시겠습니까?</translation>
+        <translation>교정 %1을(를) 삭제하시겠습니까?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>
-        <translation>보정 파일을 저장하지 못했습니다.</translation>
+        <translation>교정 파일을 저장하지 못했습니다.</translation>
     </message>
     <message>
         <source>标定文件无法读取，标定列表未改变</source>
-        <translation>보정 파일을 읽을 수 없습니다. 보정 목록은 변경되지 않았습니다.</translation>
+        <translation>교정 파일을 읽을 수 없습니다. 교정 목록은 변경되지 않았습니다.</translation>
     </message>
     <message>
         <source>参数不能为0</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>녹화 중인 파일은 이름을 바꿀 수 없습니다</translation>
+        <translation>녹화 중인 파일은 이름을 바꿀 수 없습니다.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>이름은 비워 둘 수 없으며 “/” 또는 “\”를 포함할 수 없습니다</translation>
+        <translation>이름은 비워 둘 수 없으며 “/” 또는 “\”를 포함할 수 없습니다.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>같은 이름의 파일이 이미 있습니다</translation>
+        <translation>같은 이름의 파일이 이미 있습니다.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>이름을 바꾸지 못했습니다</translation>
+        <translation>이름을 바꾸지 못했습니다.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>창에 맞춤</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>창에 맞춤</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>이미지를 저장하지 못했습니다.</translation>
@@ -404,7 +407,7 @@
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>완료 개수</translation>
+        <translation>촬영 개수</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +546,7 @@
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>파일을 열 수 없습니다</translation>
+        <translation>파일을 열 수 없습니다.</translation>
     </message>
     <message>
         <source>图片和视频</source>

@@ -221,7 +221,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Įrašomo failo pervadinti negalima</translation>
+        <translation>Įrašomo failo pervadinti negalima.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>Pavadinimas negali būti tuščias ar turėti „/“ arba „\“</translation>
+        <translation>Pavadinimas negali būti tuščias ar turėti „/“ arba „\“.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Failas tokiu pavadinimu jau yra</translation>
+        <translation>Failas tokiu pavadinimu jau yra.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Pervadinti nepavyko</translation>
+        <translation>Nepavyko pervadinti failo.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -264,7 +264,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     <name>CameraLabel</name>
     <message>
         <source>冻结</source>
-        <translation>Sustabdyti</translation>
+        <translation>Sustabdyti kadrą</translation>
     </message>
     <message>
         <source>解冻</source>
@@ -290,6 +290,13 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Pritaikyti</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -309,15 +316,11 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>退出</source>
-        <translation>Išeiti</translation>
+        <translation>Uždaryti</translation>
     </message>
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Pritaikyti</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Nepavyko įrašyti paveikslėlio.</translation>
@@ -404,7 +407,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Atlikta</translation>
+        <translation>Užfiksuotų skaičius</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +546,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Nepavyko atidaryti failo</translation>
+        <translation>Nepavyko atidaryti failo.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -559,7 +562,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>亮度</source>
-        <translation>Ryškumas</translation>
+        <translation>Šviesumas</translation>
     </message>
     <message>
         <source>对比度</source>
@@ -579,7 +582,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>锐度</source>
-        <translation>Ryškumas (kontūrai)</translation>
+        <translation>Ryškumas</translation>
     </message>
     <message>
         <source>红增益</source>
@@ -595,7 +598,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Auto ekspozicija</translation>
+        <translation>Automatinė ekspozicija</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +610,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Auto balansas</translation>
+        <translation>Automatinis balansas</translation>
     </message>
     <message>
         <source>色温</source>
@@ -627,7 +630,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>改变分辨率会清空测量</source>
-        <translation>Pakeitus skyrą, matavimai bus ištrinti. Tęsti?</translation>
+        <translation>Pakeitus skyrą, matavimai bus išvalyti. Tęsti?</translation>
     </message>
     <message>
         <source>录像</source>

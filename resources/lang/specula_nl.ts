@@ -182,7 +182,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>虚线</source>
-        <translation>Gestreept</translation>
+        <translation>Gestippeld</translation>
     </message>
     <message>
         <source>是否删除全部</source>
@@ -221,7 +221,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Het bestand dat wordt opgenomen kan niet worden hernoemd</translation>
+        <translation>Het bestand dat wordt opgenomen kan niet worden hernoemd.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>De naam mag niet leeg zijn en geen “/” of “\” bevatten</translation>
+        <translation>De naam mag niet leeg zijn en geen “/” of “\” bevatten.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Er bestaat al een bestand met die naam</translation>
+        <translation>Er bestaat al een bestand met die naam.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Naam wijzigen mislukt</translation>
+        <translation>Kan de naam van het bestand niet wijzigen.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Passend</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -309,15 +316,11 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>退出</source>
-        <translation>Afsluiten</translation>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Passend</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Kan de afbeelding niet opslaan.</translation>
@@ -404,7 +407,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Gedaan</translation>
+        <translation>Gemaakte opnamen</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +546,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Kan het bestand niet openen</translation>
+        <translation>Kan het bestand niet openen.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +598,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Auto-belichting</translation>
+        <translation>Automatische belichting</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +610,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Auto-witbalans</translation>
+        <translation>Automatische witbalans</translation>
     </message>
     <message>
         <source>色温</source>

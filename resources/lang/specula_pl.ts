@@ -198,7 +198,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>标定文件无法读取，标定列表未改变</source>
-        <translation>Nie można odczytać pliku kalibracji. Lista kalibracji nie została zmieniona.</translation>
+        <translation>Nie udało się odczytać pliku kalibracji. Lista kalibracji nie została zmieniona.</translation>
     </message>
     <message>
         <source>参数不能为0</source>
@@ -217,11 +217,11 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>以下文件未能删除：</source>
-        <translation>Nie można usunąć:</translation>
+        <translation>Nie udało się usunąć:</translation>
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Nagrywanego pliku nie można zmienić nazwy</translation>
+        <translation>Nagrywanego pliku nie można zmienić nazwy.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,19 +233,19 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>Nazwa nie może być pusta ani zawierać „/” lub „\”</translation>
+        <translation>Nazwa nie może być pusta ani zawierać „/” lub „\”.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Plik o tej nazwie już istnieje</translation>
+        <translation>Plik o tej nazwie już istnieje.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Nie udało się zmienić nazwy</translation>
+        <translation>Nie udało się zmienić nazwy pliku.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
-        <translation>Nie można zapisać:</translation>
+        <translation>Nie udało się zapisać:</translation>
     </message>
     <message>
         <source>复制文件...</source>
@@ -257,7 +257,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>以下文件未能导入：</source>
-        <translation>Nie można zaimportować:</translation>
+        <translation>Nie udało się zaimportować:</translation>
     </message>
 </context>
 <context>
@@ -290,6 +290,13 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Dopasuj</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -309,15 +316,11 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>退出</source>
-        <translation>Zakończ</translation>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Dopasuj</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Nie udało się zapisać obrazu.</translation>
@@ -404,7 +407,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Wykonano</translation>
+        <translation>Wykonane ujęcia</translation>
     </message>
     <message>
         <source>开始</source>
@@ -423,7 +426,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Naciśnij Esc, aby wyjść</translation>
+        <translation>Esc: zamknij pełny ekran</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -503,7 +506,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>帧率</source>
-        <translation>Liczba klatek</translation>
+        <translation>Częstotliwość klatek</translation>
     </message>
     <message>
         <source>坐标</source>
@@ -543,7 +546,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Nie można otworzyć pliku</translation>
+        <translation>Nie udało się otworzyć pliku.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +598,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Auto ekspozycja</translation>
+        <translation>Automatyczna ekspozycja</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +610,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Auto balans bieli</translation>
+        <translation>Automatyczny balans bieli</translation>
     </message>
     <message>
         <source>色温</source>
@@ -627,7 +630,7 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
     <message>
         <source>改变分辨率会清空测量</source>
-        <translation>Zmiana rozdzielczości usunie pomiary. Kontynuować?</translation>
+        <translation>Zmiana rozdzielczości wyczyści pomiary. Kontynuować?</translation>
     </message>
     <message>
         <source>录像</source>

@@ -221,7 +221,7 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>O arquivo em gravação não pode ser renomeado</translation>
+        <translation>O arquivo em gravação não pode ser renomeado.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>O nome não pode estar vazio nem conter “/” ou “\”</translation>
+        <translation>O nome não pode estar vazio nem conter “/” ou “\”.</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Já existe um arquivo com esse nome</translation>
+        <translation>Já existe um arquivo com esse nome.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Falha ao renomear</translation>
+        <translation>Não foi possível renomear o arquivo.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -309,15 +316,11 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>退出</source>
-        <translation>Sair</translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>Ajustar</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Não foi possível salvar a imagem.</translation>
@@ -404,7 +407,7 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Concluídos</translation>
+        <translation>Capturas feitas</translation>
     </message>
     <message>
         <source>开始</source>
@@ -543,7 +546,7 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Não foi possível abrir o arquivo</translation>
+        <translation>Não foi possível abrir o arquivo.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -595,7 +598,7 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>自动曝光</source>
-        <translation>Exposição auto</translation>
+        <translation>Exposição automática</translation>
     </message>
     <message>
         <source>去雾</source>
@@ -607,7 +610,7 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>自动白平衡</source>
-        <translation>Balanço auto</translation>
+        <translation>Balanço automático</translation>
     </message>
     <message>
         <source>色温</source>
@@ -627,7 +630,7 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
     <message>
         <source>改变分辨率会清空测量</source>
-        <translation>Alterar a resolução apaga as medições. Continuar?</translation>
+        <translation>Alterar a resolução limpa as medições. Continuar?</translation>
     </message>
     <message>
         <source>录像</source>

@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Записываемый файл нельзя переименовать</translation>
+        <translation>Записываемый файл нельзя переименовать.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>Имя не может быть пустым или содержать «/» или «\»</translation>
+        <translation>Имя не может быть пустым или содержать «/» или «\».</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Файл с таким именем уже существует</translation>
+        <translation>Файл с таким именем уже существует.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Не удалось переименовать</translation>
+        <translation>Не удалось переименовать файл.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>По размеру</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>По размеру</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Не удалось сохранить изображение.</translation>
@@ -404,7 +407,7 @@
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Готово</translation>
+        <translation>Выполнено съёмок</translation>
     </message>
     <message>
         <source>开始</source>
@@ -423,7 +426,7 @@
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Нажмите Esc для выхода</translation>
+        <translation>Esc: закрыть полный экран</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -543,7 +546,7 @@
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Не удалось открыть файл</translation>
+        <translation>Не удалось открыть файл.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -627,7 +630,7 @@
     </message>
     <message>
         <source>改变分辨率会清空测量</source>
-        <translation>Изменение разрешения удалит результаты измерений. Продолжить?</translation>
+        <translation>При изменении разрешения измерения будут очищены. Продолжить?</translation>
     </message>
     <message>
         <source>录像</source>

@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>标定值</source>
-        <translation>Чинне калібрування</translation>
+        <translation>Поточне калібрування</translation>
     </message>
     <message>
         <source>编辑</source>
@@ -186,11 +186,11 @@
     </message>
     <message>
         <source>是否删除全部</source>
-        <translation>Видалити всі вимірювання?</translation>
+        <translation>Стерти всі вимірювання?</translation>
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>Видалити калібрування %1?</translation>
+        <translation>Стерти калібрування %1?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>正在录像的文件不能重命名</source>
-        <translation>Файл, що записується, не можна перейменувати</translation>
+        <translation>Файл, що записується, не можна перейменувати.</translation>
     </message>
     <message>
         <source>新名称</source>
@@ -233,15 +233,15 @@
     </message>
     <message>
         <source>名称不能为空，也不能含有“/”或“\”</source>
-        <translation>Назва не може бути порожньою або містити «/» чи «\»</translation>
+        <translation>Назва не може бути порожньою або містити «/» чи «\».</translation>
     </message>
     <message>
         <source>已有同名文件</source>
-        <translation>Файл із такою назвою вже існує</translation>
+        <translation>Файл із такою назвою вже існує.</translation>
     </message>
     <message>
         <source>重命名失败</source>
-        <translation>Не вдалося перейменувати</translation>
+        <translation>Не вдалося перейменувати файл.</translation>
     </message>
     <message>
         <source>以下文件未能保存：</source>
@@ -290,6 +290,13 @@
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>За розміром</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -309,15 +316,11 @@
     </message>
     <message>
         <source>退出</source>
-        <translation>Вийти</translation>
+        <translation>Закрити</translation>
     </message>
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>За розміром</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>Не вдалося зберегти зображення.</translation>
@@ -404,7 +407,7 @@
     </message>
     <message>
         <source>已拍数量</source>
-        <translation>Виконано</translation>
+        <translation>Виконано знімань</translation>
     </message>
     <message>
         <source>开始</source>
@@ -423,7 +426,7 @@
     <name>Specula</name>
     <message>
         <source>按ESC退出全屏</source>
-        <translation>Натисніть Esc для виходу</translation>
+        <translation>Esc: закрити повний екран</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -543,7 +546,7 @@
     </message>
     <message>
         <source>打开文件失败</source>
-        <translation>Не вдалося відкрити файл</translation>
+        <translation>Не вдалося відкрити файл.</translation>
     </message>
     <message>
         <source>图片和视频</source>
@@ -627,7 +630,7 @@
     </message>
     <message>
         <source>改变分辨率会清空测量</source>
-        <translation>Зміна роздільної здатності видалить результати вимірювань. Продовжити?</translation>
+        <translation>Зміна роздільної здатності очистить результати вимірювань. Продовжити?</translation>
     </message>
     <message>
         <source>录像</source>

@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>备份</source>
-        <translation>備份</translation>
+        <translation>匯出</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation>還原</translation>
+        <translation>匯入</translation>
     </message>
     <message>
         <source>增加一个新的标定</source>
@@ -290,6 +290,13 @@
     </message>
 </context>
 <context>
+    <name>LiveView</name>
+    <message>
+        <source>适合窗口</source>
+        <translation>適合視窗</translation>
+    </message>
+</context>
+<context>
     <name>MeasureEditWindow</name>
     <message>
         <source>保存</source>
@@ -314,10 +321,6 @@
 </context>
 <context>
     <name>MeasureEditer</name>
-    <message>
-        <source>Scale</source>
-        <translation>適合視窗</translation>
-    </message>
     <message>
         <source>图片保存失败</source>
         <translation>圖片儲存失敗</translation>
@@ -416,7 +419,7 @@
     </message>
     <message>
         <source>退出</source>
-        <translation>結束</translation>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "ModalAnswerer.h"
 #include "RequireChild.h"
 #include "app/DeviceProfile.h"
+#include "app/LiveView.h"
 #include "app/Specula.h"
 #include "calibration/BDWidget.h"
 #include "calibration/EditorHelpers.h"
@@ -123,7 +124,7 @@ private slots:
     void fit_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("source text") << "Scale";
+        QTest::newRow("source text") << fitZoomText();
         QTest::newRow("translated") << "Масштаб";
     }
 

@@ -141,6 +141,18 @@ bool hasHan(const QString &text)
     return false;
 }
 
+// A sentence ends with a full stop or a question mark; an ellipsis, a colon or an
+// abbreviation ("Wył.") ends a label.
+bool endsSentence(QString text)
+{
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char('.')) && !text.contains(QLatin1Char(' ')))
+        return false;
+    if (text.endsWith(QLatin1String("...")) || text.endsWith(QChar(0x2026)))
+        return false;
+    return !text.isEmpty() && QStringLiteral(".?!\u3002\uff1f\uff01").contains(text.back());
+}
+
 QString failureList(const QString &what, const QStringList &items)
 {
     const int shown = 25;
@@ -227,6 +239,40 @@ private slots:
         }
         QVERIFY2(wrong.isEmpty(),
                  qPrintable(failureList(QStringLiteral("bad translations"), wrong)));
+    }
+
+    void readsLikeEnglish_data() { addLanguageRows(); }
+
+    // English records what a text means: two texts of one window that English tells apart do
+    // not read alike, and a message ends with a full stop where English ends it with one
+    // (Traditional Chinese follows the source texts, which end without).
+    void readsLikeEnglish()
+    {
+        QFETCH(QString, code);
+        const TsFile english = readTs(tsPath(m_tsDir, QStringLiteral("en")));
+        const TsFile ts = readTs(tsPath(m_tsDir, code));
+        QVERIFY2(english.error.isEmpty() && ts.error.isEmpty(), qPrintable(ts.error));
+        QHash<QString, QString> meaning;
+        for (const TsEntry &entry : english.entries)
+            meaning.insert(key(entry), entry.translations.value(0));
+        QHash<QString, const TsEntry *> seen; // context and folded translation -> entry
+        QStringList wrong;
+        for (const TsEntry &entry : ts.entries) {
+            const QString text = entry.translations.value(0);
+            const QString en = meaning.value(key(entry));
+            const QString word = entry.context + QChar(0x1f) + text.toCaseFolded();
+            if (const TsEntry *other = seen.value(word)) {
+                if (meaning.value(key(*other)).compare(en, Qt::CaseInsensitive) != 0)
+                    wrong.append(QStringLiteral("\"%1\" for both %2 and %3")
+                                     .arg(text, describe(*other), describe(entry)));
+            }
+            seen.insert(word, &entry);
+            if (code != QLatin1String("zh") && endsSentence(text) != endsSentence(en))
+                wrong.append(describe(entry) + QStringLiteral(" -> \"") + text +
+                             QStringLiteral("\": the full stop differs from \"") + en +
+                             QLatin1Char('"'));
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(failureList(QStringLiteral("inconsistent"), wrong)));
     }
 
     // Extracts the texts of the code and forms into a copy of the sources the way
