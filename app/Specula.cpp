@@ -150,7 +150,7 @@ Specula::Specula(QWidget *parent, int minSplashMs)
 
     connectSignals();
 
-    m_ui->comboZoom->addItems({tr("Scale"), QStringLiteral("0.5x"), QStringLiteral("1.0x"),
+    m_ui->comboZoom->addItems({fitZoomText(), QStringLiteral("0.5x"), QStringLiteral("1.0x"),
                                QStringLiteral("2.0x"), QStringLiteral("2.5x"),
                                QStringLiteral("4.0x"), QStringLiteral("5.0x"),
                                QStringLiteral("10.0x")});
@@ -297,7 +297,7 @@ void Specula::switchLang(int index)
     // The form carries a placeholder title; the zoom box's first entry is filled in code.
     setWindowTitle(g_progmaName);
     if (m_ui->comboZoom->count() > 0)
-        m_ui->comboZoom->setItemText(0, tr("Scale"));
+        m_ui->comboZoom->setItemText(0, fitZoomText());
     // The form's text is the idle one; a running recording keeps its state on the button.
     if (isRecording())
         m_ui->btnRecord->setText(tr("停止录像"));

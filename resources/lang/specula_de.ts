@@ -429,10 +429,6 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
         <translation>Vollbild beenden mit Esc</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Einpassen</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Chinesisch (vereinfacht)</translation>
     </message>

@@ -429,10 +429,6 @@ For technical support or to report a problem, please contact your dealer.</trans
         <translation>Press Esc to exit full screen</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Fit</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Simplified Chinese</translation>
     </message>

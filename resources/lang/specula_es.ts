@@ -429,10 +429,6 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
         <translation>Esc: quitar pantalla completa</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Ajustar</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Chino simplificado</translation>
     </message>

@@ -429,10 +429,6 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
         <translation>Échap : quitter le plein écran</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Ajuster</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Chinois simplifié</translation>
     </message>

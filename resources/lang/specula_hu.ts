@@ -429,10 +429,6 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
         <translation>Esc: teljes képernyő bezárása</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Illesztés</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Kínai (egyszerűsített)</translation>
     </message>

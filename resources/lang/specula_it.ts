@@ -429,10 +429,6 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
         <translation>Esc: esci da schermo intero</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Adatta</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Cinese semplificato</translation>
     </message>

@@ -429,10 +429,6 @@
         <translation>Esc キーで全画面を終了</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>全体表示</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>簡体字中国語</translation>
     </message>

@@ -429,10 +429,6 @@
         <translation>Esc 키로 전체 화면 종료</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>창에 맞춤</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>중국어(간체)</translation>
     </message>

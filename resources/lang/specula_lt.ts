@@ -429,10 +429,6 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
         <translation>Esc – išeiti iš viso ekrano</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Pritaikyti</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Kinų (supaprastinta)</translation>
     </message>

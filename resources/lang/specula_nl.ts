@@ -429,10 +429,6 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
         <translation>Esc sluit volledig scherm</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Passend</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Chinees (vereenvoudigd)</translation>
     </message>

@@ -429,10 +429,6 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
         <translation>Esc: zamknij pełny ekran</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Dopasuj</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Chiński uproszczony</translation>
     </message>

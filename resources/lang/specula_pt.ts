@@ -429,10 +429,6 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
         <translation>Esc para sair da tela cheia</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>Ajustar</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Chinês simplificado</translation>
     </message>

@@ -429,10 +429,6 @@
         <translation>Esc: закрыть полный экран</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>По размеру</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Китайский (упрощённый)</translation>
     </message>

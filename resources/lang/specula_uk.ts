@@ -429,10 +429,6 @@
         <translation>Esc: закрити повний екран</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>За розміром</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>Китайська (спрощена)</translation>
     </message>

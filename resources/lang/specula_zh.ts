@@ -429,10 +429,6 @@
         <translation>按 ESC 退出全螢幕</translation>
     </message>
     <message>
-        <source>Scale</source>
-        <translation>適合視窗</translation>
-    </message>
-    <message>
         <source>中文</source>
         <translation>簡體中文</translation>
     </message>
