@@ -8,6 +8,7 @@
 #include "app/LogCategories.h"
 #include "app/MessageBox.h"
 #include "app/ProgramResources.h"
+#include "app/ResultsActions.h"
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
@@ -145,6 +146,10 @@ Specula::Specula(QWidget *parent)
     m_scene = m_ui->camViewer->scene();
     m_scene->setGraphicType(0x10002);
     m_scene->setConfig(&m_config);
+    // The live scene's results table: its Options entries, and its CSV beside captures.
+    m_results = new ResultsActions(this, m_scene);
+    m_results->addTo(m_ui->menu_2);
+    m_results->watch(m_pictureWriter);
 
     m_fullScreenTip = new QLabel(this);
     m_fullScreenTip->setObjectName(QStringLiteral("labelFullScreenTip"));
@@ -1373,7 +1378,9 @@ void Specula::onBtnCapture()
         setCameraViewChecked(fourViewNextTile(tile));
     }
     // Rendered here; encoded and written on the writer's thread, listed when written.
-    m_pictureWriter->write(picture, path, tile);
+    // A tile of the four-camera page shows no measurements.
+    m_pictureWriter->write(picture, path, tile,
+                           tile < 0 ? m_results->captureResults() : QByteArray());
 }
 
 void Specula::onPictureWritten(const QString &path, bool ok, int tile)

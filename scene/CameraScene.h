@@ -4,6 +4,7 @@
 #include "capture/CameraBuffer.h"
 #include "scene/CommandInfo.h"
 #include "scene/DisplayPicture.h"
+#include "scene/GraphicsItem.h" // complete for the signals that carry items
 #include "scene/GraphicsItemData.h"
 
 #include <QElapsedTimer>
@@ -16,7 +17,6 @@
 #include <memory>
 
 class Config;
-class GraphicsItem;
 class GraphicsMeasureItem;
 class QCursor;
 class QGraphicsView;

@@ -399,9 +399,21 @@ QVariant MeasureResults::headerData(int section, Qt::Orientation orientation, in
     const int figure = section - FirstFigureColumn;
     if (figure < 0 || figure >= MeasureFigures::Count)
         return QVariant();
+    return figureHeader(figure);
+}
+
+QString MeasureResults::figureHeader(int figure) const
+{
     const QString unit = unitOf(figure);
     return unit.isEmpty() ? MeasureFigures::title(figure)
                           : tr("%1 (%2)").arg(MeasureFigures::title(figure), unit);
+}
+
+void MeasureResults::refreshTexts()
+{
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, KindColumn), index(rowCount() - 1, KindColumn));
 }
 
 QVector<MeasureResults::Summary> MeasureResults::summary() const

@@ -91,6 +91,10 @@ public:
     /// Unit text of a figure in the calibration in force ("mm", "mm²", "°", "px"; empty for
     /// counts).
     QString unitOf(int figure) const;
+    /// The figure's translated name with its unit: "Length (mm)".
+    QString figureHeader(int figure) const;
+    /// Repaints the translated headers and kind names after a language change.
+    void refreshTexts();
 
     /// Stable English key of a kind ("Line", "CircleCentreRim", …); empty for no measurement.
     static QString kindKey(int kind);
