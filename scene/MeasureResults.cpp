@@ -57,12 +57,12 @@ const KindName *findKind(int kind)
 struct FigureName
 {
     const char *key;
-    const char *title;
+    const char *title; // null: the key itself
 };
 
 const FigureName kFigures[MeasureFigures::Count] = {
-    {"X", "X"},
-    {"Y", "Y"},
+    {"X", nullptr}, // the same in every language
+    {"Y", nullptr},
     {"Length", QT_TRANSLATE_NOOP("MeasureResults", "长度")},
     {"Width", QT_TRANSLATE_NOOP("MeasureResults", "宽度")},
     {"Height", QT_TRANSLATE_NOOP("MeasureResults", "高度")},
@@ -247,7 +247,8 @@ QString MeasureFigures::key(int figure)
 
 QString MeasureFigures::title(int figure)
 {
-    return QCoreApplication::translate("MeasureResults", kFigures[figure].title);
+    const char *title = kFigures[figure].title;
+    return title ? QCoreApplication::translate("MeasureResults", title) : key(figure);
 }
 
 MeasureResults::MeasureResults(CameraScene *scene)
