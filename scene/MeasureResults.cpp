@@ -326,8 +326,16 @@ void MeasureResults::onGraphicChanged(GraphicsItem *item)
     const int row = rowOf(item);
     if (row < 0)
         return;
+    const MeasureFigures before = m_rows.at(row).figures;
     m_rows[row] = makeRow(item);
-    emit dataChanged(index(row, FirstFigureColumn), index(row, columnCount() - 1));
+    // Cell by cell: a view repaints a single cell but the whole table for any wider range.
+    const MeasureFigures &after = m_rows.at(row).figures;
+    for (int f = 0; f < MeasureFigures::Count; ++f) {
+        if (before.at(f) != after.at(f) && !(std::isnan(before.at(f)) && std::isnan(after.at(f)))) {
+            const QModelIndex cell = index(row, FirstFigureColumn + f);
+            emit dataChanged(cell, cell);
+        }
+    }
 }
 
 void MeasureResults::onCalibrationChanged()
@@ -419,39 +427,54 @@ void MeasureResults::refreshTexts()
 
 QVector<MeasureResults::Summary> MeasureResults::summary() const
 {
+    // One pass for count, sum, minimum and maximum per kind and figure, one for the squares.
     QVector<int> kinds;
-    for (const Row &row : m_rows) {
-        if (!kinds.contains(row.kind))
-            kinds.append(row.kind);
+    QVector<int> slotOf(m_rows.size());
+    for (int r = 0; r < m_rows.size(); ++r) {
+        int slot = kinds.indexOf(m_rows.at(r).kind);
+        if (slot < 0) {
+            slot = kinds.size();
+            kinds.append(m_rows.at(r).kind);
+        }
+        slotOf[r] = slot;
+    }
+    QVector<Summary> all(kinds.size() * MeasureFigures::Count);
+    QVector<double> sums(all.size(), 0.0);
+    for (int r = 0; r < m_rows.size(); ++r) {
+        for (int f = 0; f < MeasureFigures::Count; ++f) {
+            const double v = m_rows.at(r).figures.at(f);
+            if (std::isnan(v))
+                continue;
+            const int i = slotOf.at(r) * MeasureFigures::Count + f;
+            Summary &s = all[i];
+            s.minimum = s.count == 0 ? v : std::min(s.minimum, v);
+            s.maximum = s.count == 0 ? v : std::max(s.maximum, v);
+            sums[i] += v;
+            ++s.count;
+        }
+    }
+    for (int i = 0; i < all.size(); ++i) {
+        all[i].kind = kinds.at(i / MeasureFigures::Count);
+        all[i].figure = i % MeasureFigures::Count;
+        if (all.at(i).count > 0)
+            all[i].mean = sums.at(i) / all.at(i).count;
+    }
+    QVector<double> squares(all.size(), 0.0);
+    for (int r = 0; r < m_rows.size(); ++r) {
+        for (int f = 0; f < MeasureFigures::Count; ++f) {
+            const double v = m_rows.at(r).figures.at(f);
+            const int i = slotOf.at(r) * MeasureFigures::Count + f;
+            if (!std::isnan(v))
+                squares[i] += (v - all.at(i).mean) * (v - all.at(i).mean);
+        }
     }
     QVector<Summary> result;
-    for (int kind : qAsConst(kinds)) {
-        for (int figure = 0; figure < MeasureFigures::Count; ++figure) {
-            Summary s;
-            s.kind = kind;
-            s.figure = figure;
-            double sum = 0.0;
-            for (const Row &row : m_rows) {
-                const double v = row.figures.at(figure);
-                if (row.kind != kind || std::isnan(v))
-                    continue;
-                s.minimum = s.count == 0 ? v : std::min(s.minimum, v);
-                s.maximum = s.count == 0 ? v : std::max(s.maximum, v);
-                sum += v;
-                ++s.count;
-            }
-            if (s.count == 0)
-                continue;
-            s.mean = sum / s.count;
-            double squares = 0.0;
-            for (const Row &row : m_rows) {
-                const double v = row.figures.at(figure);
-                if (row.kind == kind && !std::isnan(v))
-                    squares += (v - s.mean) * (v - s.mean);
-            }
-            s.deviation = s.count > 1 ? std::sqrt(squares / (s.count - 1)) : kNaN;
-            result.append(s);
-        }
+    for (int i = 0; i < all.size(); ++i) {
+        if (all.at(i).count == 0)
+            continue;
+        Summary s = all.at(i);
+        s.deviation = s.count > 1 ? std::sqrt(squares.at(i) / (s.count - 1)) : kNaN;
+        result.append(s);
     }
     return result;
 }

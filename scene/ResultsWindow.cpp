@@ -53,11 +53,12 @@ ResultsWindow::ResultsWindow(MeasureResults *results, QWidget *host)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the contents when the rows or units change, not on every drag step: measuring
+    // every cell of a long table would cost far more than the one row that changed.
+    m_table->horizontalHeader()->setResizeContentsPrecision(200);
     m_table->setWordWrap(false);
     m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_summary->verticalHeader()->hide();
-    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto *lower = new QWidget(this);
     auto *lowerLayout = new QVBoxLayout(lower);
@@ -89,8 +90,12 @@ ResultsWindow::ResultsWindow(MeasureResults *results, QWidget *host)
     connect(m_summaryTimer, &QTimer::timeout, this, &ResultsWindow::updateSummary);
     connect(results, &QAbstractItemModel::dataChanged, this, &ResultsWindow::scheduleSummary);
     connect(results, &QAbstractItemModel::modelReset, this, &ResultsWindow::scheduleSummary);
-    connect(results, &QAbstractItemModel::modelReset, this,
-            [this] { onItemPicked(m_scene->pickedGraphic()); });
+    connect(results, &QAbstractItemModel::modelReset, this, [this] {
+        m_table->resizeColumnsToContents();
+        onItemPicked(m_scene->pickedGraphic());
+    });
+    connect(results, &QAbstractItemModel::headerDataChanged, m_table,
+            &QTableView::resizeColumnsToContents);
     retranslate();
 }
 
@@ -117,6 +122,7 @@ void ResultsWindow::changeEvent(QEvent *event)
 void ResultsWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    m_table->resizeColumnsToContents();
     updateSummary();
 }
 
@@ -133,6 +139,7 @@ void ResultsWindow::updateSummary()
     auto number = [&locale](double v) {
         return std::isnan(v) ? QString() : locale.toString(v, 'f', 4);
     };
+    const bool newRows = m_summary->rowCount() != rows.size();
     m_summary->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
         const MeasureResults::Summary &s = rows.at(r);
@@ -156,6 +163,9 @@ void ResultsWindow::updateSummary()
                 cell->setText(texts[c]);
         }
     }
+    // Sized when rows come or go; a changed value alone keeps the columns still.
+    if (newRows)
+        m_summary->resizeColumnsToContents();
 }
 
 void ResultsWindow::onRowPicked()
