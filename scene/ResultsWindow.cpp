@@ -59,6 +59,9 @@ ResultsWindow::ResultsWindow(MeasureResults *results, QWidget *host)
     m_table->setWordWrap(false);
     m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_summary->verticalHeader()->hide();
+    // Rows as high as a line of text: a long table shows as many of them as it can.
+    for (QTableView *view : {m_table, static_cast<QTableView *>(m_summary)})
+        view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 
     auto *lower = new QWidget(this);
     auto *lowerLayout = new QVBoxLayout(lower);
