@@ -256,8 +256,6 @@ void CameraScene::delGraphic(GraphicsItem *item)
     if (m_newItem == item)
         m_newItem = nullptr;
     const bool listed = m_items.removeAll(item) > 0;
-    if (m_picked == item)
-        m_picked = nullptr;
     if (item->scene() == this)
         removeItem(item);
     delete item;
@@ -433,7 +431,6 @@ void CameraScene::removeGraphics()
     clearNew();
     const QList<GraphicsItem *> items = m_items;
     m_items.clear();
-    m_picked = nullptr;
     for (GraphicsItem *item : items) {
         removeItem(item);
         delete item;
