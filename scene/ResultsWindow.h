@@ -31,7 +31,8 @@ public:
     QTableView *table() const { return m_table; }
     QTableWidget *summaryTable() const { return m_summary; }
 
-    /// Asks for a file and writes the CSV there; suggested is the name the dialog offers.
+    /// Asks for a file (starting at the suggested path) and writes the CSV there on a worker
+    /// thread; exported() tells the outcome.
     void exportCsv();
     /// The table as tab-separated text with its header row, for spreadsheets.
     void copyToClipboard();
