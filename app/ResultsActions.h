@@ -28,7 +28,6 @@ public:
     void addTo(QMenu *menu);
     QAction *openAction() const { return m_open; }
     QAction *saveWithPicturesAction() const { return m_saveWith; }
-    MeasureResults *results() const { return m_results; }
     /// The window, made on first use.
     ResultsWindow *window();
     void showWindow();

@@ -372,8 +372,6 @@ QVariant MeasureResults::data(const QModelIndex &index, int role) const
     if (column >= FirstFigureColumn) {
         const int figure = column - FirstFigureColumn;
         const double value = row.figures.at(figure);
-        if (role == ValueRole)
-            return value;
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole || std::isnan(value))
@@ -383,8 +381,6 @@ QVariant MeasureResults::data(const QModelIndex &index, int role) const
                                  : 4; // as the labels show them
         return QLocale().toString(value, 'f', decimals);
     }
-    if (role == KindKeyRole)
-        return kindKey(row.kind);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QVariant();
     switch (column) {

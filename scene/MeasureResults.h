@@ -68,8 +68,6 @@ class MeasureResults final : public QAbstractTableModel
 public:
     /// Columns before the figures.
     enum Column : int { IndexColumn, KindColumn, NoteColumn, FirstFigureColumn };
-    /// Roles: the figure's number (double, NaN when empty), the kind's stable key.
-    enum Role : int { ValueRole = Qt::UserRole + 1, KindKeyRole };
 
     explicit MeasureResults(CameraScene *scene);
 

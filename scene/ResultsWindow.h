@@ -27,9 +27,7 @@ class ResultsWindow final : public QWidget
 public:
     ResultsWindow(MeasureResults *results, QWidget *host);
 
-    MeasureResults *results() const { return m_results; }
     QTableView *table() const { return m_table; }
-    QTableWidget *summaryTable() const { return m_summary; }
 
     /// Asks for a file (starting at the suggested path) and writes the CSV there on a worker
     /// thread; exported() tells the outcome.
