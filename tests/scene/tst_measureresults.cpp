@@ -7,6 +7,8 @@
 #include "scene/MeasureResults.h"
 #include "scene/ResultsWindow.h"
 
+#include "ModalAnswer.h"
+
 #include <QTableView>
 #include <QtTest>
 
@@ -312,6 +314,22 @@ private slots:
         QCOMPARE(window.table()->selectionModel()->selectedRows().value(0).row(), 0);
         m_scene->undo(); // the items are rebuilt: nothing stays picked
         QVERIFY(window.table()->selectionModel()->selectedRows().isEmpty());
+    }
+
+    void exportWritesTheCsv()
+    {
+        add(GraphicsType::Line, {{0, 0}, {30, 40}});
+        ResultsWindow window(m_results, nullptr);
+        QTemporaryDir dir;
+        QSignalSpy exported(&window, &ResultsWindow::exported);
+        FileDialogAnswer answer(dir.filePath(QStringLiteral("probe 3"))); // no suffix typed
+        window.exportCsv();
+        QVERIFY(exported.wait());
+        QCOMPARE(exported.first().at(0).toString(), dir.filePath(QStringLiteral("probe 3.csv")));
+        QCOMPARE(exported.first().at(1).toBool(), true);
+        QFile file(dir.filePath(QStringLiteral("probe 3.csv")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), ResultsCsv::csv(*m_results));
     }
 
     void csvReadsBackInEveryLanguage()
