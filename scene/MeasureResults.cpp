@@ -203,11 +203,6 @@ MeasureFigures::MeasureFigures()
     values.fill(kNaN);
 }
 
-bool MeasureFigures::has(int figure) const
-{
-    return !std::isnan(at(figure));
-}
-
 MeasureFigures MeasureFigures::of(int kind, const QVector<QPointF> &points, QPointF origin,
                                   double ratio)
 {

@@ -38,7 +38,6 @@ struct MeasureFigures
 
     MeasureFigures();
     double at(int figure) const { return values[size_t(figure)]; }
-    bool has(int figure) const;
 
     /// The figures of a measurement of `kind` with `points` (picture pixels), computed with
     /// the formulas of its label. `origin` is the picture centre (display coordinates'
