@@ -10,6 +10,7 @@
 #include "app/LogCategories.h"
 #include "app/MessageBox.h"
 #include "app/ProgramResources.h"
+#include "app/ResultsActions.h"
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
@@ -140,6 +141,10 @@ Specula::Specula(QWidget *parent, int minSplashMs)
     m_scene = m_ui->camViewer->scene();
     m_scene->setGraphicType(0x10002);
     m_scene->setConfig(&m_config);
+    // The live scene's results table: its Options entries, and its CSV beside captures.
+    m_results = new ResultsActions(this, m_scene);
+    m_results->addTo(m_ui->menu_2);
+    m_results->watch(m_pictureWriter);
 
     m_fullScreen =
         new FullScreenFrame(this, {m_ui->headFrame, m_ui->mainMenuBar, m_ui->rightStackWidget});
@@ -1019,7 +1024,9 @@ void Specula::onBtnCapture()
         setCameraViewChecked(fourViewNextTile(tile));
     }
     // Rendered here; encoded and written on the writer's thread, listed when written.
-    m_pictureWriter->write(picture, path, tile);
+    // A tile of the four-camera page shows no measurements.
+    m_pictureWriter->write(picture, path, tile,
+                           tile < 0 ? m_results->captureResults() : QByteArray());
 }
 
 void Specula::onPictureWritten(const QString &path, bool ok, int tile)

@@ -32,6 +32,7 @@ class CvCaptureCAM_DShow;
 class FullScreenFrame;
 class LanguageMenu;
 class MeasureEditer;
+class ResultsActions;
 class PictureWriter;
 class QAbstractButton;
 class QAction;
@@ -230,6 +231,7 @@ private:
     QStringList m_imageFormats;
     QStringList m_movieFormats;
     PictureWriter *m_pictureWriter = nullptr; // writes captures off the GUI thread
+    ResultsActions *m_results = nullptr;      // the live scene's results table
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
     BrowserFileActions *m_fileActions = nullptr;

@@ -4,8 +4,13 @@
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 #include "scene/DisplayPicture.h"
+#include "scene/GraphicsType.h"
+#include "scene/MakeGraphicsItem.h"
+#include "scene/MeasureResults.h"
+#include "scene/ResultsWindow.h"
 
 #include <QApplication>
+#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -135,6 +140,53 @@ void BM_RenderBuffer(benchmark::State &state)
     }
 }
 
+// One drag step of one line among `items` with the select tool, and what the GUI thread does
+// about it before the next: the scene's own part (the move; the viewer is not shown, so no
+// scene paint), then with `mode` 1 the results model's row, with 2 also the results window's
+// repaint and summary. Side by side, the differences are the results table's cost.
+void BM_ResultsDrag(benchmark::State &state)
+{
+    const int items = int(state.range(0));
+    const int mode = int(state.range(1));
+    CameraScene scene;
+    scene.setBaseImage(testFrame(1920, 1080));
+    scene.setEditable(true);
+    for (int i = 0; i < items; ++i) {
+        GraphicsItemData data;
+        data.type = GraphicsType::Line;
+        const QPointF start(10 + (i / 50) * 150, 10 + (i % 50) * 20);
+        data.points = {start, start + QPointF(100, 5)};
+        GraphicsItem *item = MakeGraphicsItem(data.type);
+        item->restore(data);
+        scene.addGraphic(item);
+    }
+    std::unique_ptr<MeasureResults> results(mode >= 1 ? new MeasureResults(&scene) : nullptr);
+    std::unique_ptr<ResultsWindow> window(mode == 2 ? new ResultsWindow(results.get(), nullptr)
+                                                    : nullptr);
+    if (window) {
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    scene.setGraphicType(GraphicsType::Select);
+    const QPointF end = scene.graphics().at(items / 2)->keyPoint(1);
+    auto send = [&scene](QEvent::Type type, QPointF p, Qt::MouseButtons buttons) {
+        QGraphicsSceneMouseEvent event(type);
+        event.setScenePos(p);
+        event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : Qt::LeftButton);
+        event.setButtons(buttons);
+        QCoreApplication::sendEvent(&scene, &event);
+    };
+    send(QEvent::GraphicsSceneMousePress, end, Qt::LeftButton);
+    int step = 0;
+    for (auto _ : state) {
+        send(QEvent::GraphicsSceneMouseMove, end + QPointF((++step & 1) ? 1.0 : 0.0, 0.0),
+             Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    send(QEvent::GraphicsSceneMouseRelease, end, Qt::NoButton);
+    state.SetLabel(mode == 0 ? "scene only" : mode == 1 ? "with model" : "with window");
+}
+
 void pictureSizes(benchmark::internal::Benchmark *b)
 {
     b->Args({1920, 1080})->Args({3264, 2448});
@@ -162,6 +214,7 @@ BENCHMARK(BM_FrameAndPaint)->Apply(paintCases)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawScaled)->Apply(scaleCases)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawFiltered)->Apply(pictureSizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderBuffer)->Apply(pictureSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResultsDrag)->ArgsProduct({{50, 500}, {0, 1, 2}})->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

@@ -2,10 +2,13 @@
 
 #include "app/LiveView.h"
 #include "app/MessageBox.h"
+#include "app/ResultsActions.h"
 #include "calibration/BDWidget.h"
 #include "calibration/EditorHelpers.h"
+#include "media/ResultsCsv.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
+#include "scene/ResultsWindow.h"
 #include "ui_MeasureEditWindow.h"
 
 #include <QEvent>
@@ -19,6 +22,7 @@
 #include <QScrollBar>
 #include <QThread>
 #include <QTimer>
+#include <QToolButton>
 
 #include <memory>
 
@@ -59,6 +63,13 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     // Connected after filling, so that filling the box triggers nothing.
     connect(m_ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MeasureEditer::onComboZoomChanged);
+
+    // The results table of this scene, opened by a button at the far end of the head row.
+    m_results = new ResultsActions(this, m_scene);
+    auto *resultsButton = new QToolButton(m_ui->headFrame);
+    resultsButton->setObjectName(QStringLiteral("btnResults"));
+    resultsButton->setDefaultAction(m_results->openAction());
+    m_ui->horizontalLayout_head->addWidget(resultsButton);
 }
 
 MeasureEditer::~MeasureEditer()
@@ -85,6 +96,7 @@ bool MeasureEditer::setImage(QString path)
     // The calibration segment belongs to the old picture; leave its page first.
     m_ui->bdWidget->showMainPage();
     m_imagePath = path;
+    m_results->window()->setSuggestedPath(ResultsCsv::csvPath(path));
     m_scene->clear();
     m_scene->setBaseImage(image);
     m_ui->labelResInfo->setText(QString::asprintf("%d * %d", image.width(), image.height()));
@@ -98,19 +110,28 @@ bool MeasureEditer::saveImage(QString path)
     if (m_saveThread || m_scene->baseImage().isNull())
         return false;
     const QImage image = m_scene->renderImage();
+    const QByteArray results = m_results->captureResults();
     auto ok = std::make_shared<bool>(false);
+    auto resultsOk = std::make_shared<bool>(true);
     // Encoding a large picture takes long enough to freeze the window; the worker gets its own
     // copy of the rendered picture.
-    QThread *thread = QThread::create([image, path, ok] { *ok = writeImageFile(image, path); });
+    QThread *thread = QThread::create([image, path, ok, results, resultsOk] {
+        *ok = writeImageFile(image, path);
+        if (*ok && !results.isEmpty())
+            *resultsOk = ResultsCsv::writeFile(results, ResultsCsv::csvPath(path));
+    });
     m_saveThread = thread;
     setSaveButtonsEnabled(false);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    connect(thread, &QThread::finished, this, [this, path, ok] {
+    connect(thread, &QThread::finished, this, [this, path, ok, resultsOk] {
         m_saveThread = nullptr;
         setSaveButtonsEnabled(true);
         emit imageSaved(path, *ok);
         if (!*ok)
             MessageBox::information(this, QString(), tr("图片保存失败"));
+        else if (!*resultsOk)
+            MessageBox::information(this, QString(),
+                                    ResultsActions::failureText(ResultsCsv::csvPath(path)));
     });
     thread->start();
     return true;

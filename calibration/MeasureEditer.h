@@ -14,6 +14,7 @@ class CameraScene;
 class Config;
 class QPrinter;
 class QThread;
+class ResultsActions;
 
 /// Window for measuring on a stored picture: its own viewer and scene in a scroll area, its
 /// own measurement panel on the main window's Config, a zoom box, a coordinate read-out, and
@@ -47,6 +48,7 @@ public:
 
     QString imagePath() const { return m_imagePath; }
     CameraScene *scene() const { return m_scene; }
+    ResultsActions *results() const { return m_results; }
     bool isSaving() const { return m_saveThread != nullptr; }
 
 signals:
@@ -79,4 +81,5 @@ private:
     QString m_imagePath;
     Ui::MeasureEditWindow *m_ui = nullptr;
     QPointer<QThread> m_saveThread;
+    ResultsActions *m_results = nullptr;
 };

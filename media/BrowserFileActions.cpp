@@ -70,10 +70,13 @@ void BrowserFileActions::removeEntries(FileBrowser *browser, QStringList &histor
     QStringList failed;
     for (QListWidgetItem *item : items) {
         const QString path = entryPath(item);
+        const QString results = FileOps::resultsOf(path);
         if (isBusy(path) || FileOps::remove(path) == FileOps::Removal::Failed) {
             failed.append(item->text());
             continue; // still on disk: it stays listed and in the history
         }
+        if (!results.isEmpty() && FileOps::remove(results) == FileOps::Removal::Failed)
+            failed.append(QFileInfo(results).fileName());
         // A removed folder takes the history entries inside it along.
         for (int i = history.size() - 1; i >= 0; --i) {
             if (history.at(i) == path || history.at(i).startsWith(path + QLatin1Char('/')))
@@ -98,7 +101,12 @@ void BrowserFileActions::renameEntry(FileBrowser *browser, QListWidgetItem *item
         return;
     QString newPath;
     switch (FileOps::rename(path, name, &newPath)) {
-    case FileOps::Rename::Done: browser->renameItem(path, newPath); break;
+    case FileOps::Rename::Done:
+        browser->renameItem(path, newPath);
+        if (!FileOps::carryResults(path, newPath, true))
+            reportFailures(tr("以下文件未能重命名："),
+                           {QFileInfo(FileOps::resultsOf(path)).fileName()});
+        break;
     case FileOps::Rename::Unchanged: break;
     case FileOps::Rename::BadName:
         MessageBox::information(m_window, QString(), tr("名称不能为空，也不能含有“/”或“\\”"));
@@ -122,6 +130,8 @@ void BrowserFileActions::saveEntryAs(QListWidgetItem *item)
         return;
     if (!FileOps::copyReplacing(path, target))
         reportFailures(tr("以下文件未能保存："), {item->text()});
+    else if (!FileOps::carryResults(path, target, false, true))
+        reportFailures(tr("以下文件未能保存："), {QFileInfo(FileOps::resultsOf(path)).fileName()});
 }
 
 void BrowserFileActions::saveEntriesTo(const QList<QListWidgetItem *> &items)
@@ -140,7 +150,8 @@ void BrowserFileActions::saveEntriesTo(const QList<QListWidgetItem *> &items)
             break;
         if (isFolderEntry(items.at(i)))
             continue; // the list's folders are not part of "all files"
-        if (FileOps::copyInto(entryPath(items.at(i)), folder).isEmpty())
+        const QString copy = FileOps::copyInto(entryPath(items.at(i)), folder);
+        if (copy.isEmpty() || !FileOps::carryResults(entryPath(items.at(i)), copy, false))
             failed.append(items.at(i)->text());
     }
     progress.setValue(items.size());
@@ -166,6 +177,8 @@ void BrowserFileActions::importFiles(const QStringList &files, const ImportTarge
             failed.append(QFileInfo(files.at(i)).fileName());
             continue;
         }
+        if (!FileOps::carryResults(files.at(i), copy, false))
+            failed.append(QFileInfo(FileOps::resultsOf(files.at(i))).fileName());
         // The copy is what the program stores and may later delete, never the original.
         browser->addItem(copy);
         if (QStringList *history = picture ? targets.pictureHistory : targets.videoHistory)

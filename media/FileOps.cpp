@@ -1,10 +1,12 @@
 #include "media/FileOps.h"
 
+#include "media/ResultsCsv.h"
 #include "media/SavePath.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -79,6 +81,28 @@ bool copyReplacing(const QString &source, const QString &target)
         }
     }
     return in.error() == QFileDevice::NoError && out.commit();
+}
+
+QString resultsOf(const QString &picture)
+{
+    const QString suffix = QFileInfo(picture).suffix().toLower();
+    if (suffix.isEmpty() || !QImageReader::supportedImageFormats().contains(suffix.toLatin1()))
+        return QString();
+    const QString csv = ResultsCsv::csvPath(picture);
+    return QFileInfo(csv).isFile() ? csv : QString();
+}
+
+bool carryResults(const QString &from, const QString &to, bool move, bool replace)
+{
+    const QString csv = resultsOf(from);
+    if (csv.isEmpty())
+        return true;
+    const QString target = ResultsCsv::csvPath(to);
+    if (target == csv)
+        return true;
+    if (move)
+        return !QFileInfo::exists(target) && QFile::rename(csv, target);
+    return replace ? copyReplacing(csv, target) : QFile::copy(csv, target);
 }
 
 QString importFilter(const QStringList &suffixes)

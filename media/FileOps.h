@@ -29,6 +29,15 @@ QString copyInto(const QString &source, const QString &folder);
 /// file onto itself changes nothing and succeeds.
 bool copyReplacing(const QString &source, const QString &target);
 
+/// The results table kept beside a picture (its name with the suffix "csv") when there is
+/// one; empty for any other file.
+QString resultsOf(const QString &picture);
+
+/// Takes a picture's results table along once the picture went from `from` to `to`: renamed
+/// when `move`, else copied (replacing an existing table only when `replace`). True when there
+/// was none or it followed.
+bool carryResults(const QString &from, const QString &to, bool move, bool replace = false);
+
 /// The import dialog's filter: one "*.suffix" pattern per suffix, separated by blanks, so the
 /// dialog shows every picture and video.
 QString importFilter(const QStringList &suffixes);

@@ -1,5 +1,7 @@
 #include "media/PictureWriter.h"
 
+#include "media/ResultsCsv.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -33,13 +35,21 @@ PictureWriter::~PictureWriter()
     m_pool.waitForDone();
 }
 
-void PictureWriter::write(const QImage &picture, const QString &path, int tag)
+void PictureWriter::write(const QImage &picture, const QString &path, int tag,
+                          const QByteArray &results)
 {
     m_pending.insert(path);
-    m_pool.start([this, picture, path, tag] {
+    m_pool.start([this, picture, path, tag, results] {
         const bool ok = writePictureFile(picture, path);
+        QString failedCsv;
+        if (ok && !results.isEmpty()) {
+            const QString csv = ResultsCsv::csvPath(path);
+            if (!ResultsCsv::writeFile(results, csv))
+                failedCsv = csv;
+        }
         QMetaObject::invokeMethod(
-            this, [this, path, ok, tag] { onDone(path, ok, tag); }, Qt::QueuedConnection);
+            this, [this, path, ok, tag, failedCsv] { onDone(path, ok, tag, failedCsv); },
+            Qt::QueuedConnection);
     });
 }
 
@@ -49,8 +59,10 @@ void PictureWriter::finish()
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
-void PictureWriter::onDone(const QString &path, bool ok, int tag)
+void PictureWriter::onDone(const QString &path, bool ok, int tag, const QString &failedCsv)
 {
     m_pending.remove(path);
     emit written(path, ok, tag);
+    if (!failedCsv.isEmpty())
+        emit resultsFailed(failedCsv);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QObject>
 #include <QSet>
@@ -25,8 +26,10 @@ public:
     ~PictureWriter() override;
 
     /// Starts writing picture to path in the format named by its suffix (default quality).
-    /// tag is handed back with the result.
-    void write(const QImage &picture, const QString &path, int tag = -1);
+    /// tag is handed back with the result. A non-empty `results` table goes beside a picture
+    /// that was written, as ResultsCsv::csvPath(path), by the same thread.
+    void write(const QImage &picture, const QString &path, int tag = -1,
+               const QByteArray &results = QByteArray());
     bool isPending(const QString &path) const { return m_pending.contains(path); }
     int pendingCount() const { return m_pending.size(); }
 
@@ -35,9 +38,11 @@ public:
 
 signals:
     void written(const QString &path, bool ok, int tag);
+    /// The results table of a picture that was written could not be; the picture stays.
+    void resultsFailed(const QString &csvPath);
 
 private:
-    void onDone(const QString &path, bool ok, int tag);
+    void onDone(const QString &path, bool ok, int tag, const QString &failedCsv);
 
     QThreadPool m_pool;
     QSet<QString> m_pending;

@@ -191,6 +191,7 @@ void CameraScene::clear()
     m_frameBuffer.reset();
     m_frameBufferSize = 0;
 
+    const bool hadItems = !m_items.isEmpty();
     m_items.clear();
     m_selected = nullptr;
     m_hover = nullptr;
@@ -200,6 +201,35 @@ void CameraScene::clear()
     QGraphicsScene::clear();
     clearCommandStack();
     update();
+    // Live frames of one size call this never; a new size once, so listeners hear it once.
+    if (hadItems)
+        itemsReplaced();
+}
+
+void CameraScene::itemsReplaced()
+{
+    if (m_picked && !m_items.contains(m_picked)) {
+        m_picked = nullptr;
+        emit pickedGraphicChanged(nullptr);
+    }
+    emit graphicsChanged();
+}
+
+void CameraScene::setPickedGraphic(GraphicsItem *item)
+{
+    if (item && !m_items.contains(item))
+        item = nullptr;
+    if (item == m_picked)
+        return;
+    m_picked = item;
+    update();
+    emit pickedGraphicChanged(item);
+}
+
+void CameraScene::graphicMoved(GraphicsItem *item)
+{
+    if (item && item != m_measureItem && item != m_newItem)
+        emit graphicChanged(item);
 }
 
 void CameraScene::addGraphic(GraphicsItem *item)
@@ -210,6 +240,7 @@ void CameraScene::addGraphic(GraphicsItem *item)
         addItem(item);
     m_items.append(item);
     update();
+    itemsReplaced();
 }
 
 void CameraScene::delGraphic(GraphicsItem *item)
@@ -224,11 +255,13 @@ void CameraScene::delGraphic(GraphicsItem *item)
         m_hover = nullptr;
     if (m_newItem == item)
         m_newItem = nullptr;
-    m_items.removeAll(item);
+    const bool listed = m_items.removeAll(item) > 0;
     if (item->scene() == this)
         removeItem(item);
     delete item;
     update();
+    if (listed)
+        itemsReplaced();
 }
 
 void CameraScene::addGraphicCommand(GraphicsItem *item)
@@ -252,6 +285,7 @@ void CameraScene::moveGraphicCommand(GraphicsItem *item, int dx, int dy)
     if (!item || !m_items.contains(item))
         return;
     item->move(dx, dy);
+    emit graphicChanged(item);
     pushCommandStack();
 }
 
@@ -354,6 +388,7 @@ void CameraScene::restoreGraphics(const QVector<GraphicsItemData> &graphics)
         m_items.append(item);
     }
     update();
+    itemsReplaced();
 }
 
 void CameraScene::undo()
@@ -401,6 +436,8 @@ void CameraScene::removeGraphics()
         delete item;
     }
     update();
+    if (!items.isEmpty())
+        itemsReplaced();
 }
 
 void CameraScene::clearNew()
@@ -507,10 +544,13 @@ void CameraScene::setRecord(bool on)
 
 void CameraScene::setBDInfo(const BDInfo &info)
 {
+    const bool changed = m_bdInfo != info;
     m_bdInfo.name = info.name;
     m_bdInfo.ratio = info.ratio;
     m_bdInfo.unit = info.unit;
     update();
+    if (changed)
+        emit calibrationChanged();
 }
 
 QPointF CameraScene::toViewPoint(QPointF p) const
@@ -655,7 +695,8 @@ void CameraScene::drawItems(QPainter *painter, int numItems, QGraphicsItem *item
                         Qt::SquareCap, Qt::BevelJoin);
         };
         for (GraphicsItem *item : qAsConst(m_items)) {
-            const bool lit = item == m_hover || item == m_selected;
+            const bool lit =
+                item == m_hover || item == m_selected || (item == m_picked && !m_rendering);
             drawItem(painter, item, lit ? highlight : stylePen(item));
         }
         if (m_newItem)
@@ -839,6 +880,7 @@ void CameraScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
     }
     if (m_graphicType == GraphicsType::Select) {
         GraphicsItem *item = graphicAt(p);
+        setPickedGraphic(item);
         if (!item)
             return;
         if (item != m_selected) {

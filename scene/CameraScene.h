@@ -4,6 +4,7 @@
 #include "capture/CameraBuffer.h"
 #include "scene/CommandInfo.h"
 #include "scene/DisplayPicture.h"
+#include "scene/GraphicsItem.h" // complete for the signals that carry items
 #include "scene/GraphicsItemData.h"
 
 #include <QElapsedTimer>
@@ -16,7 +17,6 @@
 #include <memory>
 
 class Config;
-class GraphicsItem;
 class GraphicsMeasureItem;
 class QCursor;
 class QGraphicsView;
@@ -135,6 +135,12 @@ public:
     GraphicsItem *selectedGraphic() const { return m_selected; }
     GraphicsItem *hoverGraphic() const { return m_hover; }
     GraphicsItem *newGraphic() const { return m_newItem; }
+    /// The item picked for the results table: lit on screen (never in rendered pictures)
+    /// until another is picked or it goes. The select tool picks what it grabs.
+    void setPickedGraphic(GraphicsItem *item);
+    GraphicsItem *pickedGraphic() const { return m_picked; }
+    /// An item's points changed in place (a drag step); the items list stays the same.
+    void graphicMoved(GraphicsItem *item);
 
     /// Cursor of the first view's drawing area (arrow without a view).
     QCursor cursor() const;
@@ -182,6 +188,12 @@ public:
 
 signals:
     void coorInfo(QPoint p, QColor c);
+    /// Finished items were added, removed or replaced (drawing, deleting, undo, redo, clear).
+    void graphicsChanged();
+    /// One finished item's points changed; emitted for each drag step.
+    void graphicChanged(GraphicsItem *item);
+    void calibrationChanged();
+    void pickedGraphicChanged(GraphicsItem *item);
 
 public slots:
     /// Pixel read-out under the mouse; called on every mouse move.
@@ -218,6 +230,8 @@ private:
     /// Removes and deletes every finished and unfinished item; the measuring segment stays.
     void removeGraphics();
     void setHoverGraphic(GraphicsItem *item);
+    /// The items list changed: forgets a pick that went with it and tells the listeners.
+    void itemsReplaced();
     /// Hover and cursor for the mouse at p when no press is in progress.
     void updateHoverAndCursor(const QPointF &p);
 
@@ -229,6 +243,7 @@ private:
     GraphicsItemData m_selectSnapshot;
     GraphicsItem *m_newItem = nullptr;
     GraphicsMeasureItem *m_measureItem = nullptr;
+    GraphicsItem *m_picked = nullptr;
     QList<CommandInfo> m_commandStack;
     int m_commandIndex = -1;
     int m_graphicType = 0x10011;

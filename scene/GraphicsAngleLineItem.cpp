@@ -1,6 +1,6 @@
 #include "scene/GraphicsAngleLineItem.h"
 
-#include "scene/Geometry.h"
+#include "scene/MeasureFormulas.h"
 
 #include <QPainter>
 
@@ -23,10 +23,8 @@ void GraphicsAngleLineItem::draw(QPainter &painter)
         return; // an arm without length has no direction
     // Measured on the picture's points: a stretched or rounded view must not bend the angle.
     // Both frames have y downward, so the sign follows the placing order the same way.
-    const double angle = AngleBetweenTwoLinesegs(toFloatPoint(p.at(1)), toFloatPoint(p.at(0)),
-                                                 toFloatPoint(p.at(2)));
     const QString text = QStringLiteral("A:") +
-                         QString::number(angle / kGeometryPi * 180.0, 'f', 2) +
+                         QString::number(armsAngle(p.at(0), p.at(1), p.at(2)), 'f', 2) +
                          QStringLiteral(" deg");
     drawLabel(painter, v.at(1), text);
 }

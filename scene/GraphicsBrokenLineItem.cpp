@@ -1,6 +1,6 @@
 #include "scene/GraphicsBrokenLineItem.h"
 
-#include "scene/Geometry.h"
+#include "scene/MeasureFormulas.h"
 
 #include <QPainter>
 
@@ -22,10 +22,7 @@ void GraphicsBrokenLineItem::draw(QPainter &painter)
     if (v.size() < 2)
         return;
     painter.drawPolyline(v.constData(), v.size());
-    double length = 0.0;
-    for (int i = 1; i < p.size(); ++i)
-        length += distance(p.at(i - 1), p.at(i));
-    drawLabel(painter, v.at(0), makeString(QStringLiteral("L"), length));
+    drawLabel(painter, v.at(0), makeString(QStringLiteral("L"), polylineLength(p)));
 }
 
 bool GraphicsBrokenLineItem::editStop()

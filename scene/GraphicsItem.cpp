@@ -85,6 +85,8 @@ void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
             setKeyPoint(index, m_keyPoints.at(index) + d);
         m_pressPoint = p;
     }
+    if (CameraScene *s = cameraScene())
+        s->graphicMoved(this);
 }
 
 void GraphicsItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)

@@ -1,5 +1,7 @@
 #include "scene/GraphicsParallelLineItem.h"
 
+#include "scene/MeasureFormulas.h"
+
 #include "scene/Geometry.h"
 
 #include <QPainter>
@@ -30,19 +32,7 @@ bool GraphicsParallelLineItem::calcRoot(QPointF &root) const
 {
     if (m_keyPoints.size() < 3)
         return false;
-    const QPointF p0 = m_keyPoints.at(0);
-    const QPointF p1 = m_keyPoints.at(1);
-    const QPointF p2 = m_keyPoints.at(2);
-    LINE base;
-    GenerateAline(toFloatPoint(p0), toFloatPoint(p1), &base);
-    const QPointF m = (p0 + p1) / 2.0;
-    const LINE parallel{base.a, base.b, -(base.a * p2.x() + base.b * p2.y())};
-    const LINE bisector{base.b, -base.a, base.a * m.y() - base.b * m.x()};
-    FloatPoint r;
-    if (!IsLineCrossWithLine(parallel, bisector, r))
-        return false;
-    root = toQPoint(r);
-    return true;
+    return parallelRoot(m_keyPoints.at(0), m_keyPoints.at(1), m_keyPoints.at(2), root);
 }
 
 void GraphicsParallelLineItem::setKeyPoint(int index, const QPointF &point)

@@ -1,11 +1,10 @@
 #include "scene/GraphicsPolygonItem.h"
 
+#include "scene/MeasureFormulas.h"
+
 #include "config/Config.h"
-#include "scene/Geometry.h"
 
 #include <QPainter>
-
-#include <vector>
 
 GraphicsPolygonItem::GraphicsPolygonItem()
     : GraphicsItem(GraphicsType::Polygon, 100)
@@ -32,10 +31,7 @@ void GraphicsPolygonItem::draw(QPainter &painter)
     const Config *config = getConfig();
     if (config && config->polygonAreaMode == 0)
         return;
-    std::vector<FloatPoint> pts(static_cast<size_t>(n) + 1); // room for the closing vertex
-    for (int i = 0; i < n; ++i)
-        pts[static_cast<size_t>(i)] = toFloatPoint(p.at(i));
-    drawLabel(painter, v.at(0), makeString(QStringLiteral("S"), PolygonArea(pts.data(), n)));
+    drawLabel(painter, v.at(0), makeString(QStringLiteral("S"), polygonArea(p)));
 }
 
 bool GraphicsPolygonItem::editStop()

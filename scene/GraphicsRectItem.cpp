@@ -1,8 +1,8 @@
 #include "scene/GraphicsRectItem.h"
 
-#include <QPainter>
+#include "scene/MeasureFormulas.h"
 
-#include <cmath>
+#include <QPainter>
 
 GraphicsRectItem::GraphicsRectItem()
     : GraphicsItem(GraphicsType::Rect, 2)
@@ -29,6 +29,5 @@ void GraphicsRectItem::draw(QPainter &painter)
         return;
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(v.at(0), v.at(1)).normalized());
-    const double area = std::fabs((p.at(1).x() - p.at(0).x()) * (p.at(1).y() - p.at(0).y()));
-    drawLabel(painter, v.at(0), makeString(QStringLiteral("S"), area));
+    drawLabel(painter, v.at(0), makeString(QStringLiteral("S"), rectArea(p.at(0), p.at(1))));
 }

@@ -259,6 +259,10 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
         <source>以下文件未能导入：</source>
         <translation>Folgendes konnte nicht importiert werden:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Folgendes konnte nicht umbenannt werden:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Fläche</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Umfang</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Durchmesser</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Segmente</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Kreisumfang</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Radius 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Ergebnisse…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Ergebnisse mit Bildern speichern</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>Das Bild wurde gespeichert, die Ergebnisse jedoch nicht: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Kopiert die ganze Tabelle tabulatorgetrennt zum Einfügen in eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Std.-abw.</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Die Datei konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@ For technical support or to report a problem, please contact your dealer.</trans
         <source>以下文件未能导入：</source>
         <translation>These could not be imported:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>These could not be renamed:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@ For technical support or to report a problem, please contact your dealer.</trans
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Perimeter</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Diameter</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Circumference</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Radius 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@ For technical support or to report a problem, please contact your dealer.</trans
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Results…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Save results with pictures</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>The picture was saved, but its results could not be: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Copies the whole table, tab-separated, for pasting into a spreadsheet</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Std. dev.</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Could not write the file: %1</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
         <source>以下文件未能导入：</source>
         <translation>Impossible d&apos;importer :</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Impossible de renommer :</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Aire</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Périmètre</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Rayon</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Diamètre</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Circonférence</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Rayon 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Résultats…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Enregistrer les résultats avec les photos</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>La photo a été enregistrée, mais pas ses résultats : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Synthèse</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Copie tout le tableau, séparé par des tabulations, à coller dans un tableur</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Écart type</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Impossible d&apos;écrire le fichier : %1</translation>
     </message>
 </context>
 <context>

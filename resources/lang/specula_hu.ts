@@ -259,6 +259,10 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
         <source>以下文件未能导入：</source>
         <translation>Nem sikerült importálni:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Nem sikerült átnevezni:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Hossz</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Szélesség</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Magasság</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Terület</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Kerület</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Szög</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Sugár</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Átmérő</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Szakaszok</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Kerület (kör)</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Sugár 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Típus</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Megjegyzés</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Eredmények…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Eredmények mentése a képekkel</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>A kép elmentve, de az eredményeket nem sikerült menteni: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Eredmények</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Összesítés</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>CSV exportálása…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Másolás</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>A teljes táblázatot tabulátorral tagolva másolja, táblázatkezelőbe illesztéshez</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Típus</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Mennyiség</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Darab</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Átlag</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Szórás</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>CSV exportálása</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV-fájlok (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Nem sikerült írni a fájlt: %1</translation>
     </message>
 </context>
 <context>

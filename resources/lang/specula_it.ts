@@ -259,6 +259,10 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
         <source>以下文件未能导入：</source>
         <translation>Impossibile importare:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Impossibile rinominare:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Lunghezza</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Perimetro</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Raggio</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Diametro</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Segmenti</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Circonferenza</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Raggio 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Risultati…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Salva i risultati con le foto</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>La foto è stata salvata, ma i risultati no: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Esporta CSV…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Copia l&apos;intera tabella, separata da tabulazioni, da incollare in un foglio di calcolo</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Grandezza</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Dev. std.</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Impossibile scrivere il file: %1</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@
         <source>以下文件未能导入：</source>
         <translation>次を読み込めませんでした：</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>次の名前を変更できませんでした：</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>面積</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>周囲長</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>半径</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>直径</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>セグメント数</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>円周</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>半径2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>測定結果…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>写真と一緒に結果を保存</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>写真は保存されましたが、結果を保存できませんでした：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>測定結果</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>集計</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>CSV エクスポート…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>表全体をタブ区切りでコピーし、表計算ソフトに貼り付けられます</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>標準偏差</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>CSV エクスポート</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>ファイルに書き込めませんでした：%1</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@
         <source>以下文件未能导入：</source>
         <translation>다음을 가져올 수 없습니다:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>다음의 이름을 바꿀 수 없습니다:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>길이</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>너비</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>높이</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>면적</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>둘레</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>각도</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>반지름</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>지름</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>선분 수</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>원주</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>반지름 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>종류</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>메모</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@
     <message>
         <source>确定</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>측정 결과…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>사진과 함께 결과 저장</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>사진은 저장되었지만 결과를 저장하지 못했습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>측정 결과</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>요약</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>CSV 내보내기…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>전체 표를 탭으로 구분하여 복사합니다(스프레드시트에 붙여넣기용)</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>종류</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>항목</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>개수</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>평균</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>표준편차</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>최소</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>최대</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>CSV 내보내기</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>파일을 쓸 수 없습니다: %1</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
         <source>以下文件未能导入：</source>
         <translation>Nepavyko importuoti:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Nepavyko pervadinti:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Ilgis</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Plotis</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Aukštis</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Plotas</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Perimetras</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Kampas</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Spindulys</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Skersmuo</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Atkarpos</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Apskritimo ilgis</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Spindulys 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipas</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Pastaba</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     <message>
         <source>确定</source>
         <translation>Gerai</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Rezultatai…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Įrašyti rezultatus kartu su nuotraukomis</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>Nuotrauka įrašyta, bet jos rezultatų įrašyti nepavyko: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Rezultatai</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Suvestinė</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Eksportuoti CSV…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Kopijuoti</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Nukopijuoja visą lentelę, atskirtą tabuliacijomis, įklijuoti į skaičiuoklę</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipas</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Dydis</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Kiekis</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Vidurkis</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Stand. nuokr.</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Maks.</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Eksportuoti CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV failai (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Nepavyko įrašyti failo: %1</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
         <source>以下文件未能导入：</source>
         <translation>Kan niet importeren:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Kan de naam niet wijzigen:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Lengte</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Breedte</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Hoogte</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Oppervlakte</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Omtrek</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Hoek</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Straal</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Diameter</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Segmenten</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Omtrek cirkel</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Straal 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Notitie</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Resultaten…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Resultaten bij foto&apos;s opslaan</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>De foto is opgeslagen, maar de resultaten niet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Samenvatting</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>CSV exporteren…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Kopieert de hele tabel, gescheiden door tabs, om in een spreadsheet te plakken</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Grootheid</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Gemiddelde</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Std.-afw.</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>CSV exporteren</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Kan het bestand niet schrijven: %1</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
         <source>以下文件未能导入：</source>
         <translation>Nie udało się zaimportować:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Nie można zmienić nazwy:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Długość</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Szerokość</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Wysokość</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Obwód</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Kąt</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Promień</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Średnica</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Odcinki</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Obwód koła</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Promień 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Notatka</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Wyniki…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Zapisuj wyniki razem ze zdjęciami</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>Zdjęcie zapisano, ale wyników nie udało się zapisać: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Eksportuj CSV…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Kopiuje całą tabelę rozdzieloną tabulatorami do wklejenia w arkuszu kalkulacyjnym</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Wielkość</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Średnia</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Odch. std.</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Maks.</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Eksportuj CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Nie można zapisać pliku: %1</translation>
     </message>
 </context>
 <context>

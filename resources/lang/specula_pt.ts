@@ -259,6 +259,10 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
         <source>以下文件未能导入：</source>
         <translation>Não foi possível importar:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Não foi possível renomear:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Comprimento</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Perímetro</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Raio</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Diâmetro</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Segmentos</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Circunferência</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Raio 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Resultados…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Salvar os resultados com as fotos</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>A foto foi salva, mas os resultados não: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Copia a tabela inteira, separada por tabulações, para colar em uma planilha</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Grandeza</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Quantidade</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Desvio padrão</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Mín.</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Máx.</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Não foi possível gravar o arquivo: %1</translation>
     </message>
 </context>
 <context>

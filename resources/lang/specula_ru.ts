@@ -259,6 +259,10 @@
         <source>以下文件未能导入：</source>
         <translation>Не удалось импортировать:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Не удалось переименовать:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Длина</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Площадь</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Периметр</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Угол</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Радиус</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Диаметр</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Отрезки</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Длина окружности</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Радиус 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@
     <message>
         <source>确定</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Результаты…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Сохранять результаты вместе с фото</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>Фото сохранено, но результаты сохранить не удалось: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Сводка</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Экспорт CSV…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Копирует всю таблицу с разделителями-табуляциями для вставки в электронную таблицу</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Величина</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Кол-во</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Ст. откл.</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Экспорт CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Не удалось записать файл: %1</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@
         <source>以下文件未能导入：</source>
         <translation>Не вдалося імпортувати:</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>Не вдалося перейменувати:</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>Довжина</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Висота</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Площа</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>Периметр</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Кут</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Радіус</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>Діаметр</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Відрізки</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>Довжина кола</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>Радіус 2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@
     <message>
         <source>确定</source>
         <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>Результати…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>Зберігати результати разом із фото</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>Фото збережено, але результати зберегти не вдалося: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>Результати</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Підсумок</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Експорт CSV…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>Копіює всю таблицю з розділювачами-табуляціями для вставлення в електронну таблицю</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Величина</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>К-сть</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Середнє</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>Ст. відх.</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Мін.</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Експорт CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Файли CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Не вдалося записати файл: %1</translation>
     </message>
 </context>
 <context>

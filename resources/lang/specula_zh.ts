@@ -259,6 +259,10 @@
         <source>以下文件未能导入：</source>
         <translation>以下檔案無法匯入：</translation>
     </message>
+    <message>
+        <source>以下文件未能重命名：</source>
+        <translation>以下檔案無法重新命名：</translation>
+    </message>
 </context>
 <context>
     <name>CameraLabel</name>
@@ -335,6 +339,65 @@
     </message>
 </context>
 <context>
+    <name>MeasureResults</name>
+    <message>
+        <source>长度</source>
+        <translation>長度</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>寬度</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>面積</translation>
+    </message>
+    <message>
+        <source>周长</source>
+        <translation>周長</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>半徑</translation>
+    </message>
+    <message>
+        <source>直径</source>
+        <translation>直徑</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>段數</translation>
+    </message>
+    <message>
+        <source>圆周长</source>
+        <translation>圓周長</translation>
+    </message>
+    <message>
+        <source>半径2</source>
+        <translation>半徑2</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>是</source>
@@ -347,6 +410,84 @@
     <message>
         <source>确定</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>测量结果…</source>
+        <translation>測量結果…</translation>
+    </message>
+    <message>
+        <source>随图片保存测量结果</source>
+        <translation>隨圖片儲存測量結果</translation>
+    </message>
+    <message>
+        <source>图片已保存，但测量结果未能保存：%1</source>
+        <translation>圖片已儲存，但測量結果無法儲存：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>测量结果</source>
+        <translation>測量結果</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>匯出 CSV…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>以制表符分隔复制整个表格，可粘贴到电子表格</source>
+        <translation>以定位字元分隔複製整個表格，可貼到試算表</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>數值</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>數量</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <translation>標準差</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>匯出 CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>無法寫入檔案：%1</translation>
     </message>
 </context>
 <context>

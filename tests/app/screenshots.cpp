@@ -10,17 +10,24 @@
 //   main-<code>-measure.png      the measurement page
 //   main-<code>-files.png        the file browsers beside the four views
 //   menu-<code>.png              the language menu
+//   options-<code>.png           the options menu
+//   results-<code>.png           the editor's results window with ten measurements
 //   dialog-<code>-{settings,timed,editor}.png  the save-folders dialog, the timed-series
 //                                dialog and the editor window
 // PNGs at the strongest compression. The settings live in Qt's test folders, so a real
 // user's settings are never touched.
 
 #include "app/DeviceProfile.h"
+#include "app/ResultsActions.h"
 #include "app/Specula.h"
 #include "app/Startup.h"
 #include "calibration/MeasureEditer.h"
 #include "media/SettingDialog.h"
 #include "media/SettingTimeDialog.h"
+#include "scene/CameraScene.h"
+#include "scene/GraphicsType.h"
+#include "scene/MakeGraphicsItem.h"
+#include "scene/ResultsWindow.h"
 #include "virtualscope/VirtualScope.h"
 
 #include <QApplication>
@@ -30,6 +37,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QtPlugin>
 
 Q_IMPORT_PLUGIN(VirtualScopePlugin)
@@ -111,6 +119,11 @@ int main(int argc, char *argv[])
         settle(300);
         menu->grab().save(out + QStringLiteral("/menu-%1.png").arg(code), "PNG", 0);
         menu->hide();
+        auto *options = window.findChild<QMenu *>(QStringLiteral("menu_2"));
+        options->popup(window.mapToGlobal(QPoint(100, 40)));
+        settle(300);
+        options->grab().save(out + QStringLiteral("/options-%1.png").arg(code), "PNG", 0);
+        options->hide();
 
         // The dialogs with the longest texts, made as the window makes them.
         {
@@ -136,6 +149,38 @@ int main(int argc, char *argv[])
                 settle(500);
                 editer->grab().save(out + QStringLiteral("/dialog-%1-editor.png").arg(code), "PNG",
                                     0);
+                // Ten measurements of several kinds in millimetres, and their results window.
+                CameraScene *scene = editer->scene();
+                BDInfo millimetres;
+                millimetres.name = QStringLiteral("10.00X");
+                millimetres.ratio = 0.0125;
+                millimetres.unit = 0;
+                scene->setBDInfo(millimetres);
+                const std::pair<int, QVector<QPointF>> shapes[] = {
+                    {GraphicsType::Line, {{40, 40}, {240, 60}}},
+                    {GraphicsType::Line, {{40, 90}, {236, 118}}},
+                    {GraphicsType::Line, {{40, 140}, {244, 150}}},
+                    {GraphicsType::Circle1, {{400, 120}, {460, 140}}},
+                    {GraphicsType::Circle1, {{560, 120}, {618, 130}}},
+                    {GraphicsType::Circle1, {{700, 120}, {700, 181}}},
+                    {GraphicsType::Rect, {{60, 260}, {260, 400}}},
+                    {GraphicsType::Rect, {{300, 260}, {494, 404}}},
+                    {GraphicsType::AngleLine, {{700, 300}, {560, 420}, {720, 440}}},
+                    {GraphicsType::Text, {{560, 470}}},
+                };
+                for (const auto &shape : shapes) {
+                    GraphicsItem *item = MakeGraphicsItem(shape.first);
+                    item->restore({shape.first, shape.second, StyleInfo(),
+                                   QStringLiteral("Probe 7, \"edge\"")});
+                    scene->addGraphicCommand(item);
+                }
+                editer->results()->showWindow();
+                ResultsWindow *results = editer->results()->window();
+                results->table()->selectRow(3);
+                settle(500);
+                results->grab().save(out + QStringLiteral("/results-%1.png").arg(code), "PNG", 0);
+                results->hide();
+                scene->clearItems();
                 editer->hide();
             }
             QFile::remove(picture);

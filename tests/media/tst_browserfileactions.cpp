@@ -183,6 +183,51 @@ private slots:
         }
     }
 
+    // A picture's results table goes wherever the picture goes, and never on its own.
+    void picturesTakeTheirResultsAlong_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("csvAfter"); // empty: none left in the folder
+        QTest::newRow("delete") << "delete" << QString();
+        QTest::newRow("rename") << "rename"
+                                << "probe 7.csv";
+        QTest::newRow("import") << "import"
+                                << "a 1_1.csv";
+    }
+
+    void picturesTakeTheirResultsAlong()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, csvAfter);
+        QTemporaryDir outside;
+        const QString csv = pictureDir() + QStringLiteral("/a 1.csv");
+        QVERIFY(writeFile(csv, "Index,Kind\r\n"));
+        QStringList history;
+        QListWidgetItem *item = entry(pictureList(), QStringLiteral("a 1.png"));
+        if (action == QLatin1String("delete")) {
+            ModalAnswerer answers{answer(QMessageBox::Yes)};
+            m_actions->removeEntries(m_pictures, history, {item});
+            QCOMPARE(answers.pending(), 0);
+        } else if (action == QLatin1String("rename")) {
+            ModalAnswerer answers{typeName(QStringLiteral("probe 7.png"))};
+            m_actions->renameEntry(m_pictures, item);
+            QCOMPARE(answers.pending(), 0);
+        } else {
+            QVERIFY(writeFile(outside.filePath(QStringLiteral("a 1.png"))));
+            QVERIFY(writeFile(outside.filePath(QStringLiteral("a 1.csv")), "Index,Kind\r\n"));
+            BrowserFileActions::ImportTargets targets;
+            targets.pictureSuffixes = QStringList{QStringLiteral("png")};
+            targets.pictures = m_pictures;
+            targets.videos = m_videos;
+            m_actions->importFiles({outside.filePath(QStringLiteral("a 1.png"))}, targets);
+        }
+        QCOMPARE(QFile::exists(csv), action == QLatin1String("import"));
+        if (!csvAfter.isEmpty())
+            QCOMPARE(QFile(pictureDir() + QLatin1Char('/') + csvAfter).size(), 12);
+        // The browsers list pictures and videos only.
+        QVERIFY(!entry(pictureList(), QStringLiteral("a 1.csv")));
+    }
+
     void recordedFileIsNotRenamed()
     {
         m_busy = pictureDir() + QStringLiteral("/a 1.png");
