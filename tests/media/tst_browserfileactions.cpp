@@ -205,11 +205,11 @@ private slots:
         QStringList history;
         QListWidgetItem *item = entry(pictureList(), QStringLiteral("a 1.png"));
         if (action == QLatin1String("delete")) {
-            ModalAnswerer answers{answer(QMessageBox::Yes)};
+            ModalAnswerer answers{pressButton(QMessageBox::Yes)};
             m_actions->removeEntries(m_pictures, history, {item});
             QCOMPARE(answers.pending(), 0);
         } else if (action == QLatin1String("rename")) {
-            ModalAnswerer answers{typeName(QStringLiteral("probe 7.png"))};
+            ModalAnswerer answers{typeText(QStringLiteral("probe 7.png"))};
             m_actions->renameEntry(m_pictures, item);
             QCOMPARE(answers.pending(), 0);
         } else {

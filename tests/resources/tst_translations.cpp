@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <algorithm>
 
 // Keeps the translations complete: every language holds a finished translation of every text
 // the code and the forms show, and of nothing else. A text added to the code without a
@@ -146,7 +147,11 @@ bool hasHan(const QString &text)
 bool endsSentence(QString text)
 {
     text = text.trimmed();
-    if (text.endsWith(QLatin1Char('.')) && !text.contains(QLatin1Char(' ')))
+    // A word, or words that each end with a dot, are abbreviations ("Std. dev."), not a
+    // sentence.
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (std::all_of(words.begin(), words.end(),
+                    [](const QString &word) { return word.endsWith(QLatin1Char('.')); }))
         return false;
     if (text.endsWith(QLatin1String("...")) || text.endsWith(QChar(0x2026)))
         return false;
