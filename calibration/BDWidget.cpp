@@ -156,6 +156,8 @@ void BDWidget::refillCalibrations()
     // switch measurements to another calibration.
     const BDInfo inForce = m_scene ? m_scene->bdInfo() : BDInfo();
     int current = infos.indexOf(inForce);
+    if (m_pictureCalibration && *m_pictureCalibration == inForce)
+        current = infos.size();
     if (current < 0 && !infos.isEmpty())
         current = 0;
     {
@@ -167,6 +169,8 @@ void BDWidget::refillCalibrations()
             m_ui->boxBDVar->addItem(infos.at(i).name);
             m_ui->tableBDInfo->setItem(i, 0, new QTableWidgetItem(infos.at(i).name));
         }
+        if (m_pictureCalibration)
+            m_ui->boxBDVar->addItem(tr("%1 (picture)").arg(m_pictureCalibration->name));
         m_ui->boxBDVar->setCurrentIndex(current);
     }
     // An empty list leaves the scene's calibration as it was.
@@ -355,6 +359,17 @@ void BDWidget::onBDChanged()
     const int index = m_ui->boxBDVar->currentIndex();
     if (index >= 0 && index < m_config->bdInfos.size())
         m_scene->setBDInfo(m_config->bdInfos.at(index));
+    else if (m_pictureCalibration && index == m_config->bdInfos.size())
+        m_scene->setBDInfo(*m_pictureCalibration);
+}
+
+void BDWidget::setPictureCalibration(const std::optional<BDInfo> &calibration)
+{
+    m_pictureCalibration = calibration;
+    if (calibration && m_scene)
+        m_scene->setBDInfo(*calibration);
+    if (m_config)
+        refillCalibrations();
 }
 
 void BDWidget::onUnitChanged()

@@ -4,6 +4,7 @@
 #include "app/MessageBox.h"
 #include "calibration/BDWidget.h"
 #include "calibration/EditorHelpers.h"
+#include "calibration/PictureScale.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 #include "ui_MeasureEditWindow.h"
@@ -87,6 +88,10 @@ bool MeasureEditer::setImage(QString path)
     m_imagePath = path;
     m_scene->clear();
     m_scene->setBaseImage(image);
+    // A picture that carries its scale is measured with it until the user picks another.
+    const std::optional<PictureScale> scale = PictureScale::read(image);
+    m_ui->bdWidget->setPictureCalibration(scale ? std::optional<BDInfo>(scale->calibration())
+                                                : std::nullopt);
     m_ui->labelResInfo->setText(QString::asprintf("%d * %d", image.width(), image.height()));
     if (isVisible())
         QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
@@ -97,7 +102,9 @@ bool MeasureEditer::saveImage(QString path)
 {
     if (m_saveThread || m_scene->baseImage().isNull())
         return false;
-    const QImage image = m_scene->renderImage();
+    QImage image = m_scene->renderImage();
+    if (const std::optional<PictureScale> scale = PictureScale::fromCalibration(m_scene->bdInfo()))
+        scale->applyTo(image);
     auto ok = std::make_shared<bool>(false);
     // Encoding a large picture takes long enough to freeze the window; the worker gets its own
     // copy of the rendered picture.

@@ -1,5 +1,7 @@
 #include "media/PictureWriter.h"
 
+#include "calibration/PictureScale.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -12,8 +14,11 @@ bool writePictureFile(const QImage &picture, const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
-    if (!writer.write(picture)) {
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    QImage stored = picture;
+    PictureScale::fitDensityToFormat(stored, format);
+    QImageWriter writer(&file, format);
+    if (!writer.write(stored)) {
         file.cancelWriting();
         return false;
     }

@@ -8,6 +8,7 @@
 #include "scene/GraphicsMeasureItem.h"
 #include "scene/GraphicsTextItem.h"
 #include "scene/MakeGraphicsItem.h"
+#include "scene/ScaleBar.h"
 
 #include <QCursor>
 #include <QDateTime>
@@ -19,6 +20,7 @@
 #include <QInputDialog>
 #include <QPainter>
 #include <QTextOption>
+#include <QtMath>
 
 #include <algorithm>
 #include <cstring>
@@ -548,14 +550,38 @@ void CameraScene::renderInto(QImage &image)
     m_rendering = false;
 }
 
-QImage CameraScene::renderImage()
+QImage CameraScene::renderImage(bool withScaleBar)
 {
     const QSize size = renderSize();
     if (size.isEmpty())
         return QImage();
     QImage image(size, QImage::Format_RGB32);
+    m_renderScaleBar = withScaleBar;
     renderInto(image);
+    m_renderScaleBar = true;
     return image;
+}
+
+void CameraScene::paintScaleBar(QImage &picture, double pixelSpan) const
+{
+    if (!isScaleBarShown() || picture.isNull())
+        return;
+    BDInfo stored = m_bdInfo;
+    stored.ratio *= pixelSpan;
+    QPainter painter(&picture);
+    ScaleBar::forPicture(stored, picture.width()).paint(&painter, picture.size(), m_scaleBarCorner);
+}
+
+void CameraScene::showScaleBar(bool on, Preferences::Corner corner)
+{
+    m_showScaleBar = on;
+    m_scaleBarCorner = corner;
+    update();
+}
+
+bool CameraScene::isScaleBarShown() const
+{
+    return m_showScaleBar && !ScaleBar::forPicture(m_bdInfo, qMax(1, m_baseImage.width())).isNull();
 }
 
 void CameraScene::initRendefBuffer()
@@ -687,6 +713,8 @@ void CameraScene::drawForeground(QPainter *painter, const QRectF &rect)
         drawRecordIndicator(painter);
     if (m_showGrid)
         drawCrosshair(painter, size);
+    if (m_renderScaleBar && isScaleBarShown())
+        drawScaleBar(painter, size);
     if (m_showTime)
         drawDateTime(painter, size);
     if (m_offline)
@@ -736,6 +764,23 @@ void CameraScene::drawDateTime(QPainter *painter, QSize size)
     painter->fillRect(used.adjusted(-3, -1, 3, 1), TextBacking);
     painter->setPen(Qt::red);
     painter->drawText(rect, flags, text);
+    painter->restore();
+}
+
+void CameraScene::drawScaleBar(QPainter *painter, QSize size)
+{
+    const QSize picture = m_baseImage.size();
+    if (picture.isEmpty() || size.isEmpty())
+        return;
+    // Drawn in picture pixels and scaled with the view, so that the screen shows what a capture
+    // stores; above the date and time (24 device pixels at the bottom) when they share a corner.
+    const double xscale = double(size.width()) / picture.width();
+    const double yscale = double(size.height()) / picture.height();
+    const int reserve = m_showTime ? qCeil(28 / yscale) : 0;
+    painter->save();
+    painter->scale(xscale, yscale);
+    ScaleBar::forPicture(m_bdInfo, picture.width())
+        .paint(painter, picture, m_scaleBarCorner, reserve);
     painter->restore();
 }
 
