@@ -204,6 +204,10 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
         <source>参数不能为0</source>
         <translation>Der Wert muss größer als null sein.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (Bild)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Maßstabsbalken</translation>
     </message>
 </context>
 <context>

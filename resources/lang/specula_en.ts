@@ -204,6 +204,10 @@ For technical support or to report a problem, please contact your dealer.</trans
         <source>参数不能为0</source>
         <translation>The value must be greater than zero.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (picture)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ For technical support or to report a problem, please contact your dealer.</trans
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Scale bar</translation>
     </message>
 </context>
 <context>

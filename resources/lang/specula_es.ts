@@ -204,6 +204,10 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
         <source>参数不能为0</source>
         <translation>El valor debe ser mayor que cero.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (imagen)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     <message>
         <source>确定</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Barra de escala</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
         <source>参数不能为0</source>
         <translation>La valeur doit être supérieure à zéro.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (image)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Barre d&apos;échelle</translation>
     </message>
 </context>
 <context>

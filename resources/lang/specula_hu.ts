@@ -204,6 +204,10 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
         <source>参数不能为0</source>
         <translation>Az értéknek nullánál nagyobbnak kell lennie.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (kép)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Méretarány-sáv</translation>
     </message>
 </context>
 <context>

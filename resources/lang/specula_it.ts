@@ -204,6 +204,10 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
         <source>参数不能为0</source>
         <translation>Il valore deve essere maggiore di zero.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (immagine)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Barra di scala</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@
         <source>参数不能为0</source>
         <translation>値は 0 より大きくしてください。</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1（画像）</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>スケールバー</translation>
     </message>
 </context>
 <context>

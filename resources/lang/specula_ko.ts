@@ -204,6 +204,10 @@
         <source>参数不能为0</source>
         <translation>값은 0보다 커야 합니다.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (이미지)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@
     <message>
         <source>确定</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>스케일 바</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
         <source>参数不能为0</source>
         <translation>Reikšmė turi būti didesnė už nulį.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (nuotrauka)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     <message>
         <source>确定</source>
         <translation>Gerai</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Mastelio juosta</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
         <source>参数不能为0</source>
         <translation>De waarde moet groter dan nul zijn.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (afbeelding)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Schaalbalk</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
         <source>参数不能为0</source>
         <translation>Wartość musi być większa od zera.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (zdjęcie)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Podziałka</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
         <source>参数不能为0</source>
         <translation>O valor deve ser maior que zero.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (imagem)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Barra de escala</translation>
     </message>
 </context>
 <context>

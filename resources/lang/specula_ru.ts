@@ -204,6 +204,10 @@
         <source>参数不能为0</source>
         <translation>Значение должно быть больше нуля.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (снимок)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@
     <message>
         <source>确定</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Масштабная линейка</translation>
     </message>
 </context>
 <context>

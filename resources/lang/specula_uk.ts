@@ -204,6 +204,10 @@
         <source>参数不能为0</source>
         <translation>Значення має бути більшим за нуль.</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1 (знімок)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@
     <message>
         <source>确定</source>
         <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>Масштабна лінійка</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@
         <source>参数不能为0</source>
         <translation>數值必須大於 0</translation>
     </message>
+    <message>
+        <source>%1 (picture)</source>
+        <translation>%1（圖片）</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -344,6 +348,13 @@
     <message>
         <source>确定</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>Scale bar</source>
+        <translation>比例尺</translation>
     </message>
 </context>
 <context>
