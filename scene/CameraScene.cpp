@@ -773,14 +773,14 @@ void CameraScene::drawScaleBar(QPainter *painter, QSize size)
     if (picture.isEmpty() || size.isEmpty())
         return;
     // Drawn in picture pixels and scaled with the view, so that the screen shows what a capture
-    // stores; above the date and time (24 device pixels at the bottom) when they share a corner.
+    // stores. The date and time keep their device size: a view that shrinks the picture lifts
+    // the bar over them on screen.
     const double xscale = double(size.width()) / picture.width();
     const double yscale = double(size.height()) / picture.height();
-    const int reserve = m_showTime ? qCeil(28 / yscale) : 0;
+    const int lift = m_showTime && !m_rendering ? qCeil(ScaleBar::DateTimeRoom / yscale) : 0;
     painter->save();
     painter->scale(xscale, yscale);
-    ScaleBar::forPicture(m_bdInfo, picture.width())
-        .paint(painter, picture, m_scaleBarCorner, reserve);
+    ScaleBar::forPicture(m_bdInfo, picture.width()).paint(painter, picture, m_scaleBarCorner, lift);
     painter->restore();
 }
 

@@ -73,7 +73,7 @@ int ScaleBar::fontPixelSize(QSize picture)
     return qMax(10, qMin(picture.width(), picture.height()) / 28);
 }
 
-QRect ScaleBar::area(QSize picture, Preferences::Corner corner, int bottomReserve) const
+QRect ScaleBar::area(QSize picture, Preferences::Corner corner, int screenLift) const
 {
     const int font = fontPixelSize(picture);
     const QFontMetricsF metrics(labelFont(font));
@@ -85,18 +85,19 @@ QRect ScaleBar::area(QSize picture, Preferences::Corner corner, int bottomReserv
         corner == Preferences::Corner::TopLeft || corner == Preferences::Corner::BottomLeft;
     const bool top =
         corner == Preferences::Corner::TopLeft || corner == Preferences::Corner::TopRight;
-    const int reserve = corner == Preferences::Corner::BottomRight ? bottomReserve : 0;
+    const int reserve =
+        corner == Preferences::Corner::BottomRight ? qMax(DateTimeRoom, screenLift) : 0;
     const int x = left ? margin : picture.width() - margin - width;
     const int y = top ? margin : picture.height() - qMax(margin, reserve) - height;
     return QRect(x, y, width, height);
 }
 
 void ScaleBar::paint(QPainter *painter, QSize picture, Preferences::Corner corner,
-                     int bottomReserve) const
+                     int screenLift) const
 {
     if (isNull())
         return;
-    const QRect box = area(picture, corner, bottomReserve);
+    const QRect box = area(picture, corner, screenLift);
     const int fontPixels = fontPixelSize(picture);
     const QFont font = labelFont(fontPixels);
     const QFontMetricsF metrics(font);

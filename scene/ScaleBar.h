@@ -36,12 +36,17 @@ public:
 
     /// Font pixel size, bar thickness and margin for a picture of this size.
     static int fontPixelSize(QSize picture);
-    /// Where bar and label go in a picture of size `picture`; `bottomReserve` picture pixels
-    /// along the bottom edge stay free in the bottom-right corner (the date and time are there).
-    QRect area(QSize picture, Preferences::Corner corner, int bottomReserve = 0) const;
+    /// Where bar and label go in a picture of size `picture`. In the bottom-right corner the bar
+    /// keeps at least DateTimeRoom picture pixels above the bottom edge, where the date and time
+    /// are stamped, so every picture of one size and scale gets its bar at the same place: a
+    /// stored picture opened in the editor shows its own bar exactly under the editor's.
+    /// `screenLift` raises it further (a view that shows the stamp larger than the picture does).
+    QRect area(QSize picture, Preferences::Corner corner, int screenLift = 0) const;
     /// Paints bar and label; the painter maps picture pixels to its device.
     void paint(QPainter *painter, QSize picture, Preferences::Corner corner,
-               int bottomReserve = 0) const;
+               int screenLift = 0) const;
+
+    static constexpr int DateTimeRoom = 28;
 
 private:
     double m_length = 0.0;
