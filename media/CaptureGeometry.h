@@ -17,7 +17,7 @@ QRect zoomCropRect(QSize source, double scale);
 QImage cropToZoom(const QImage &source, double scale);
 
 /// How many source pixels one pixel of the stored picture covers, along a row: the crop's
-/// crop's width over the stored picture's (0.5 at a zoom of 2).
+/// width over the stored picture's (0.5 at a zoom of 2).
 double capturePixelSpan(QSize source, double scale);
 
 /// Where a picture of size `picture` goes on a page whose painter viewport is `viewport`:
