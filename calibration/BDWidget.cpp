@@ -365,9 +365,13 @@ void BDWidget::onBDChanged()
 
 void BDWidget::setPictureCalibration(const std::optional<BDInfo> &calibration)
 {
+    // The previous picture's scale leaves with its picture: plain pixels, unless the refill
+    // finds a stored calibration to put in force.
+    const bool previousInForce =
+        m_scene && m_pictureCalibration && m_scene->bdInfo() == *m_pictureCalibration;
     m_pictureCalibration = calibration;
-    if (calibration && m_scene)
-        m_scene->setBDInfo(*calibration);
+    if (m_scene && (calibration || previousInForce))
+        m_scene->setBDInfo(calibration.value_or(BDInfo()));
     if (m_config)
         refillCalibrations();
 }

@@ -362,6 +362,14 @@ private slots:
         QVERIFY(m_editer->setImage(path));
         QCOMPARE(box->count(), 1);
         QCOMPARE(m_editer->scene()->bdInfo(), stored);
+
+        // Without stored calibrations, the next plain picture is measured in pixels again.
+        m_config.bdInfos.clear();
+        PictureScale::fromCalibration(own)->applyTo(picture);
+        QVERIFY(picture.save(path));
+        QVERIFY(m_editer->setImage(path));
+        QVERIFY(m_editer->setImage(writePicture(dir, QStringLiteral("p.png"), QSize(40, 30))));
+        QCOMPARE(m_editer->scene()->bdInfo(), BDInfo());
     }
 
     // The editor inside the real main window: calibrations made in either panel show in the
