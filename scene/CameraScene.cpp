@@ -778,10 +778,41 @@ void CameraScene::drawScaleBar(QPainter *painter, QSize size)
     const double xscale = double(size.width()) / picture.width();
     const double yscale = double(size.height()) / picture.height();
     const int lift = m_showTime && !m_rendering ? qCeil(ScaleBar::DateTimeRoom / yscale) : 0;
-    painter->save();
-    painter->scale(xscale, yscale);
-    ScaleBar::forPicture(m_bdInfo, picture.width()).paint(painter, picture, m_scaleBarCorner, lift);
-    painter->restore();
+    const ScaleBar bar = ScaleBar::forPicture(m_bdInfo, picture.width());
+    if (m_rendering) {
+        painter->save();
+        painter->scale(xscale, yscale);
+        bar.paint(painter, picture, m_scaleBarCorner, lift);
+        painter->restore();
+        return;
+    }
+    // On screen the outlined text would be traced anew for every frame: the bar is drawn once
+    // per view size and calibration into a small picture of its own.
+    const QString key = QStringLiteral("%1x%2 %3x%4 %5 %6 %7 %8")
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(picture.width())
+                            .arg(picture.height())
+                            .arg(int(m_scaleBarCorner))
+                            .arg(lift)
+                            .arg(m_bdInfo.ratio, 0, 'g', 17)
+                            .arg(m_bdInfo.unit);
+    if (key != m_scaleBarSpriteKey) {
+        const int pad = ScaleBar::fontPixelSize(picture) / 4;
+        const QRect area = bar.area(picture, m_scaleBarCorner, lift).adjusted(-pad, -pad, pad, pad);
+        const QRect device = QRectF(area.x() * xscale, area.y() * yscale, area.width() * xscale,
+                                    area.height() * yscale)
+                                 .toAlignedRect();
+        m_scaleBarSprite = QImage(device.size(), QImage::Format_ARGB32_Premultiplied);
+        m_scaleBarSprite.fill(Qt::transparent);
+        m_scaleBarSpriteAt = device.topLeft();
+        QPainter sprite(&m_scaleBarSprite);
+        sprite.translate(-device.topLeft());
+        sprite.scale(xscale, yscale);
+        bar.paint(&sprite, picture, m_scaleBarCorner, lift);
+        m_scaleBarSpriteKey = key;
+    }
+    painter->drawImage(m_scaleBarSpriteAt, m_scaleBarSprite);
 }
 
 void CameraScene::drawOfflineNotice(QPainter *painter, QSize size)

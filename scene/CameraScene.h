@@ -256,6 +256,9 @@ private:
     bool m_showScaleBar = false;
     bool m_renderScaleBar = true; // false while renderImage(false) runs
     Preferences::Corner m_scaleBarCorner = Preferences::Corner::BottomRight;
+    QImage m_scaleBarSprite; // the bar as the view shows it, remade when its key changes
+    QPoint m_scaleBarSpriteAt;
+    QString m_scaleBarSpriteKey;
     QElapsedTimer m_recordTimer;
     Config *m_config = nullptr;
     std::unique_ptr<uchar[]> m_frameBuffer;
