@@ -34,7 +34,8 @@ public:
     /// The text above the bar, such as "100 µm".
     QString label() const;
 
-    /// Font pixel size, bar thickness and margin for a picture of this size.
+    /// The label's font pixel size for a picture of this size; thickness, outline and margin
+    /// follow from it.
     static int fontPixelSize(QSize picture);
     /// Where bar and label go in a picture of size `picture`. In the bottom-right corner the bar
     /// keeps at least DateTimeRoom picture pixels above the bottom edge, where the date and time
