@@ -11,9 +11,11 @@
 #include "app/MessageBox.h"
 #include "app/ProgramResources.h"
 #include "app/ResultsActions.h"
+#include "app/ScaleBarAction.h"
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
+#include "calibration/PictureScale.h"
 #include "capture/CameraBuffer.h"
 #include "capture/CameraParamPanel.h"
 #include "capture/CameraProperty.h"
@@ -145,6 +147,9 @@ Specula::Specula(QWidget *parent, int minSplashMs)
     m_results = new ResultsActions(this, m_scene);
     m_results->addTo(m_ui->menu_2);
     m_results->watch(m_pictureWriter);
+    auto *scaleBar = new ScaleBarAction(m_ui->menu_2);
+    scaleBar->addScene(m_scene);
+    scaleBar->addScene(m_measureEditer->scene());
 
     m_fullScreen =
         new FullScreenFrame(this, {m_ui->headFrame, m_ui->mainMenuBar, m_ui->rightStackWidget});
@@ -1044,17 +1049,25 @@ void Specula::onPictureWritten(const QString &path, bool ok, int tile)
 QImage Specula::getCamImage()
 {
     const int index = cameraViewIndex(m_live.current());
+    const double scale = getRenderScale();
+    const bool scenePage = !isFourView();
     QImage source;
-    if (isFourView()) {
+    if (!scenePage) {
         if (index < 0 || index >= m_viewLabels.size())
             return QImage();
         source = m_viewLabels.at(index)->image();
     } else if (m_scene->frameBufferData()) {
-        // Without a frame the render would be a black picture of the last size.
-        source = m_scene->renderImage();
+        // Without a frame the render would be a black picture of the last size. A zoomed
+        // capture gets its scale bar after the crop, for the pixels it keeps.
+        source = m_scene->renderImage(scale == 1.0);
     }
-    const double scale = getRenderScale();
-    const QImage result = cropToZoom(source, scale);
+    QImage result = cropToZoom(source, scale);
+    const double span = capturePixelSpan(source.size(), scale);
+    if (scenePage && scale != 1.0)
+        m_scene->paintScaleBar(result, span);
+    if (const std::optional<PictureScale> stored =
+            PictureScale::fromCalibration(m_scene->bdInfo(), span))
+        stored->applyTo(result);
     const QPointF visible = m_ui->camViewer->mapToScene(
         m_ui->camViewer->viewport()->mapFrom(m_ui->mainPageScrollArea->viewport(), QPoint()));
     qCDebug(lcApp) << "image width : " << source.width() / scale

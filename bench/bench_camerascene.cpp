@@ -66,16 +66,25 @@ void BM_SetBaseImage(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * frames[0].sizeInBytes());
 }
 
-// One live frame: setBaseImage and a full synchronous repaint of the viewer.
+// One live frame: setBaseImage and a full synchronous repaint of the viewer; the last argument
+// adds the crosshair, date and recording indicator (1), and the scale bar too (2).
 void BM_FrameAndPaint(benchmark::State &state)
 {
     const QSize picture(int(state.range(0)), int(state.range(1)));
     const bool oneToOne = state.range(2) != 0;
     const bool overlays = state.range(3) != 0;
+    const bool scaleBar = state.range(3) > 1;
     Viewer viewer(picture, oneToOne ? picture : fitted(picture));
     viewer.scene()->showGrid(overlays);
     viewer.scene()->showTime(overlays);
     viewer.scene()->setRecord(overlays);
+    if (scaleBar) {
+        BDInfo calibration;
+        calibration.ratio = 800.0 / picture.width();
+        calibration.unit = 2;
+        viewer.scene()->setBDInfo(calibration);
+        viewer.scene()->showScaleBar(true, Preferences::Corner::BottomRight);
+    }
     const QImage frames[2] = {testFrame(picture.width(), picture.height()),
                               testFrame(picture.width(), picture.height()).mirrored()};
     int i = 0;
@@ -86,7 +95,9 @@ void BM_FrameAndPaint(benchmark::State &state)
     state.SetLabel(QStringLiteral("view %1x%2%3")
                        .arg(viewer.view.width())
                        .arg(viewer.view.height())
-                       .arg(overlays ? " +overlays" : "")
+                       .arg(scaleBar   ? " +overlays +scale bar"
+                            : overlays ? " +overlays"
+                                       : "")
                        .toStdString());
 }
 
@@ -198,6 +209,7 @@ void paintCases(benchmark::internal::Benchmark *b)
         for (int oneToOne : {0, 1})
             b->Args({size.first, size.second, oneToOne, 0});
     b->Args({1920, 1080, 0, 1});
+    b->Args({1920, 1080, 0, 2});
 }
 
 void scaleCases(benchmark::internal::Benchmark *b)

@@ -156,6 +156,8 @@ void BDWidget::refillCalibrations()
     // switch measurements to another calibration.
     const BDInfo inForce = m_scene ? m_scene->bdInfo() : BDInfo();
     int current = infos.indexOf(inForce);
+    if (m_pictureCalibration && *m_pictureCalibration == inForce)
+        current = infos.size();
     if (current < 0 && !infos.isEmpty())
         current = 0;
     {
@@ -167,6 +169,8 @@ void BDWidget::refillCalibrations()
             m_ui->boxBDVar->addItem(infos.at(i).name);
             m_ui->tableBDInfo->setItem(i, 0, new QTableWidgetItem(infos.at(i).name));
         }
+        if (m_pictureCalibration)
+            m_ui->boxBDVar->addItem(tr("%1（图片）").arg(m_pictureCalibration->name));
         m_ui->boxBDVar->setCurrentIndex(current);
     }
     // An empty list leaves the scene's calibration as it was.
@@ -355,6 +359,21 @@ void BDWidget::onBDChanged()
     const int index = m_ui->boxBDVar->currentIndex();
     if (index >= 0 && index < m_config->bdInfos.size())
         m_scene->setBDInfo(m_config->bdInfos.at(index));
+    else if (m_pictureCalibration && index == m_config->bdInfos.size())
+        m_scene->setBDInfo(*m_pictureCalibration);
+}
+
+void BDWidget::setPictureCalibration(const std::optional<BDInfo> &calibration)
+{
+    // The previous picture's scale leaves with its picture: plain pixels, unless the refill
+    // finds a stored calibration to put in force.
+    const bool previousInForce =
+        m_scene && m_pictureCalibration && m_scene->bdInfo() == *m_pictureCalibration;
+    m_pictureCalibration = calibration;
+    if (m_scene && (calibration || previousInForce))
+        m_scene->setBDInfo(calibration.value_or(BDInfo()));
+    if (m_config)
+        refillCalibrations();
 }
 
 void BDWidget::onUnitChanged()

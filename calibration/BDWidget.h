@@ -1,8 +1,12 @@
 #pragma once
 
+#include "calibration/BDInfo.h"
+
 #include <QTimer>
 #include <QVector>
 #include <QWidget>
+
+#include <optional>
 
 namespace Ui {
 class BDWidget;
@@ -36,6 +40,10 @@ public:
     void updateBDInfo();
     /// Leaves the calibration page as "返回" does; nothing on the main page.
     void showMainPage();
+    /// The scale the shown picture carries (a stored picture in the editor): offered after the
+    /// stored calibrations as "<name> (picture)" and put in force; never added to the list, so
+    /// the settings do not change. None takes it away again.
+    void setPictureCalibration(const std::optional<BDInfo> &calibration);
     /// The view's size or zoom changed; refreshes the panel.
     void setScale(double scale);
 
@@ -80,6 +88,7 @@ private:
 
     CameraScene *m_scene = nullptr;
     Config *m_config = nullptr;
+    std::optional<BDInfo> m_pictureCalibration;
     QTimer m_measureTimer;
     QVector<QToolButton *> m_toolButtons;
     Ui::BDWidget *m_ui = nullptr;

@@ -1,5 +1,7 @@
 #include "calibration/EditorHelpers.h"
 
+#include "calibration/PictureScale.h"
+
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -22,8 +24,10 @@ bool writeImageFile(const QImage &image, const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    QImage stored = image;
+    PictureScale::fitDensityToFormat(stored, format);
     QImageWriter writer(&file, format);
-    if (!writer.write(image)) {
+    if (!writer.write(stored)) {
         file.cancelWriting();
         return false;
     }

@@ -5,6 +5,7 @@
 #include "app/ResultsActions.h"
 #include "calibration/BDWidget.h"
 #include "calibration/EditorHelpers.h"
+#include "calibration/PictureScale.h"
 #include "media/ResultsCsv.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
@@ -99,6 +100,10 @@ bool MeasureEditer::setImage(QString path)
     m_results->window()->setSuggestedPath(ResultsCsv::csvPath(path));
     m_scene->clear();
     m_scene->setBaseImage(image);
+    // A picture that carries its scale is measured with it until the user picks another.
+    const std::optional<PictureScale> scale = PictureScale::read(image);
+    m_ui->bdWidget->setPictureCalibration(scale ? std::optional<BDInfo>(scale->calibration())
+                                                : std::nullopt);
     m_ui->labelResInfo->setText(QString::asprintf("%d * %d", image.width(), image.height()));
     if (isVisible())
         QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
@@ -109,7 +114,9 @@ bool MeasureEditer::saveImage(QString path)
 {
     if (m_saveThread || m_scene->baseImage().isNull())
         return false;
-    const QImage image = m_scene->renderImage();
+    QImage image = m_scene->renderImage();
+    if (const std::optional<PictureScale> scale = PictureScale::fromCalibration(m_scene->bdInfo()))
+        scale->applyTo(image);
     const QByteArray results = m_results->captureResults();
     auto ok = std::make_shared<bool>(false);
     auto resultsOk = std::make_shared<bool>(true);

@@ -24,6 +24,15 @@ QImage cropToZoom(const QImage &source, double scale)
     return part.scaled(source.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+double capturePixelSpan(QSize source, double scale)
+{
+    const QSize crop = zoomCropRect(source, scale).size();
+    const QSize stored = crop.scaled(source, Qt::KeepAspectRatio); // as cropToZoom scales
+    if (crop.width() <= 0 || stored.width() <= 0)
+        return 1.0;
+    return double(crop.width()) / stored.width();
+}
+
 QRect printTargetRect(QSize picture, QRect viewport)
 {
     const QSize target =

@@ -16,6 +16,10 @@ QRect zoomCropRect(QSize source, double scale);
 /// the source unchanged.
 QImage cropToZoom(const QImage &source, double scale);
 
+/// How many source pixels one pixel of the stored picture covers, along a row: the crop's
+/// width over the stored picture's (0.5 at a zoom of 2).
+double capturePixelSpan(QSize source, double scale);
+
 /// Where a picture of size `picture` goes on a page whose painter viewport is `viewport`:
 /// fitted into the viewport less 20 pixels, aspect ratio kept, centred.
 QRect printTargetRect(QSize picture, QRect viewport);

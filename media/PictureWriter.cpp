@@ -1,5 +1,6 @@
 #include "media/PictureWriter.h"
 
+#include "calibration/PictureScale.h"
 #include "media/ResultsCsv.h"
 
 #include <QCoreApplication>
@@ -14,8 +15,11 @@ bool writePictureFile(const QImage &picture, const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
-    if (!writer.write(picture)) {
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    QImage stored = picture;
+    PictureScale::fitDensityToFormat(stored, format);
+    QImageWriter writer(&file, format);
+    if (!writer.write(stored)) {
         file.cancelWriting();
         return false;
     }

@@ -8,6 +8,7 @@
 #include "scene/GraphicsMeasureItem.h"
 #include "scene/GraphicsTextItem.h"
 #include "scene/MakeGraphicsItem.h"
+#include "scene/ScaleBar.h"
 
 #include <QCursor>
 #include <QDateTime>
@@ -19,6 +20,7 @@
 #include <QInputDialog>
 #include <QPainter>
 #include <QTextOption>
+#include <QtMath>
 
 #include <algorithm>
 #include <cstring>
@@ -588,14 +590,38 @@ void CameraScene::renderInto(QImage &image)
     m_rendering = false;
 }
 
-QImage CameraScene::renderImage()
+QImage CameraScene::renderImage(bool withScaleBar)
 {
     const QSize size = renderSize();
     if (size.isEmpty())
         return QImage();
     QImage image(size, QImage::Format_RGB32);
+    m_renderScaleBar = withScaleBar;
     renderInto(image);
+    m_renderScaleBar = true;
     return image;
+}
+
+void CameraScene::paintScaleBar(QImage &picture, double pixelSpan) const
+{
+    if (!isScaleBarShown() || picture.isNull())
+        return;
+    BDInfo stored = m_bdInfo;
+    stored.ratio *= pixelSpan;
+    QPainter painter(&picture);
+    ScaleBar::forPicture(stored, picture.width()).paint(&painter, picture.size(), m_scaleBarCorner);
+}
+
+void CameraScene::showScaleBar(bool on, Preferences::Corner corner)
+{
+    m_showScaleBar = on;
+    m_scaleBarCorner = corner;
+    update();
+}
+
+bool CameraScene::isScaleBarShown() const
+{
+    return m_showScaleBar && !ScaleBar::forPicture(m_bdInfo, qMax(1, m_baseImage.width())).isNull();
 }
 
 void CameraScene::initRendefBuffer()
@@ -728,6 +754,8 @@ void CameraScene::drawForeground(QPainter *painter, const QRectF &rect)
         drawRecordIndicator(painter);
     if (m_showGrid)
         drawCrosshair(painter, size);
+    if (m_renderScaleBar && isScaleBarShown())
+        drawScaleBar(painter, size);
     if (m_showTime)
         drawDateTime(painter, size);
     if (m_offline)
@@ -778,6 +806,54 @@ void CameraScene::drawDateTime(QPainter *painter, QSize size)
     painter->setPen(Qt::red);
     painter->drawText(rect, flags, text);
     painter->restore();
+}
+
+void CameraScene::drawScaleBar(QPainter *painter, QSize size)
+{
+    const QSize picture = m_baseImage.size();
+    if (picture.isEmpty() || size.isEmpty())
+        return;
+    // Drawn in picture pixels and scaled with the view, so that the screen shows what a capture
+    // stores. The date and time keep their device size: a view that shrinks the picture lifts
+    // the bar over them on screen.
+    const double xscale = double(size.width()) / picture.width();
+    const double yscale = double(size.height()) / picture.height();
+    const int lift = m_showTime && !m_rendering ? qCeil(ScaleBar::DateTimeRoom / yscale) : 0;
+    const ScaleBar bar = ScaleBar::forPicture(m_bdInfo, picture.width());
+    if (m_rendering) {
+        painter->save();
+        painter->scale(xscale, yscale);
+        bar.paint(painter, picture, m_scaleBarCorner, lift);
+        painter->restore();
+        return;
+    }
+    // On screen the outlined text would be traced anew for every frame: the bar is drawn once
+    // per view size and calibration into a small picture of its own.
+    const QString key = QStringLiteral("%1x%2 %3x%4 %5 %6 %7 %8")
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(picture.width())
+                            .arg(picture.height())
+                            .arg(int(m_scaleBarCorner))
+                            .arg(lift)
+                            .arg(m_bdInfo.ratio, 0, 'g', 17)
+                            .arg(m_bdInfo.unit);
+    if (key != m_scaleBarSpriteKey) {
+        const int pad = ScaleBar::fontPixelSize(picture) / 4;
+        const QRect area = bar.area(picture, m_scaleBarCorner, lift).adjusted(-pad, -pad, pad, pad);
+        const QRect device = QRectF(area.x() * xscale, area.y() * yscale, area.width() * xscale,
+                                    area.height() * yscale)
+                                 .toAlignedRect();
+        m_scaleBarSprite = QImage(device.size(), QImage::Format_ARGB32_Premultiplied);
+        m_scaleBarSprite.fill(Qt::transparent);
+        m_scaleBarSpriteAt = device.topLeft();
+        QPainter sprite(&m_scaleBarSprite);
+        sprite.translate(-device.topLeft());
+        sprite.scale(xscale, yscale);
+        bar.paint(&sprite, picture, m_scaleBarCorner, lift);
+        m_scaleBarSpriteKey = key;
+    }
+    painter->drawImage(m_scaleBarSpriteAt, m_scaleBarSprite);
 }
 
 void CameraScene::drawOfflineNotice(QPainter *painter, QSize size)

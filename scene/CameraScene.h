@@ -2,6 +2,7 @@
 
 #include "calibration/BDInfo.h"
 #include "capture/CameraBuffer.h"
+#include "config/Preferences.h"
 #include "scene/CommandInfo.h"
 #include "scene/DisplayPicture.h"
 #include "scene/GraphicsItem.h" // complete for the signals that carry items
@@ -89,10 +90,18 @@ public:
     bool isTimeShown() const { return m_showTime; }
     bool isOffline() const { return m_offline; }
     bool isRecord() const { return m_record; }
+    /// The calibrated scale bar in a corner of the picture; drawn only while the calibration in
+    /// force has a physical unit.
+    void showScaleBar(bool on, Preferences::Corner corner);
+    bool isScaleBarShown() const;
 
     /// The whole scene (picture, items, overlays but the recording indicator) at picture
-    /// resolution.
-    QImage renderImage();
+    /// resolution. Without the scale bar for a host that crops the picture and then draws the
+    /// bar for the pixels it keeps (paintScaleBar()).
+    QImage renderImage(bool withScaleBar = true);
+    /// Draws the scale bar, when shown, onto a picture whose pixels each cover `pixelSpan`
+    /// pixels of the scene's picture (0.5 for the centre half scaled back to full size).
+    void paintScaleBar(QImage &picture, double pixelSpan) const;
     /// Sizes the recording buffers for the current picture; called when a recording starts.
     void initRendefBuffer();
     /// Renders the scene into the first free recording buffer and returns it claimed, or null
@@ -223,6 +232,7 @@ private:
     void drawCrosshair(QPainter *painter, QSize size);
     void drawDateTime(QPainter *painter, QSize size);
     void drawOfflineNotice(QPainter *painter, QSize size);
+    void drawScaleBar(QPainter *painter, QSize size);
     /// Starts a new item of the current tool at a left press; false when none was made.
     bool startNewItem();
     /// A new item that its last event finished joins the items with an undo entry.
@@ -258,6 +268,12 @@ private:
     bool m_rendering = false;
     bool m_record = false;
     bool m_offline = false;
+    bool m_showScaleBar = false;
+    bool m_renderScaleBar = true; // false while renderImage(false) runs
+    Preferences::Corner m_scaleBarCorner = Preferences::Corner::BottomRight;
+    QImage m_scaleBarSprite; // the bar as the view shows it, remade when its key changes
+    QPoint m_scaleBarSpriteAt;
+    QString m_scaleBarSpriteKey;
     QElapsedTimer m_recordTimer;
     Config *m_config = nullptr;
     std::unique_ptr<uchar[]> m_frameBuffer;

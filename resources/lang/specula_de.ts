@@ -204,6 +204,10 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
         <source>参数不能为0</source>
         <translation>Der Wert muss größer als null sein.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (Bild)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     <message>
         <source>无法写入文件：%1</source>
         <translation>Die Datei konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Maßstabsbalken</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ For technical support or to report a problem, please contact your dealer.</trans
         <source>参数不能为0</source>
         <translation>The value must be greater than zero.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (picture)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ For technical support or to report a problem, please contact your dealer.</trans
     <message>
         <source>无法写入文件：%1</source>
         <translation>Could not write the file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Scale bar</translation>
     </message>
 </context>
 <context>

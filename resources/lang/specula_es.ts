@@ -204,6 +204,10 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
         <source>参数不能为0</source>
         <translation>El valor debe ser mayor que cero.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (imagen)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
     <message>
         <source>无法写入文件：%1</source>
         <translation>No se ha podido escribir el archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Barra de escala</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
         <source>参数不能为0</source>
         <translation>La valeur doit être supérieure à zéro.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (image)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     <message>
         <source>无法写入文件：%1</source>
         <translation>Impossible d&apos;écrire le fichier : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Barre d&apos;échelle</translation>
     </message>
 </context>
 <context>

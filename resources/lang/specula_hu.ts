@@ -204,6 +204,10 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
         <source>参数不能为0</source>
         <translation>Az értéknek nullánál nagyobbnak kell lennie.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (kép)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
     <message>
         <source>无法写入文件：%1</source>
         <translation>Nem sikerült írni a fájlt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Méretarány-sáv</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
         <source>参数不能为0</source>
         <translation>Il valore deve essere maggiore di zero.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (immagine)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
     <message>
         <source>无法写入文件：%1</source>
         <translation>Impossibile scrivere il file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Barra di scala</translation>
     </message>
 </context>
 <context>

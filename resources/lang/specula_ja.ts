@@ -204,6 +204,10 @@
         <source>参数不能为0</source>
         <translation>値は 0 より大きくしてください。</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1（画像）</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@
     <message>
         <source>无法写入文件：%1</source>
         <translation>ファイルに書き込めませんでした：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>スケールバー</translation>
     </message>
 </context>
 <context>

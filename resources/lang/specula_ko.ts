@@ -204,6 +204,10 @@
         <source>参数不能为0</source>
         <translation>값은 0보다 커야 합니다.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (이미지)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@
     <message>
         <source>无法写入文件：%1</source>
         <translation>파일을 쓸 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>스케일 바</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
         <source>参数不能为0</source>
         <translation>Reikšmė turi būti didesnė už nulį.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (nuotrauka)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     <message>
         <source>无法写入文件：%1</source>
         <translation>Nepavyko įrašyti failo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Mastelio juosta</translation>
     </message>
 </context>
 <context>

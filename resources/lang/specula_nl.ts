@@ -204,6 +204,10 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
         <source>参数不能为0</source>
         <translation>De waarde moet groter dan nul zijn.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (afbeelding)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     <message>
         <source>无法写入文件：%1</source>
         <translation>Kan het bestand niet schrijven: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Schaalbalk</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
         <source>参数不能为0</source>
         <translation>Wartość musi być większa od zera.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (zdjęcie)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
     <message>
         <source>无法写入文件：%1</source>
         <translation>Nie można zapisać pliku: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Podziałka</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
         <source>参数不能为0</source>
         <translation>O valor deve ser maior que zero.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (imagem)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
     <message>
         <source>无法写入文件：%1</source>
         <translation>Não foi possível gravar o arquivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Barra de escala</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,10 @@
         <source>参数不能为0</source>
         <translation>Значение должно быть больше нуля.</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1 (снимок)</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@
     <message>
         <source>无法写入文件：%1</source>
         <translation>Не удалось записать файл: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>Масштабная линейка</translation>
     </message>
 </context>
 <context>

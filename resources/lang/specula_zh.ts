@@ -204,6 +204,10 @@
         <source>参数不能为0</source>
         <translation>數值必須大於 0</translation>
     </message>
+    <message>
+        <source>%1（图片）</source>
+        <translation>%1（圖片）</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFileActions</name>
@@ -488,6 +492,13 @@
     <message>
         <source>无法写入文件：%1</source>
         <translation>無法寫入檔案：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleBarAction</name>
+    <message>
+        <source>比例尺</source>
+        <translation>比例尺</translation>
     </message>
 </context>
 <context>

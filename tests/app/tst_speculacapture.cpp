@@ -1,3 +1,4 @@
+#include "calibration/PictureScale.h"
 #include "media/CameraLabel.h"
 #include "media/FileBrowser.h"
 #include "media/SettingDialog.h"
@@ -202,6 +203,46 @@ private slots:
         QVERIFY(near(half.pixelColor(500, 290), Qt::red));
         QVERIFY(near(half.pixelColor(960, 540), Qt::green));
         child<QComboBox>("comboZoom")->setCurrentText("1.0x");
+    }
+
+    // A capture keeps the scale of its own pixels, and a zoomed one gets its bar drawn for the
+    // part it keeps.
+    void capturesCarryTheirScale_data()
+    {
+        QTest::addColumn<QString>("zoom");
+        QTest::addColumn<int>("perMetre");
+        QTest::newRow("1.0x") << "1.0x" << 2000000;
+        QTest::newRow("2.0x") << "2.0x" << 4000000;
+    }
+    void capturesCarryTheirScale()
+    {
+        QFETCH(QString, zoom);
+        QFETCH(int, perMetre);
+        setFormat("png");
+        BDInfo calibration;
+        calibration.ratio = 0.5;
+        calibration.unit = 2;
+        scene()->setBDInfo(calibration);
+        scene()->showScaleBar(true, Preferences::Corner::BottomRight);
+        child<QComboBox>("comboZoom")->setCurrentText(zoom);
+        const QImage picture(capture());
+        scene()->showScaleBar(false, Preferences::Corner::BottomRight);
+        scene()->setBDInfo(BDInfo());
+        child<QComboBox>("comboZoom")->setCurrentText("1.0x");
+        QCOMPARE(picture.dotsPerMeterX(), perMetre);
+        const auto scale = PictureScale::read(picture);
+        QVERIFY(scale);
+        QCOMPARE(scale->calibration().ratio * perMetre, 1e6);
+        // The bar: white pixels in the bottom-right corner of a red and green picture.
+        const auto white = [&picture](QRect area) {
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    count += picture.pixel(x, y) == qRgb(255, 255, 255);
+            return count;
+        };
+        QVERIFY(white(QRect(1440, 810, 480, 270)) > 200);
+        QCOMPARE(white(QRect(0, 0, 1440, 810)), 0);
     }
 
     void twoCapturesInOneSecondKeepBoth()

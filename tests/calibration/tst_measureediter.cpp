@@ -6,6 +6,7 @@
 #include "calibration/BDWidget.h"
 #include "calibration/EditorHelpers.h"
 #include "calibration/MeasureEditer.h"
+#include "calibration/PictureScale.h"
 #include "config/Config.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
@@ -315,6 +316,63 @@ private slots:
         printer.setOutputFileName(dir.filePath(QStringLiteral("print.pdf")));
         m_editer->plotPrintPic(&printer);
         QVERIFY(QFileInfo(printer.outputFileName()).size() > 0);
+    }
+
+    // A stored picture's own scale is in force until another calibration is picked; it never
+    // joins the list, and saving records the calibration in force.
+    void pictureScale()
+    {
+        BDInfo stored;
+        stored.name = QStringLiteral("10X");
+        stored.ratio = 2.0;
+        stored.unit = 0;
+        m_config.bdInfos = {stored};
+        m_editer->init();
+        QTemporaryDir dir;
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(Qt::gray);
+        BDInfo own = stored;
+        own.name = QStringLiteral("40X");
+        own.unit = 2;
+        PictureScale::fromCalibration(own, 0.125)->applyTo(picture);
+        const QString path = dir.filePath(QStringLiteral("s.png"));
+        QVERIFY(picture.save(path));
+
+        QVERIFY(m_editer->setImage(path));
+        m_editer->show();
+        auto *box = child<QComboBox>("boxBDVar");
+        QCOMPARE(box->count(), 2);
+        QCOMPARE(box->currentText(), QStringLiteral("40X（图片）"));
+        QCOMPARE(m_config.bdInfos, QVector<BDInfo>{stored});
+        addLine(m_editer->scene(), {50, 100}, {350, 100});
+        QCOMPARE(m_editer->scene()->graphics().first()->makeString(QStringLiteral("L"), 300),
+                 QStringLiteral("L:75.0000 um"));
+
+        box->setCurrentIndex(0);
+        QCOMPARE(m_editer->scene()->bdInfo(), stored);
+        QSignalSpy saved(m_editer, &MeasureEditer::imageSaved);
+        const QString copy = dir.filePath(QStringLiteral("c.png"));
+        QVERIFY(m_editer->saveImage(copy));
+        QVERIFY(saved.wait(10000));
+        const auto back = PictureScale::read(QImage(copy));
+        QVERIFY(back);
+        QCOMPARE(back->calibration(), stored);
+
+        // A damaged record is logged and left alone; the picture still opens.
+        picture.setText(PictureScale::RecordKey, QStringLiteral("{\"version\":1,"));
+        QVERIFY(picture.save(path));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("picture scale record ignored"));
+        QVERIFY(m_editer->setImage(path));
+        QCOMPARE(box->count(), 1);
+        QCOMPARE(m_editer->scene()->bdInfo(), stored);
+
+        // Without stored calibrations, the next plain picture is measured in pixels again.
+        m_config.bdInfos.clear();
+        PictureScale::fromCalibration(own)->applyTo(picture);
+        QVERIFY(picture.save(path));
+        QVERIFY(m_editer->setImage(path));
+        QVERIFY(m_editer->setImage(writePicture(dir, QStringLiteral("p.png"), QSize(40, 30))));
+        QCOMPARE(m_editer->scene()->bdInfo(), BDInfo());
     }
 
     // The editor inside the real main window: calibrations made in either panel show in the
