@@ -178,7 +178,8 @@ def ends_sentence(text):
     """True when a text ends like a sentence; an ellipsis, a colon or an abbreviation ("Wył.")
     ends a label."""
     text = text.rstrip()
-    if text.endswith(".") and " " not in text:
+    # A word, or words that each end with a dot, are abbreviations ("Std. dev.").
+    if text.endswith(".") and all(word.endswith(".") for word in text.split()):
         return False
     return text.endswith(TERMINAL) and not text.endswith(("...", "\u2026"))
 

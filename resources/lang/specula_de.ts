@@ -459,7 +459,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>数值</source>
-        <translation>Größe</translation>
+        <translation>Messgröße</translation>
     </message>
     <message>
         <source>数量</source>
@@ -555,7 +555,7 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
     </message>
     <message>
         <source>总数量</source>
-        <translation>Anzahl</translation>
+        <translation>Gesamtzahl</translation>
     </message>
     <message>
         <source>已拍数量</source>

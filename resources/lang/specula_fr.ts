@@ -94,7 +94,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>删除</source>
-        <translation>Effacer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>十字线</source>
@@ -190,7 +190,7 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>Effacer l&apos;étalonnage %1 ?</translation>
+        <translation>Supprimer l&apos;étalonnage %1 ?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>

@@ -459,7 +459,7 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
     </message>
     <message>
         <source>数值</source>
-        <translation>Dydis</translation>
+        <translation>Rodiklis</translation>
     </message>
     <message>
         <source>数量</source>

@@ -94,7 +94,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>删除</source>
-        <translation>Wissen</translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>十字线</source>
@@ -190,7 +190,7 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>Kalibratie %1 wissen?</translation>
+        <translation>Kalibratie %1 verwijderen?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>

@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>删除</source>
-        <translation>Стерти</translation>
+        <translation>Видалити</translation>
     </message>
     <message>
         <source>十字线</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>是否删除标定 %1</source>
-        <translation>Стерти калібрування %1?</translation>
+        <translation>Видалити калібрування %1?</translation>
     </message>
     <message>
         <source>标定文件保存失败</source>
