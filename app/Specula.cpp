@@ -3,6 +3,7 @@
 #include "ui_Specula.h"
 
 #include "app/AboutDialog.h"
+#include "app/CameraChooser.h"
 #include "app/FullScreenFrame.h"
 #include "app/LanguageMenu.h"
 #include "app/LiveCameras.h"
@@ -215,10 +216,6 @@ void Specula::connectSignals()
 {
     Ui::SpeculaClass *ui = m_ui;
 
-    connect(ui->boxCam, SIGNAL(currentIndexChanged(int)), this, SLOT(onCamChanged()));
-    connect(ui->boxResolution, SIGNAL(currentIndexChanged(int)), this,
-            SLOT(onCamResolutionChanged()));
-    connect(ui->boxFormat, SIGNAL(currentIndexChanged(int)), this, SLOT(onCamFormatChanged()));
     connect(m_cam, SIGNAL(sigFrameReady(QString, bool)), this, SLOT(onLocalCamera(QString, bool)));
     connect(m_scene, SIGNAL(coorInfo(QPoint, QColor)), this, SLOT(onCoorInfo(QPoint, QColor)));
 
@@ -483,164 +480,27 @@ void Specula::resizeEvent(QResizeEvent *event)
 
 void Specula::initCam()
 {
-    m_cam->init();
-    const QVector<CameraInfo> list = m_cam->cameraInfo();
-
-    // A camera that came or went, running or not, changes the camera box.
-    bool changed = false;
-    const QStringList gone = m_live.takeList(list, &changed);
-    // The service has dropped the device state of a vanished camera already; stopping it also
-    // releases its platform camera and clears its tile.
-    for (const QString &id : gone)
-        stopCam(id);
-    if (!m_live.isRunning(m_live.current()))
-        setCameraId(QString());
-
-    if (!changed && gone.isEmpty())
-        return;
-    {
-        const QSignalBlocker blockCam(m_ui->boxCam);
-        const QSignalBlocker blockResolution(m_ui->boxResolution);
-        const QSignalBlocker blockFormat(m_ui->boxFormat);
-        m_ui->boxCam->clear();
-        m_ui->boxResolution->clear();
-        m_ui->boxFormat->clear();
-        int selected = list.isEmpty() ? -1 : 0;
-        for (int i = 0; i < list.size(); ++i) {
-            m_ui->boxCam->addItem(list.at(i).name);
-            if (list.at(i).id == m_config.currentCamera)
-                selected = i;
-        }
-        m_ui->boxCam->setCurrentIndex(selected);
-    }
-    onCamChanged();
+    m_chooser->refresh();
 }
 
 void Specula::onCamChanged()
 {
-    m_ui->cameraParamWidget->setEnabled(false);
-    m_ui->boxResolution->blockSignals(true);
-    m_ui->boxFormat->blockSignals(true);
-    m_ui->boxResolution->clear();
-    m_ui->boxFormat->clear();
-
-    const int index = m_ui->boxCam->currentIndex();
-    const QString id = m_live.listedId(index);
-    // A refreshed camera list re-selects the running camera: its measurements stay.
-    if (id.isEmpty() || id != m_live.current())
-        m_scene->clear();
-
-    if (!id.isEmpty()) {
-        const CameraInfo info = m_live.list().at(index);
-        if (!m_live.current().isEmpty() && m_live.current() != id)
-            stopCam(m_live.current());
-
-        for (const auto &size : info.resolutions)
-            m_ui->boxResolution->addItem(resolutionText(size.first, size.second));
-        m_ui->boxFormat->addItems({QStringLiteral("YUV"), QStringLiteral("MJPG")});
-
-        const CameraConfig stored = m_config.cameraInfo(id);
-        int resolution = -1;
-        if (stored.paramsRead) {
-            resolution = info.resolutions.indexOf(
-                qMakePair(stored.resolution.width(), stored.resolution.height()));
-        } else {
-            resolution = startResolutionIndex(info.resolutions, info.defaultResolutionIndex,
-                                              profileForDevice(id, m_cam->sysfsRoot()));
-        }
-        m_ui->boxResolution->setCurrentIndex(qMax(resolution, 0));
-        // A stored format the box does not know falls back to the default, MJPG.
-        const int format = m_ui->boxFormat->findText(stored.format);
-        m_ui->boxFormat->setCurrentIndex(format >= 0 ? format : 1);
-
-        if (cameraViewIndex(id) >= 0) {
-            readCameraParam(id);
-            syncCameraParam(id);
-            m_ui->cameraParamWidget->setEnabled(true);
-        } else if (startCam(0, id, true)) {
-            m_ui->cameraParamWidget->setEnabled(true);
-        } else {
-            const QSignalBlocker blockCam(m_ui->boxCam);
-            m_ui->boxCam->setCurrentIndex(-1);
-        }
-    }
-
-    m_ui->boxResolution->blockSignals(false);
-    m_ui->boxFormat->blockSignals(false);
+    m_chooser->chooseCamera();
 }
 
 bool Specula::startCam(int viewIndex, const QString &id, bool showError)
 {
-    if (cameraViewIndex(id) >= 0)
-        return true;
-
-    int width = 0;
-    int height = 0;
-    const QString format = m_ui->boxFormat->currentText();
-    if (!parseResolution(m_ui->boxResolution->currentText(), &width, &height) ||
-        !m_cam->open(id, width, height, format)) {
-        if (showError)
-            MessageBox::information(this, QString(), tr("启动设备失败"));
-        return false;
-    }
-    width = m_cam->getProperty(id, CameraProperty::Width);
-    height = m_cam->getProperty(id, CameraProperty::Height);
-    m_config.setCurrentCamera(id);
-    m_live.add(id, viewIndex, QSize(width, height));
-    setCameraId(id);
-
-    CameraConfig stored = m_config.cameraInfo(id);
-    stored.resolution = QSize(width, height);
-    stored.format = format;
-    m_config.setCameraInfo(id, stored);
-    if (stored.paramsRead)
-        writeCameraParam(id);
-    else
-        readCameraParam(id);
-    syncCameraParam(id);
-
-    updateLabelStatus(id);
-    onUpdateCamViewSize();
-    return true;
+    return m_chooser->start(viewIndex, id, showError);
 }
 
-void Specula::stopCam(QString id) // by value: callers pass the current id, which this clears
+void Specula::stopCam(QString id)
 {
-    if (isRecording() && id == m_record.cameraId())
-        stopRecord();
-    const int viewIndex = cameraViewIndex(id);
-    if (viewIndex >= 0) {
-        if (viewIndex < m_viewLabels.size())
-            m_viewLabels.at(viewIndex)->setImage(QImage());
-        m_cam->close(id);
-        if (id == m_live.current())
-            setCameraId(QString());
-    }
-    m_live.remove(id);
+    m_chooser->stop(id);
 }
 
 void Specula::setCameraId(const QString &id)
 {
-    m_live.setCurrent(id);
-    const int index = cameraBoxIndex(id);
-    if (m_ui->boxCam->currentIndex() != index) {
-        // Only shows the camera; the selection logic runs on user choices.
-        const QSignalBlocker block(m_ui->boxCam);
-        m_ui->boxCam->setCurrentIndex(index);
-    }
-    if (!id.isEmpty())
-        m_config.setCurrentCamera(id);
-    m_scene->setOffline(id.isEmpty());
-    m_ui->boxResolution->setEnabled(!id.isEmpty());
-    m_ui->boxFormat->setEnabled(!id.isEmpty());
-    m_ui->cameraParamWidget->setEnabled(!id.isEmpty());
-    if (id.isEmpty()) {
-        m_viewHasImage = false;
-        m_ui->labelStatus->clear();
-        onUpdateCamViewSize();
-    } else {
-        updateLabelRes();
-    }
+    m_chooser->setCurrent(id);
 }
 
 int Specula::cameraViewIndex(const QString &id) const
@@ -663,50 +523,12 @@ bool Specula::checkCam()
 
 void Specula::onCamResolutionChanged()
 {
-    int width = 0;
-    int height = 0;
-    const QString id = m_live.current();
-    if (id.isEmpty() || !parseResolution(m_ui->boxResolution->currentText(), &width, &height))
-        return;
-    if (!m_live.isRunning(id))
-        return;
-    const QSize previous = m_live.size(id);
-    if (previous == QSize(width, height))
-        return;
-
-    if (!m_scene->isEmpty()) {
-        const int answer = MessageBox::question(this, QString(), tr("改变分辨率会清空测量"));
-        // The box runs an event loop: the camera may have gone meanwhile.
-        if (answer != QMessageBox::Yes || !m_live.isRunning(id) || id != m_live.current()) {
-            const QSignalBlocker block(m_ui->boxResolution);
-            m_ui->boxResolution->setCurrentText(
-                resolutionText(previous.width(), previous.height()));
-            return;
-        }
-    }
-
-    stopRecord();
-    m_scene->clear();
-    m_cam->setProperty(id, CameraProperty::Width, width);
-    m_cam->setProperty(id, CameraProperty::Height, height);
-    m_live.setSize(id, QSize(width, height));
-    CameraConfig stored = m_config.cameraInfo(id);
-    stored.resolution = QSize(width, height);
-    m_config.setCameraInfo(id, stored);
-    onUpdateCamViewSize();
+    m_chooser->chooseResolution();
 }
 
 void Specula::onCamFormatChanged()
 {
-    const QString format = m_ui->boxFormat->currentText();
-    const QString id = m_live.current();
-    if (format.isEmpty() || id.isEmpty())
-        return;
-    m_cam->setFormat(id, format);
-    // Remembered like the resolution, so the camera starts in it next time.
-    CameraConfig stored = m_config.cameraInfo(id);
-    stored.format = format;
-    m_config.setCameraInfo(id, stored);
+    m_chooser->chooseFormat();
 }
 
 void Specula::onLocalCamera(QString camId, bool needCapture)
@@ -983,6 +805,37 @@ void Specula::initCameraParam()
         const QString id = m_live.listedId(m_ui->boxCam->currentIndex());
         return isCapture(id) ? id : QString();
     });
+
+    // The camera boxes and the start/stop sequence; what they show of it is the window's.
+    m_chooser = new CameraChooser(
+        {m_ui->boxCam, m_ui->boxResolution, m_ui->boxFormat, m_ui->cameraParamWidget}, m_cam,
+        &m_live, &m_config, m_scene, m_paramPanel, this);
+    m_chooser->setConfirmClear([this] {
+        return MessageBox::question(this, QString(), tr("改变分辨率会清空测量")) ==
+               QMessageBox::Yes;
+    });
+    connect(m_chooser, &CameraChooser::stopping, this, [this](const QString &id) {
+        if (isRecording() && id == m_record.cameraId())
+            stopRecord();
+        const int view = cameraViewIndex(id);
+        if (view >= 0 && view < m_viewLabels.size())
+            m_viewLabels.at(view)->setImage(QImage());
+    });
+    connect(m_chooser, &CameraChooser::startFailed, this,
+            [this] { MessageBox::information(this, QString(), tr("启动设备失败")); });
+    connect(m_chooser, &CameraChooser::started, this, [this](const QString &id) {
+        updateLabelStatus(id);
+        onUpdateCamViewSize();
+    });
+    connect(m_chooser, &CameraChooser::currentChanged, this, [this](const QString &id) {
+        if (!id.isEmpty())
+            return updateLabelRes();
+        m_viewHasImage = false;
+        m_ui->labelStatus->clear();
+        onUpdateCamViewSize();
+    });
+    connect(m_chooser, &CameraChooser::resolutionChanging, this, &Specula::stopRecord);
+    connect(m_chooser, &CameraChooser::sizeChanged, this, &Specula::onUpdateCamViewSize);
 }
 
 void Specula::onFuncBtnClicked()
