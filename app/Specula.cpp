@@ -7,6 +7,7 @@
 #include "app/FullScreenFrame.h"
 #include "app/LanguageMenu.h"
 #include "app/LiveCameras.h"
+#include "app/LivePage.h"
 #include "app/LiveView.h"
 #include "app/LogCategories.h"
 #include "app/MessageBox.h"
@@ -16,13 +17,9 @@
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
-#include "calibration/PictureScale.h"
-#include "capture/CameraBuffer.h"
 #include "capture/CameraParamPanel.h"
-#include "capture/CameraProperty.h"
 #include "capture/CvCaptureCAM_DShow.h"
 #include "capture/QSwitchButton.h"
-#include "capture/UsbDeviceIds.h"
 #include "config/ConfigFile.h"
 #include "media/BrowserFileActions.h"
 #include "media/CameraLabel.h"
@@ -56,7 +53,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSlider>
 #include <QSplashScreen>
 #include <QThread>
@@ -142,6 +138,10 @@ Specula::Specula(QWidget *parent, int minSplashMs)
                                         m_pictureWriter, m_imageFormats, m_movieFormats));
 
     m_scene = m_ui->camViewer->scene();
+    m_livePage = new LivePage({m_ui->stackMainWidget, m_ui->mainPage, m_ui->mainPageScrollArea,
+                               m_ui->camViewer, m_ui->viewPage, m_viewLabels, m_ui->comboZoom,
+                               m_ui->labelStatus, m_ui->labelResInfo, m_ui->bdWidget},
+                              m_cam, &m_live, &m_config, this);
     m_scene->setGraphicType(0x10002);
     m_scene->setConfig(&m_config);
     // The live scene's results table: its Options entries, and its CSV beside captures.
@@ -297,8 +297,7 @@ void Specula::switchLang(int index)
     m_scene->update();
 
     m_languageMenu->relabel(index);
-    for (CameraLabel *label : qAsConst(m_viewLabels))
-        label->switchLang();
+    m_livePage->retranslate();
 
     m_ui->retranslateUi(this);
     // The form carries a placeholder title; the zoom box's first entry is filled in code.
@@ -472,6 +471,8 @@ void Specula::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (m_fullScreen)
         m_fullScreen->placeTip();
+    if (!m_livePage)
+        return; // still being built: the cameras size the views once they start
     QTimer::singleShot(0, this, &Specula::onUpdateFourCamViewer);
     QTimer::singleShot(0, this, &Specula::onUpdateCamViewSize);
 }
@@ -534,37 +535,10 @@ void Specula::onCamFormatChanged()
 void Specula::onLocalCamera(QString camId, bool needCapture)
 {
     Q_UNUSED(needCapture)
-    // The frame itself, not a copy: the grabber keeps off its memory while the picture lives.
-    QImage half;
-    QImage picture = m_cam->shareFrame(camId, &half);
-    if (picture.isNull()) {
-        // The grabber is storing the next frame this instant: this one is dropped, never queued.
-        qCDebug(lcApp) << "onLocalCamera lost frame";
+    if (!m_livePage->showFrame(camId))
         return;
-    }
-    const bool fourView = isFourView();
-    const int viewIndex = m_live.viewIndex(camId);
-    if ((!fourView && camId != m_live.current()) || viewIndex < 0) {
-        m_cam->setHalfWanted(camId, false);
-        return;
-    }
-
-    const auto stored = m_config.cameras.constFind(camId);
-    if (stored != m_config.cameras.cend() && stored->blackWhite) {
-        picture = liveFramePicture(picture, true);
-        half = QImage(); // in colour
-    }
-    if (fourView) {
-        if (viewIndex < m_viewLabels.size())
-            m_viewLabels.at(viewIndex)->setImage(picture);
-    } else {
-        m_scene->setBaseFrame(picture, half);
+    if (!isFourView())
         m_viewHasImage = true;
-    }
-    // The grabber halves the next frames while their rows are in its cache when the view
-    // would start by halving them.
-    m_cam->setHalfWanted(camId, !fourView && m_scene->wantsHalfFrames());
-
     m_live.noteFrame(camId, QDateTime::currentMSecsSinceEpoch());
     if (camId == m_live.current())
         updateLabelStatus(camId);
@@ -572,9 +546,7 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
 
 void Specula::updateLabelStatus(const QString &id)
 {
-    const LiveCameras::Readout readout = m_live.readout(id);
-    const QPoint point = isFourView() ? QPoint() : m_scene->toDispPoint(m_live.cursorPoint());
-    m_ui->labelStatus->setText(statusLineText(isFourView(), readout.rate, point, readout.colour));
+    m_livePage->updateStatus(id);
 }
 
 void Specula::onCoorInfo(QPoint point, QColor color)
@@ -585,30 +557,14 @@ void Specula::onCoorInfo(QPoint point, QColor color)
 
 void Specula::updateLabelRes()
 {
-    const QString id = m_live.current();
-    if (id.isEmpty() || !m_live.isRunning(id)) {
-        m_ui->labelResInfo->setText(QStringLiteral("0 * 0"));
-        return;
-    }
-    const QSize size = m_live.size(id);
-    m_ui->labelResInfo->setText(QString::asprintf("%d * %d", size.width(), size.height()));
+    m_livePage->updateResolution();
 }
 
 // ---- Zoom and views ------------------------------------------------------------------------
 
-namespace {
-
-// The zoom box's first entry is translated; the table knows it by its source text.
-QString zoomKey(const QComboBox *box)
-{
-    return box->currentIndex() == 0 ? QStringLiteral("Scale") : box->currentText();
-}
-
-} // namespace
-
 double Specula::getRenderScale() const
 {
-    return zoomFactor(zoomKey(m_ui->comboZoom));
+    return m_livePage->renderScale();
 }
 
 void Specula::onComboZoomChanged()
@@ -618,69 +574,28 @@ void Specula::onComboZoomChanged()
 
 void Specula::onUpdateCamViewSize()
 {
-    const QString id = m_live.current();
-    if (id.isEmpty()) {
-        // Without a camera the view fills the page, so the no-device notice shows whole
-        // instead of being clipped by the size of the last picture (or of no picture at all).
-        m_ui->camViewer->setFixedSize(m_ui->mainPageScrollArea->maximumViewportSize());
-        updateLabelRes();
-        return;
-    }
-    const QString key = zoomKey(m_ui->comboZoom);
-    double factor = zoomFactor(key);
-    const QSize picture = m_live.size(id);
-    if (m_live.isRunning(id) && picture.width() >= 0 && picture.height() >= 0) {
-        QSize viewSize;
-        if (isFitZoom(key)) {
-            const QSize page = m_ui->mainPage->size();
-            viewSize = fitViewSize(picture, page);
-            factor = page.width() > 0 ? double(viewSize.width()) / page.width() : 1.0;
-        } else {
-            viewSize = zoomedViewSize(picture, factor);
-        }
-        m_ui->camViewer->setFixedSize(viewSize);
-        if (!isFourView())
-            m_scene->updateCameraViewSize(picture);
-        // Let the scroll area take in the new size before centring on the picture.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        for (QScrollBar *bar : {m_ui->mainPageScrollArea->horizontalScrollBar(),
-                                m_ui->mainPageScrollArea->verticalScrollBar()})
-            bar->setValue(int(bar->maximum() * 0.5));
-        m_ui->bdWidget->setScale(factor);
-    }
-    updateLabelRes();
+    m_livePage->updateViewSize();
 }
 
 void Specula::onUpdateFourCamViewer()
 {
-    const QSize page = m_ui->viewPage->size();
-    for (int i = 0; i < m_viewLabels.size(); ++i)
-        m_viewLabels.at(i)->setGeometry(fourViewRect(page, i));
+    m_livePage->placeTiles();
 }
 
 void Specula::onCameraViewChecked(bool checked)
 {
-    if (!checked)
-        return;
-    for (CameraLabel *label : qAsConst(m_viewLabels)) {
-        if (label != sender())
-            label->setCheck(false);
-    }
+    if (checked)
+        m_livePage->uncheckOthers(sender());
 }
 
 int Specula::getCameraViewChecked() const
 {
-    for (int i = 0; i < m_viewLabels.size(); ++i) {
-        if (m_viewLabels.at(i)->isChecked())
-            return i;
-    }
-    return -1;
+    return m_livePage->checkedTile();
 }
 
 void Specula::setCameraViewChecked(int index)
 {
-    for (int i = 0; i < m_viewLabels.size(); ++i)
-        m_viewLabels.at(i)->setCheck(i == index);
+    m_livePage->setCheckedTile(index);
 }
 
 void Specula::onCameraAddClicked()
@@ -698,7 +613,7 @@ void Specula::onCameraMenu(QPoint) {}
 
 bool Specula::isFourView() const
 {
-    return m_ui->stackMainWidget->currentIndex() == 1;
+    return m_livePage->isFourView();
 }
 
 void Specula::onBtnScreenSwitch()
@@ -711,7 +626,7 @@ void Specula::onBtnScreenSwitch()
         if (m_ui->rightStackWidget->currentIndex() == 2)
             m_ui->btnSetting->click();
         for (int i = 1; i < m_viewLabels.size(); ++i)
-            m_viewLabels.at(i)->setImage(QImage());
+            m_livePage->clearTile(i);
         onUpdateFourCamViewer();
     } else {
         if (m_record.recorder().isRunning())
@@ -817,9 +732,7 @@ void Specula::initCameraParam()
     connect(m_chooser, &CameraChooser::stopping, this, [this](const QString &id) {
         if (isRecording() && id == m_record.cameraId())
             stopRecord();
-        const int view = cameraViewIndex(id);
-        if (view >= 0 && view < m_viewLabels.size())
-            m_viewLabels.at(view)->setImage(QImage());
+        m_livePage->clearTile(cameraViewIndex(id));
     });
     connect(m_chooser, &CameraChooser::startFailed, this,
             [this] { MessageBox::information(this, QString(), tr("启动设备失败")); });
@@ -876,11 +789,8 @@ void Specula::onBtnCapture()
     }
     const QString path = getSavePath(SavePicture);
     int tile = -1;
-    if (isFourView()) {
-        // The check frame moves on at once, so quick captures fill the tiles in turn.
-        tile = fourViewCaptureTile(getCameraViewChecked());
-        setCameraViewChecked(fourViewNextTile(tile));
-    }
+    if (isFourView())
+        tile = m_livePage->takeCaptureTile();
     // Rendered here; encoded and written on the writer's thread, listed when written.
     // A tile of the four-camera page shows no measurements.
     m_pictureWriter->write(picture, path, tile,
@@ -895,42 +805,12 @@ void Specula::onPictureWritten(const QString &path, bool ok, int tile)
     }
     m_config.imageFiles.append(path);
     appendHistoryFile(path, true);
-    if (tile >= 0 && tile < m_viewLabels.size())
-        m_viewLabels.at(tile)->setImageFile(path);
+    m_livePage->setTileFile(tile, path);
 }
 
 QImage Specula::getCamImage()
 {
-    const int index = cameraViewIndex(m_live.current());
-    const double scale = getRenderScale();
-    const bool scenePage = !isFourView();
-    QImage source;
-    if (!scenePage) {
-        if (index < 0 || index >= m_viewLabels.size())
-            return QImage();
-        source = m_viewLabels.at(index)->image();
-    } else if (m_scene->frameBufferData()) {
-        // Without a frame the render would be a black picture of the last size. A zoomed
-        // capture gets its scale bar after the crop, for the pixels it keeps.
-        source = m_scene->renderImage(scale == 1.0);
-    }
-    QImage result = cropToZoom(source, scale);
-    const double span = capturePixelSpan(source.size(), scale);
-    if (scenePage && scale != 1.0)
-        m_scene->paintScaleBar(result, span);
-    if (const std::optional<PictureScale> stored =
-            PictureScale::fromCalibration(m_scene->bdInfo(), span))
-        stored->applyTo(result);
-    const QPointF visible = m_ui->camViewer->mapToScene(
-        m_ui->camViewer->viewport()->mapFrom(m_ui->mainPageScrollArea->viewport(), QPoint()));
-    qCDebug(lcApp) << "image width : " << source.width() / scale
-                   << " , height : " << source.height() / scale;
-    qCDebug(lcApp) << "visable_scene.left(), visable_scene.top() " << visible.x() << "   "
-                   << visible.y();
-    qCDebug(lcApp) << "image 1 : size " << source.size() << " scaleRate : " << scale;
-    qCDebug(lcApp) << "image2 : size " << zoomCropRect(source.size(), scale).size();
-    qCDebug(lcApp) << "image3 : size " << result.size();
-    return result;
+    return m_livePage->capturePicture();
 }
 
 void Specula::chooseSaveRoot(SaveKind kind)

@@ -32,6 +32,7 @@ class CameraScene;
 class CvCaptureCAM_DShow;
 class FullScreenFrame;
 class LanguageMenu;
+class LivePage;
 class MeasureEditer;
 class ResultsActions;
 class PictureWriter;
@@ -48,8 +49,8 @@ class TimedSeriesRunner;
 
 /// The program's main window, a frame: it owns the settings record and the widget tree, switches
 /// pages and forwards its slots to the objects that do the work (LiveCameras, CameraChooser,
-/// CameraParamPanel, RecordSession, TimedSeriesRunner, SaveFolders, BrowserFileActions), and
-/// shows what they report.
+/// LivePage, CameraParamPanel, RecordSession, TimedSeriesRunner, SaveFolders, BrowserFileActions),
+/// and shows what they report.
 class Specula final : public QMainWindow
 {
     Q_OBJECT
@@ -244,6 +245,7 @@ private:
 
     LiveCameras m_live;                 // the camera list, the running cameras and the current one
     CameraChooser *m_chooser = nullptr; // the camera boxes, starting and stopping cameras
+    LivePage *m_livePage = nullptr;     // the single view, the four tiles and their labels
     bool m_viewHasImage = false;        // the single view shows a live picture
 
     LanguageMenu *m_languageMenu = nullptr; // the language menu and the installed translation
