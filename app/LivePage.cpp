@@ -37,7 +37,38 @@ LivePage::LivePage(const Widgets &widgets, CvCaptureCAM_DShow *cam, const LiveCa
     , m_cam(cam)
     , m_live(live)
     , m_config(config)
-{}
+{
+    for (int i = 0; i < m_widgets.tiles.size(); ++i) {
+        m_widgets.tiles.at(i)->setContextMenuPolicy(Qt::CustomContextMenu);
+        m_widgets.tiles.at(i)->setIndex(i);
+    }
+    // Tile 0 shows the live picture; captures start filling tile 1. Checking tile 0 first gives
+    // it the unchecked frame style when it hands the check on.
+    if (!m_widgets.tiles.isEmpty()) {
+        m_widgets.tiles.first()->setCheck(true);
+        setCheckedTile(1);
+        m_widgets.tiles.first()->setIsCheckedAble(false);
+    }
+    m_widgets.zoom->addItems({fitZoomText(), QStringLiteral("0.5x"), QStringLiteral("1.0x"),
+                              QStringLiteral("2.0x"), QStringLiteral("2.5x"),
+                              QStringLiteral("4.0x"), QStringLiteral("5.0x"),
+                              QStringLiteral("10.0x")});
+    m_widgets.zoom->setCurrentIndex(2);
+}
+
+void LivePage::showPage(bool fourView)
+{
+    if (fourView) {
+        m_widgets.pages->setCurrentIndex(1);
+        // The other tiles wait for new captures; tile 0 gets the next frame.
+        for (int i = 1; i < m_widgets.tiles.size(); ++i)
+            clearTile(i);
+        placeTiles();
+    } else {
+        setCheckedTile(1);
+        m_widgets.pages->setCurrentIndex(0);
+    }
+}
 
 CameraScene *LivePage::scene() const
 {

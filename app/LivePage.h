@@ -43,10 +43,13 @@ public:
         BDWidget *calibration = nullptr; // told the view's zoom, for its measurements
     };
 
+    /// Fills the zoom box (at 1.0x) and makes tile 1 the first to receive captures.
     LivePage(const Widgets &widgets, CvCaptureCAM_DShow *cam, const LiveCameras *live,
              const Config *config, QObject *parent = nullptr);
 
     bool isFourView() const;
+    /// Switches to the four tiles (the capture tiles emptied) or back to the single view.
+    void showPage(bool fourView);
     /// The zoom box's factor; its fit entry counts as 1.
     double renderScale() const;
 

@@ -25,7 +25,6 @@
 #include "media/CameraLabel.h"
 #include "media/CaptureGeometry.h"
 #include "media/FileBrowser.h"
-#include "media/FileOps.h"
 #include "media/PictureWriter.h"
 #include "media/SaveFolders.h"
 #include "media/SettingDialog.h"
@@ -34,14 +33,11 @@
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -56,7 +52,6 @@
 #include <QSlider>
 #include <QSplashScreen>
 #include <QThread>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -89,18 +84,6 @@ Specula::Specula(QWidget *parent, int minSplashMs)
     }
     m_ui->imageBrowser->listWidget()->setDragEnabled(true);
     m_ui->imageBrowser->listWidget()->setDragDropMode(QAbstractItemView::DragOnly);
-
-    m_viewLabels = {m_ui->labelView1, m_ui->labelView2, m_ui->labelView3, m_ui->labelView4};
-    m_ui->labelView1->setCheck(true);
-    for (int i = 0; i < m_viewLabels.size(); ++i) {
-        CameraLabel *label = m_viewLabels.at(i);
-        label->setContextMenuPolicy(Qt::CustomContextMenu);
-        label->setIndex(i);
-        connect(label, SIGNAL(toggled(bool)), this, SLOT(onCameraViewChecked(bool)));
-        connect(label, SIGNAL(sigAddClicked()), this, SLOT(onCameraAddClicked()));
-        connect(label, SIGNAL(customContextMenuRequested(QPoint)), this,
-                SLOT(onCameraMenu(QPoint)));
-    }
 
     m_timedSeries = new TimedSeriesRunner(&m_config, &m_record, this);
     m_timedSeries->setActions([this] { onBtnCapture(); }, [this] { onBtnRecord(); });
@@ -138,10 +121,17 @@ Specula::Specula(QWidget *parent, int minSplashMs)
                                         m_pictureWriter, m_imageFormats, m_movieFormats));
 
     m_scene = m_ui->camViewer->scene();
+    m_viewLabels = {m_ui->labelView1, m_ui->labelView2, m_ui->labelView3, m_ui->labelView4};
     m_livePage = new LivePage({m_ui->stackMainWidget, m_ui->mainPage, m_ui->mainPageScrollArea,
                                m_ui->camViewer, m_ui->viewPage, m_viewLabels, m_ui->comboZoom,
                                m_ui->labelStatus, m_ui->labelResInfo, m_ui->bdWidget},
                               m_cam, &m_live, &m_config, this);
+    for (CameraLabel *label : qAsConst(m_viewLabels)) {
+        connect(label, SIGNAL(toggled(bool)), this, SLOT(onCameraViewChecked(bool)));
+        connect(label, SIGNAL(sigAddClicked()), this, SLOT(onCameraAddClicked()));
+        connect(label, SIGNAL(customContextMenuRequested(QPoint)), this,
+                SLOT(onCameraMenu(QPoint)));
+    }
     m_scene->setGraphicType(0x10002);
     m_scene->setConfig(&m_config);
     // The live scene's results table: its Options entries, and its CSV beside captures.
@@ -161,12 +151,6 @@ Specula::Specula(QWidget *parent, int minSplashMs)
 
     connectSignals();
 
-    m_ui->comboZoom->addItems({fitZoomText(), QStringLiteral("0.5x"), QStringLiteral("1.0x"),
-                               QStringLiteral("2.0x"), QStringLiteral("2.5x"),
-                               QStringLiteral("4.0x"), QStringLiteral("5.0x"),
-                               QStringLiteral("10.0x")});
-    m_ui->comboZoom->setCurrentIndex(2);
-
     buildLanguageMenu();
 
     const QList<QAbstractButton *> ownIconButtons{
@@ -180,9 +164,6 @@ Specula::Specula(QWidget *parent, int minSplashMs)
     loadConfig();
 
     m_ui->actionAbout->setMenuRole(QAction::NoRole);
-
-    m_ui->labelView2->setCheck(true);
-    m_ui->labelView1->setIsCheckedAble(false);
 
     initCam();
 
@@ -618,27 +599,20 @@ bool Specula::isFourView() const
 
 void Specula::onBtnScreenSwitch()
 {
-    if (!isFourView()) {
-        m_ui->stackMainWidget->setCurrentIndex(1);
-        m_ui->btnCalib->setEnabled(false);
-        m_ui->btnRecord->setEnabled(false);
-        // No measuring on the four-view page: the side panel leaves the measurement page.
-        if (m_ui->rightStackWidget->currentIndex() == 2)
-            m_ui->btnSetting->click();
-        for (int i = 1; i < m_viewLabels.size(); ++i)
-            m_livePage->clearTile(i);
-        onUpdateFourCamViewer();
-    } else {
-        if (m_record.recorder().isRunning())
-            onBtnRecord();
-        if (!m_live.datas().isEmpty() && m_live.current().isEmpty())
-            setCameraId(m_live.datas().firstKey());
-        setCameraViewChecked(1);
-        m_ui->stackMainWidget->setCurrentIndex(0);
-        m_ui->btnCalib->setEnabled(true);
-        m_ui->btnRecord->setEnabled(true);
+    const bool fourView = !isFourView();
+    if (!fourView && m_record.recorder().isRunning())
+        onBtnRecord();
+    if (!fourView && !m_live.datas().isEmpty() && m_live.current().isEmpty())
+        setCameraId(m_live.datas().firstKey());
+    m_livePage->showPage(fourView);
+    // Calibrating and recording work on the single view only.
+    m_ui->btnCalib->setEnabled(!fourView);
+    m_ui->btnRecord->setEnabled(!fourView);
+    // No measuring on the four-view page: the side panel leaves the measurement page.
+    if (fourView && m_ui->rightStackWidget->currentIndex() == 2)
+        m_ui->btnSetting->click();
+    if (!fourView)
         onUpdateCamViewSize();
-    }
     if (!m_live.current().isEmpty())
         updateLabelStatus(m_live.current());
 }
@@ -994,26 +968,13 @@ void Specula::onListItemMenu(QPoint pos)
 
 void Specula::onListItemOpen(QListWidgetItem *item)
 {
-    if (!item)
-        return;
-    const QString path = item->data(Qt::UserRole).toString();
-    const QFileInfo info(path);
-    qCDebug(lcApp) << "info :" << info.fileName() << " suffix :" << info.suffix()
-                   << "path :" << info.absoluteFilePath();
-    if (info.isDir()) {
-        // A folder opens in its browser, as a double-click does.
-        (item->listWidget() == m_ui->imageBrowser->listWidget() ? m_ui->imageBrowser
-                                                                : m_ui->cameraBrowser)
-            ->setCurrentPath(path);
-    } else if (FileOps::hasSuffix(path, m_imageFormats)) {
-        if (m_measureEditer->setImage(path))
-            m_measureEditer->show();
-        else
-            MessageBox::information(this, QString(), tr("打开文件失败"));
-    } else {
-        // Built from the path, not from text: names with blanks, "#" or "%" open too.
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
+    m_fileActions->openEntry(item, m_ui->imageBrowser, m_ui->cameraBrowser, m_imageFormats,
+                             [this](const QString &path) {
+                                 if (m_measureEditer->setImage(path))
+                                     m_measureEditer->show();
+                                 else
+                                     MessageBox::information(this, QString(), tr("打开文件失败"));
+                             });
 }
 
 bool Specula::isRecordingPath(const QString &path) const

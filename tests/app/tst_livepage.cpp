@@ -1,6 +1,5 @@
 #include "app/LiveCameras.h"
 #include "app/LivePage.h"
-#include "app/LiveView.h"
 #include "calibration/BDWidget.h"
 #include "config/Config.h"
 #include "media/CameraLabel.h"
@@ -38,7 +37,6 @@ private slots:
         for (int i = 0; i < 4; ++i)
             w.tiles.append(new CameraLabel(w.tilePage));
         w.zoom = new QComboBox(m_window);
-        w.zoom->addItems({fitZoomText(), "0.5x", "1.0x", "2.0x"});
         w.status = new QLabel(m_window);
         w.resolution = new QLabel(m_window);
         w.calibration = new BDWidget(m_window);
@@ -61,6 +59,7 @@ private slots:
         QFETCH(int, checked);
         QFETCH(int, tile);
         QFETCH(int, next);
+        QCOMPARE(m_page->checkedTile(), 1); // where captures start
         m_page->setCheckedTile(checked);
         QCOMPARE(m_page->takeCaptureTile(), tile);
         QCOMPARE(m_page->checkedTile(), next);
