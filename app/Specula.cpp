@@ -148,6 +148,7 @@ Specula::Specula(QWidget *parent, int minSplashMs)
     m_ui->bdWidget->init(m_scene, &m_config);
 
     initCameraParam();
+    initCameraChooser();
 
     connectSignals();
 
@@ -694,8 +695,11 @@ void Specula::initCameraParam()
         const QString id = m_live.listedId(m_ui->boxCam->currentIndex());
         return isCapture(id) ? id : QString();
     });
+}
 
-    // The camera boxes and the start/stop sequence; what they show of it is the window's.
+// The camera boxes and the start/stop sequence; what they show of it is the window's.
+void Specula::initCameraChooser()
+{
     m_chooser = new CameraChooser(
         {m_ui->boxCam, m_ui->boxResolution, m_ui->boxFormat, m_ui->cameraParamWidget}, m_cam,
         &m_live, &m_config, m_scene, m_paramPanel, this);

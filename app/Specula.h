@@ -210,6 +210,7 @@ private:
     void showSidePage(int page, QAbstractButton *selected, bool editable);
     void initCam();
     void initCameraParam();
+    void initCameraChooser();
     void showFuncWidget(int k);
     void chooseSaveRoot(SaveKind kind);
     void onPictureWritten(const QString &path, bool ok, int tile);
