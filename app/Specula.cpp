@@ -3,9 +3,11 @@
 #include "ui_Specula.h"
 
 #include "app/AboutDialog.h"
+#include "app/CameraChooser.h"
 #include "app/FullScreenFrame.h"
 #include "app/LanguageMenu.h"
 #include "app/LiveCameras.h"
+#include "app/LivePage.h"
 #include "app/LiveView.h"
 #include "app/LogCategories.h"
 #include "app/MessageBox.h"
@@ -15,19 +17,14 @@
 #include "app/Startup.h"
 #include "calibration/BDWidget.h"
 #include "calibration/MeasureEditer.h"
-#include "calibration/PictureScale.h"
-#include "capture/CameraBuffer.h"
 #include "capture/CameraParamPanel.h"
-#include "capture/CameraProperty.h"
 #include "capture/CvCaptureCAM_DShow.h"
 #include "capture/QSwitchButton.h"
-#include "capture/UsbDeviceIds.h"
 #include "config/ConfigFile.h"
 #include "media/BrowserFileActions.h"
 #include "media/CameraLabel.h"
 #include "media/CaptureGeometry.h"
 #include "media/FileBrowser.h"
-#include "media/FileOps.h"
 #include "media/PictureWriter.h"
 #include "media/SaveFolders.h"
 #include "media/SettingDialog.h"
@@ -36,14 +33,11 @@
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -55,11 +49,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSlider>
 #include <QSplashScreen>
 #include <QThread>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -92,18 +84,6 @@ Specula::Specula(QWidget *parent, int minSplashMs)
     }
     m_ui->imageBrowser->listWidget()->setDragEnabled(true);
     m_ui->imageBrowser->listWidget()->setDragDropMode(QAbstractItemView::DragOnly);
-
-    m_viewLabels = {m_ui->labelView1, m_ui->labelView2, m_ui->labelView3, m_ui->labelView4};
-    m_ui->labelView1->setCheck(true);
-    for (int i = 0; i < m_viewLabels.size(); ++i) {
-        CameraLabel *label = m_viewLabels.at(i);
-        label->setContextMenuPolicy(Qt::CustomContextMenu);
-        label->setIndex(i);
-        connect(label, SIGNAL(toggled(bool)), this, SLOT(onCameraViewChecked(bool)));
-        connect(label, SIGNAL(sigAddClicked()), this, SLOT(onCameraAddClicked()));
-        connect(label, SIGNAL(customContextMenuRequested(QPoint)), this,
-                SLOT(onCameraMenu(QPoint)));
-    }
 
     m_timedSeries = new TimedSeriesRunner(&m_config, &m_record, this);
     m_timedSeries->setActions([this] { onBtnCapture(); }, [this] { onBtnRecord(); });
@@ -141,6 +121,17 @@ Specula::Specula(QWidget *parent, int minSplashMs)
                                         m_pictureWriter, m_imageFormats, m_movieFormats));
 
     m_scene = m_ui->camViewer->scene();
+    m_viewLabels = {m_ui->labelView1, m_ui->labelView2, m_ui->labelView3, m_ui->labelView4};
+    m_livePage = new LivePage({m_ui->stackMainWidget, m_ui->mainPage, m_ui->mainPageScrollArea,
+                               m_ui->camViewer, m_ui->viewPage, m_viewLabels, m_ui->comboZoom,
+                               m_ui->labelStatus, m_ui->labelResInfo, m_ui->bdWidget},
+                              m_cam, &m_live, &m_config, this);
+    for (CameraLabel *label : qAsConst(m_viewLabels)) {
+        connect(label, SIGNAL(toggled(bool)), this, SLOT(onCameraViewChecked(bool)));
+        connect(label, SIGNAL(sigAddClicked()), this, SLOT(onCameraAddClicked()));
+        connect(label, SIGNAL(customContextMenuRequested(QPoint)), this,
+                SLOT(onCameraMenu(QPoint)));
+    }
     m_scene->setGraphicType(0x10002);
     m_scene->setConfig(&m_config);
     // The live scene's results table: its Options entries, and its CSV beside captures.
@@ -157,14 +148,9 @@ Specula::Specula(QWidget *parent, int minSplashMs)
     m_ui->bdWidget->init(m_scene, &m_config);
 
     initCameraParam();
+    initCameraChooser();
 
     connectSignals();
-
-    m_ui->comboZoom->addItems({fitZoomText(), QStringLiteral("0.5x"), QStringLiteral("1.0x"),
-                               QStringLiteral("2.0x"), QStringLiteral("2.5x"),
-                               QStringLiteral("4.0x"), QStringLiteral("5.0x"),
-                               QStringLiteral("10.0x")});
-    m_ui->comboZoom->setCurrentIndex(2);
 
     buildLanguageMenu();
 
@@ -179,9 +165,6 @@ Specula::Specula(QWidget *parent, int minSplashMs)
     loadConfig();
 
     m_ui->actionAbout->setMenuRole(QAction::NoRole);
-
-    m_ui->labelView2->setCheck(true);
-    m_ui->labelView1->setIsCheckedAble(false);
 
     initCam();
 
@@ -215,10 +198,6 @@ void Specula::connectSignals()
 {
     Ui::SpeculaClass *ui = m_ui;
 
-    connect(ui->boxCam, SIGNAL(currentIndexChanged(int)), this, SLOT(onCamChanged()));
-    connect(ui->boxResolution, SIGNAL(currentIndexChanged(int)), this,
-            SLOT(onCamResolutionChanged()));
-    connect(ui->boxFormat, SIGNAL(currentIndexChanged(int)), this, SLOT(onCamFormatChanged()));
     connect(m_cam, SIGNAL(sigFrameReady(QString, bool)), this, SLOT(onLocalCamera(QString, bool)));
     connect(m_scene, SIGNAL(coorInfo(QPoint, QColor)), this, SLOT(onCoorInfo(QPoint, QColor)));
 
@@ -300,8 +279,7 @@ void Specula::switchLang(int index)
     m_scene->update();
 
     m_languageMenu->relabel(index);
-    for (CameraLabel *label : qAsConst(m_viewLabels))
-        label->switchLang();
+    m_livePage->retranslate();
 
     m_ui->retranslateUi(this);
     // The form carries a placeholder title; the zoom box's first entry is filled in code.
@@ -475,6 +453,8 @@ void Specula::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (m_fullScreen)
         m_fullScreen->placeTip();
+    if (!m_livePage)
+        return; // still being built: the cameras size the views once they start
     QTimer::singleShot(0, this, &Specula::onUpdateFourCamViewer);
     QTimer::singleShot(0, this, &Specula::onUpdateCamViewSize);
 }
@@ -483,164 +463,27 @@ void Specula::resizeEvent(QResizeEvent *event)
 
 void Specula::initCam()
 {
-    m_cam->init();
-    const QVector<CameraInfo> list = m_cam->cameraInfo();
-
-    // A camera that came or went, running or not, changes the camera box.
-    bool changed = false;
-    const QStringList gone = m_live.takeList(list, &changed);
-    // The service has dropped the device state of a vanished camera already; stopping it also
-    // releases its platform camera and clears its tile.
-    for (const QString &id : gone)
-        stopCam(id);
-    if (!m_live.isRunning(m_live.current()))
-        setCameraId(QString());
-
-    if (!changed && gone.isEmpty())
-        return;
-    {
-        const QSignalBlocker blockCam(m_ui->boxCam);
-        const QSignalBlocker blockResolution(m_ui->boxResolution);
-        const QSignalBlocker blockFormat(m_ui->boxFormat);
-        m_ui->boxCam->clear();
-        m_ui->boxResolution->clear();
-        m_ui->boxFormat->clear();
-        int selected = list.isEmpty() ? -1 : 0;
-        for (int i = 0; i < list.size(); ++i) {
-            m_ui->boxCam->addItem(list.at(i).name);
-            if (list.at(i).id == m_config.currentCamera)
-                selected = i;
-        }
-        m_ui->boxCam->setCurrentIndex(selected);
-    }
-    onCamChanged();
+    m_chooser->refresh();
 }
 
 void Specula::onCamChanged()
 {
-    m_ui->cameraParamWidget->setEnabled(false);
-    m_ui->boxResolution->blockSignals(true);
-    m_ui->boxFormat->blockSignals(true);
-    m_ui->boxResolution->clear();
-    m_ui->boxFormat->clear();
-
-    const int index = m_ui->boxCam->currentIndex();
-    const QString id = m_live.listedId(index);
-    // A refreshed camera list re-selects the running camera: its measurements stay.
-    if (id.isEmpty() || id != m_live.current())
-        m_scene->clear();
-
-    if (!id.isEmpty()) {
-        const CameraInfo info = m_live.list().at(index);
-        if (!m_live.current().isEmpty() && m_live.current() != id)
-            stopCam(m_live.current());
-
-        for (const auto &size : info.resolutions)
-            m_ui->boxResolution->addItem(resolutionText(size.first, size.second));
-        m_ui->boxFormat->addItems({QStringLiteral("YUV"), QStringLiteral("MJPG")});
-
-        const CameraConfig stored = m_config.cameraInfo(id);
-        int resolution = -1;
-        if (stored.paramsRead) {
-            resolution = info.resolutions.indexOf(
-                qMakePair(stored.resolution.width(), stored.resolution.height()));
-        } else {
-            resolution = startResolutionIndex(info.resolutions, info.defaultResolutionIndex,
-                                              profileForDevice(id, m_cam->sysfsRoot()));
-        }
-        m_ui->boxResolution->setCurrentIndex(qMax(resolution, 0));
-        // A stored format the box does not know falls back to the default, MJPG.
-        const int format = m_ui->boxFormat->findText(stored.format);
-        m_ui->boxFormat->setCurrentIndex(format >= 0 ? format : 1);
-
-        if (cameraViewIndex(id) >= 0) {
-            readCameraParam(id);
-            syncCameraParam(id);
-            m_ui->cameraParamWidget->setEnabled(true);
-        } else if (startCam(0, id, true)) {
-            m_ui->cameraParamWidget->setEnabled(true);
-        } else {
-            const QSignalBlocker blockCam(m_ui->boxCam);
-            m_ui->boxCam->setCurrentIndex(-1);
-        }
-    }
-
-    m_ui->boxResolution->blockSignals(false);
-    m_ui->boxFormat->blockSignals(false);
+    m_chooser->chooseCamera();
 }
 
 bool Specula::startCam(int viewIndex, const QString &id, bool showError)
 {
-    if (cameraViewIndex(id) >= 0)
-        return true;
-
-    int width = 0;
-    int height = 0;
-    const QString format = m_ui->boxFormat->currentText();
-    if (!parseResolution(m_ui->boxResolution->currentText(), &width, &height) ||
-        !m_cam->open(id, width, height, format)) {
-        if (showError)
-            MessageBox::information(this, QString(), tr("启动设备失败"));
-        return false;
-    }
-    width = m_cam->getProperty(id, CameraProperty::Width);
-    height = m_cam->getProperty(id, CameraProperty::Height);
-    m_config.setCurrentCamera(id);
-    m_live.add(id, viewIndex, QSize(width, height));
-    setCameraId(id);
-
-    CameraConfig stored = m_config.cameraInfo(id);
-    stored.resolution = QSize(width, height);
-    stored.format = format;
-    m_config.setCameraInfo(id, stored);
-    if (stored.paramsRead)
-        writeCameraParam(id);
-    else
-        readCameraParam(id);
-    syncCameraParam(id);
-
-    updateLabelStatus(id);
-    onUpdateCamViewSize();
-    return true;
+    return m_chooser->start(viewIndex, id, showError);
 }
 
-void Specula::stopCam(QString id) // by value: callers pass the current id, which this clears
+void Specula::stopCam(QString id)
 {
-    if (isRecording() && id == m_record.cameraId())
-        stopRecord();
-    const int viewIndex = cameraViewIndex(id);
-    if (viewIndex >= 0) {
-        if (viewIndex < m_viewLabels.size())
-            m_viewLabels.at(viewIndex)->setImage(QImage());
-        m_cam->close(id);
-        if (id == m_live.current())
-            setCameraId(QString());
-    }
-    m_live.remove(id);
+    m_chooser->stop(id);
 }
 
 void Specula::setCameraId(const QString &id)
 {
-    m_live.setCurrent(id);
-    const int index = cameraBoxIndex(id);
-    if (m_ui->boxCam->currentIndex() != index) {
-        // Only shows the camera; the selection logic runs on user choices.
-        const QSignalBlocker block(m_ui->boxCam);
-        m_ui->boxCam->setCurrentIndex(index);
-    }
-    if (!id.isEmpty())
-        m_config.setCurrentCamera(id);
-    m_scene->setOffline(id.isEmpty());
-    m_ui->boxResolution->setEnabled(!id.isEmpty());
-    m_ui->boxFormat->setEnabled(!id.isEmpty());
-    m_ui->cameraParamWidget->setEnabled(!id.isEmpty());
-    if (id.isEmpty()) {
-        m_viewHasImage = false;
-        m_ui->labelStatus->clear();
-        onUpdateCamViewSize();
-    } else {
-        updateLabelRes();
-    }
+    m_chooser->setCurrent(id);
 }
 
 int Specula::cameraViewIndex(const QString &id) const
@@ -663,86 +506,21 @@ bool Specula::checkCam()
 
 void Specula::onCamResolutionChanged()
 {
-    int width = 0;
-    int height = 0;
-    const QString id = m_live.current();
-    if (id.isEmpty() || !parseResolution(m_ui->boxResolution->currentText(), &width, &height))
-        return;
-    if (!m_live.isRunning(id))
-        return;
-    const QSize previous = m_live.size(id);
-    if (previous == QSize(width, height))
-        return;
-
-    if (!m_scene->isEmpty()) {
-        const int answer = MessageBox::question(this, QString(), tr("改变分辨率会清空测量"));
-        // The box runs an event loop: the camera may have gone meanwhile.
-        if (answer != QMessageBox::Yes || !m_live.isRunning(id) || id != m_live.current()) {
-            const QSignalBlocker block(m_ui->boxResolution);
-            m_ui->boxResolution->setCurrentText(
-                resolutionText(previous.width(), previous.height()));
-            return;
-        }
-    }
-
-    stopRecord();
-    m_scene->clear();
-    m_cam->setProperty(id, CameraProperty::Width, width);
-    m_cam->setProperty(id, CameraProperty::Height, height);
-    m_live.setSize(id, QSize(width, height));
-    CameraConfig stored = m_config.cameraInfo(id);
-    stored.resolution = QSize(width, height);
-    m_config.setCameraInfo(id, stored);
-    onUpdateCamViewSize();
+    m_chooser->chooseResolution();
 }
 
 void Specula::onCamFormatChanged()
 {
-    const QString format = m_ui->boxFormat->currentText();
-    const QString id = m_live.current();
-    if (format.isEmpty() || id.isEmpty())
-        return;
-    m_cam->setFormat(id, format);
-    // Remembered like the resolution, so the camera starts in it next time.
-    CameraConfig stored = m_config.cameraInfo(id);
-    stored.format = format;
-    m_config.setCameraInfo(id, stored);
+    m_chooser->chooseFormat();
 }
 
 void Specula::onLocalCamera(QString camId, bool needCapture)
 {
     Q_UNUSED(needCapture)
-    // The frame itself, not a copy: the grabber keeps off its memory while the picture lives.
-    QImage half;
-    QImage picture = m_cam->shareFrame(camId, &half);
-    if (picture.isNull()) {
-        // The grabber is storing the next frame this instant: this one is dropped, never queued.
-        qCDebug(lcApp) << "onLocalCamera lost frame";
+    if (!m_livePage->showFrame(camId))
         return;
-    }
-    const bool fourView = isFourView();
-    const int viewIndex = m_live.viewIndex(camId);
-    if ((!fourView && camId != m_live.current()) || viewIndex < 0) {
-        m_cam->setHalfWanted(camId, false);
-        return;
-    }
-
-    const auto stored = m_config.cameras.constFind(camId);
-    if (stored != m_config.cameras.cend() && stored->blackWhite) {
-        picture = liveFramePicture(picture, true);
-        half = QImage(); // in colour
-    }
-    if (fourView) {
-        if (viewIndex < m_viewLabels.size())
-            m_viewLabels.at(viewIndex)->setImage(picture);
-    } else {
-        m_scene->setBaseFrame(picture, half);
+    if (!isFourView())
         m_viewHasImage = true;
-    }
-    // The grabber halves the next frames while their rows are in its cache when the view
-    // would start by halving them.
-    m_cam->setHalfWanted(camId, !fourView && m_scene->wantsHalfFrames());
-
     m_live.noteFrame(camId, QDateTime::currentMSecsSinceEpoch());
     if (camId == m_live.current())
         updateLabelStatus(camId);
@@ -750,9 +528,7 @@ void Specula::onLocalCamera(QString camId, bool needCapture)
 
 void Specula::updateLabelStatus(const QString &id)
 {
-    const LiveCameras::Readout readout = m_live.readout(id);
-    const QPoint point = isFourView() ? QPoint() : m_scene->toDispPoint(m_live.cursorPoint());
-    m_ui->labelStatus->setText(statusLineText(isFourView(), readout.rate, point, readout.colour));
+    m_livePage->updateStatus(id);
 }
 
 void Specula::onCoorInfo(QPoint point, QColor color)
@@ -763,30 +539,14 @@ void Specula::onCoorInfo(QPoint point, QColor color)
 
 void Specula::updateLabelRes()
 {
-    const QString id = m_live.current();
-    if (id.isEmpty() || !m_live.isRunning(id)) {
-        m_ui->labelResInfo->setText(QStringLiteral("0 * 0"));
-        return;
-    }
-    const QSize size = m_live.size(id);
-    m_ui->labelResInfo->setText(QString::asprintf("%d * %d", size.width(), size.height()));
+    m_livePage->updateResolution();
 }
 
 // ---- Zoom and views ------------------------------------------------------------------------
 
-namespace {
-
-// The zoom box's first entry is translated; the table knows it by its source text.
-QString zoomKey(const QComboBox *box)
-{
-    return box->currentIndex() == 0 ? QStringLiteral("Scale") : box->currentText();
-}
-
-} // namespace
-
 double Specula::getRenderScale() const
 {
-    return zoomFactor(zoomKey(m_ui->comboZoom));
+    return m_livePage->renderScale();
 }
 
 void Specula::onComboZoomChanged()
@@ -796,69 +556,28 @@ void Specula::onComboZoomChanged()
 
 void Specula::onUpdateCamViewSize()
 {
-    const QString id = m_live.current();
-    if (id.isEmpty()) {
-        // Without a camera the view fills the page, so the no-device notice shows whole
-        // instead of being clipped by the size of the last picture (or of no picture at all).
-        m_ui->camViewer->setFixedSize(m_ui->mainPageScrollArea->maximumViewportSize());
-        updateLabelRes();
-        return;
-    }
-    const QString key = zoomKey(m_ui->comboZoom);
-    double factor = zoomFactor(key);
-    const QSize picture = m_live.size(id);
-    if (m_live.isRunning(id) && picture.width() >= 0 && picture.height() >= 0) {
-        QSize viewSize;
-        if (isFitZoom(key)) {
-            const QSize page = m_ui->mainPage->size();
-            viewSize = fitViewSize(picture, page);
-            factor = page.width() > 0 ? double(viewSize.width()) / page.width() : 1.0;
-        } else {
-            viewSize = zoomedViewSize(picture, factor);
-        }
-        m_ui->camViewer->setFixedSize(viewSize);
-        if (!isFourView())
-            m_scene->updateCameraViewSize(picture);
-        // Let the scroll area take in the new size before centring on the picture.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        for (QScrollBar *bar : {m_ui->mainPageScrollArea->horizontalScrollBar(),
-                                m_ui->mainPageScrollArea->verticalScrollBar()})
-            bar->setValue(int(bar->maximum() * 0.5));
-        m_ui->bdWidget->setScale(factor);
-    }
-    updateLabelRes();
+    m_livePage->updateViewSize();
 }
 
 void Specula::onUpdateFourCamViewer()
 {
-    const QSize page = m_ui->viewPage->size();
-    for (int i = 0; i < m_viewLabels.size(); ++i)
-        m_viewLabels.at(i)->setGeometry(fourViewRect(page, i));
+    m_livePage->placeTiles();
 }
 
 void Specula::onCameraViewChecked(bool checked)
 {
-    if (!checked)
-        return;
-    for (CameraLabel *label : qAsConst(m_viewLabels)) {
-        if (label != sender())
-            label->setCheck(false);
-    }
+    if (checked)
+        m_livePage->uncheckOthers(sender());
 }
 
 int Specula::getCameraViewChecked() const
 {
-    for (int i = 0; i < m_viewLabels.size(); ++i) {
-        if (m_viewLabels.at(i)->isChecked())
-            return i;
-    }
-    return -1;
+    return m_livePage->checkedTile();
 }
 
 void Specula::setCameraViewChecked(int index)
 {
-    for (int i = 0; i < m_viewLabels.size(); ++i)
-        m_viewLabels.at(i)->setCheck(i == index);
+    m_livePage->setCheckedTile(index);
 }
 
 void Specula::onCameraAddClicked()
@@ -876,32 +595,25 @@ void Specula::onCameraMenu(QPoint) {}
 
 bool Specula::isFourView() const
 {
-    return m_ui->stackMainWidget->currentIndex() == 1;
+    return m_livePage->isFourView();
 }
 
 void Specula::onBtnScreenSwitch()
 {
-    if (!isFourView()) {
-        m_ui->stackMainWidget->setCurrentIndex(1);
-        m_ui->btnCalib->setEnabled(false);
-        m_ui->btnRecord->setEnabled(false);
-        // No measuring on the four-view page: the side panel leaves the measurement page.
-        if (m_ui->rightStackWidget->currentIndex() == 2)
-            m_ui->btnSetting->click();
-        for (int i = 1; i < m_viewLabels.size(); ++i)
-            m_viewLabels.at(i)->setImage(QImage());
-        onUpdateFourCamViewer();
-    } else {
-        if (m_record.recorder().isRunning())
-            onBtnRecord();
-        if (!m_live.datas().isEmpty() && m_live.current().isEmpty())
-            setCameraId(m_live.datas().firstKey());
-        setCameraViewChecked(1);
-        m_ui->stackMainWidget->setCurrentIndex(0);
-        m_ui->btnCalib->setEnabled(true);
-        m_ui->btnRecord->setEnabled(true);
+    const bool fourView = !isFourView();
+    if (!fourView && m_record.recorder().isRunning())
+        onBtnRecord();
+    if (!fourView && !m_live.datas().isEmpty() && m_live.current().isEmpty())
+        setCameraId(m_live.datas().firstKey());
+    m_livePage->showPage(fourView);
+    // Calibrating and recording work on the single view only.
+    m_ui->btnCalib->setEnabled(!fourView);
+    m_ui->btnRecord->setEnabled(!fourView);
+    // No measuring on the four-view page: the side panel leaves the measurement page.
+    if (fourView && m_ui->rightStackWidget->currentIndex() == 2)
+        m_ui->btnSetting->click();
+    if (!fourView)
         onUpdateCamViewSize();
-    }
     if (!m_live.current().isEmpty())
         updateLabelStatus(m_live.current());
 }
@@ -985,6 +697,38 @@ void Specula::initCameraParam()
     });
 }
 
+// The camera boxes and the start/stop sequence; what they show of it is the window's.
+void Specula::initCameraChooser()
+{
+    m_chooser = new CameraChooser(
+        {m_ui->boxCam, m_ui->boxResolution, m_ui->boxFormat, m_ui->cameraParamWidget}, m_cam,
+        &m_live, &m_config, m_scene, m_paramPanel, this);
+    m_chooser->setConfirmClear([this] {
+        return MessageBox::question(this, QString(), tr("改变分辨率会清空测量")) ==
+               QMessageBox::Yes;
+    });
+    connect(m_chooser, &CameraChooser::stopping, this, [this](const QString &id) {
+        if (isRecording() && id == m_record.cameraId())
+            stopRecord();
+        m_livePage->clearTile(cameraViewIndex(id));
+    });
+    connect(m_chooser, &CameraChooser::startFailed, this,
+            [this] { MessageBox::information(this, QString(), tr("启动设备失败")); });
+    connect(m_chooser, &CameraChooser::started, this, [this](const QString &id) {
+        updateLabelStatus(id);
+        onUpdateCamViewSize();
+    });
+    connect(m_chooser, &CameraChooser::currentChanged, this, [this](const QString &id) {
+        if (!id.isEmpty())
+            return updateLabelRes();
+        m_viewHasImage = false;
+        m_ui->labelStatus->clear();
+        onUpdateCamViewSize();
+    });
+    connect(m_chooser, &CameraChooser::resolutionChanging, this, &Specula::stopRecord);
+    connect(m_chooser, &CameraChooser::sizeChanged, this, &Specula::onUpdateCamViewSize);
+}
+
 void Specula::onFuncBtnClicked()
 {
     const QVector<QPushButton *> buttons{m_ui->btnBaoGuang, m_ui->btnColor, m_ui->btnBlance,
@@ -1023,11 +767,8 @@ void Specula::onBtnCapture()
     }
     const QString path = getSavePath(SavePicture);
     int tile = -1;
-    if (isFourView()) {
-        // The check frame moves on at once, so quick captures fill the tiles in turn.
-        tile = fourViewCaptureTile(getCameraViewChecked());
-        setCameraViewChecked(fourViewNextTile(tile));
-    }
+    if (isFourView())
+        tile = m_livePage->takeCaptureTile();
     // Rendered here; encoded and written on the writer's thread, listed when written.
     // A tile of the four-camera page shows no measurements.
     m_pictureWriter->write(picture, path, tile,
@@ -1042,42 +783,12 @@ void Specula::onPictureWritten(const QString &path, bool ok, int tile)
     }
     m_config.imageFiles.append(path);
     appendHistoryFile(path, true);
-    if (tile >= 0 && tile < m_viewLabels.size())
-        m_viewLabels.at(tile)->setImageFile(path);
+    m_livePage->setTileFile(tile, path);
 }
 
 QImage Specula::getCamImage()
 {
-    const int index = cameraViewIndex(m_live.current());
-    const double scale = getRenderScale();
-    const bool scenePage = !isFourView();
-    QImage source;
-    if (!scenePage) {
-        if (index < 0 || index >= m_viewLabels.size())
-            return QImage();
-        source = m_viewLabels.at(index)->image();
-    } else if (m_scene->frameBufferData()) {
-        // Without a frame the render would be a black picture of the last size. A zoomed
-        // capture gets its scale bar after the crop, for the pixels it keeps.
-        source = m_scene->renderImage(scale == 1.0);
-    }
-    QImage result = cropToZoom(source, scale);
-    const double span = capturePixelSpan(source.size(), scale);
-    if (scenePage && scale != 1.0)
-        m_scene->paintScaleBar(result, span);
-    if (const std::optional<PictureScale> stored =
-            PictureScale::fromCalibration(m_scene->bdInfo(), span))
-        stored->applyTo(result);
-    const QPointF visible = m_ui->camViewer->mapToScene(
-        m_ui->camViewer->viewport()->mapFrom(m_ui->mainPageScrollArea->viewport(), QPoint()));
-    qCDebug(lcApp) << "image width : " << source.width() / scale
-                   << " , height : " << source.height() / scale;
-    qCDebug(lcApp) << "visable_scene.left(), visable_scene.top() " << visible.x() << "   "
-                   << visible.y();
-    qCDebug(lcApp) << "image 1 : size " << source.size() << " scaleRate : " << scale;
-    qCDebug(lcApp) << "image2 : size " << zoomCropRect(source.size(), scale).size();
-    qCDebug(lcApp) << "image3 : size " << result.size();
-    return result;
+    return m_livePage->capturePicture();
 }
 
 void Specula::chooseSaveRoot(SaveKind kind)
@@ -1261,26 +972,13 @@ void Specula::onListItemMenu(QPoint pos)
 
 void Specula::onListItemOpen(QListWidgetItem *item)
 {
-    if (!item)
-        return;
-    const QString path = item->data(Qt::UserRole).toString();
-    const QFileInfo info(path);
-    qCDebug(lcApp) << "info :" << info.fileName() << " suffix :" << info.suffix()
-                   << "path :" << info.absoluteFilePath();
-    if (info.isDir()) {
-        // A folder opens in its browser, as a double-click does.
-        (item->listWidget() == m_ui->imageBrowser->listWidget() ? m_ui->imageBrowser
-                                                                : m_ui->cameraBrowser)
-            ->setCurrentPath(path);
-    } else if (FileOps::hasSuffix(path, m_imageFormats)) {
-        if (m_measureEditer->setImage(path))
-            m_measureEditer->show();
-        else
-            MessageBox::information(this, QString(), tr("打开文件失败"));
-    } else {
-        // Built from the path, not from text: names with blanks, "#" or "%" open too.
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
+    m_fileActions->openEntry(item, m_ui->imageBrowser, m_ui->cameraBrowser, m_imageFormats,
+                             [this](const QString &path) {
+                                 if (m_measureEditer->setImage(path))
+                                     m_measureEditer->show();
+                                 else
+                                     MessageBox::information(this, QString(), tr("打开文件失败"));
+                             });
 }
 
 bool Specula::isRecordingPath(const QString &path) const

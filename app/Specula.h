@@ -25,12 +25,14 @@ class SpeculaClass;
 }
 
 class BrowserFileActions;
+class CameraChooser;
 class CameraLabel;
 class CameraParamPanel;
 class CameraScene;
 class CvCaptureCAM_DShow;
 class FullScreenFrame;
 class LanguageMenu;
+class LivePage;
 class MeasureEditer;
 class ResultsActions;
 class PictureWriter;
@@ -46,9 +48,9 @@ class QResizeEvent;
 class TimedSeriesRunner;
 
 /// The program's main window, a frame: it owns the settings record and the widget tree, switches
-/// pages and forwards its slots to the objects that do the work (LiveCameras, CameraParamPanel,
-/// RecordSession, TimedSeriesRunner, SaveFolders, BrowserFileActions), and shows what they
-/// report.
+/// pages and forwards its slots to the objects that do the work (LiveCameras, CameraChooser,
+/// LivePage, CameraParamPanel, RecordSession, TimedSeriesRunner, SaveFolders, BrowserFileActions),
+/// and shows what they report.
 class Specula final : public QMainWindow
 {
     Q_OBJECT
@@ -208,6 +210,7 @@ private:
     void showSidePage(int page, QAbstractButton *selected, bool editable);
     void initCam();
     void initCameraParam();
+    void initCameraChooser();
     void showFuncWidget(int k);
     void chooseSaveRoot(SaveKind kind);
     void onPictureWritten(const QString &path, bool ok, int tile);
@@ -241,8 +244,10 @@ private:
     bool m_recordBlink = false;               // which record icon the next blink shows
     CameraParamPanel *m_paramPanel = nullptr; // the camera page's switches and sliders
 
-    LiveCameras m_live;          // the camera list, the running cameras and the current one
-    bool m_viewHasImage = false; // the single view shows a live picture
+    LiveCameras m_live;                 // the camera list, the running cameras and the current one
+    CameraChooser *m_chooser = nullptr; // the camera boxes, starting and stopping cameras
+    LivePage *m_livePage = nullptr;     // the single view, the four tiles and their labels
+    bool m_viewHasImage = false;        // the single view shows a live picture
 
     LanguageMenu *m_languageMenu = nullptr; // the language menu and the installed translation
 };

@@ -1,11 +1,14 @@
 #include "media/BrowserFileActions.h"
 
+#include "app/LogCategories.h"
 #include "app/MessageBox.h"
 #include "media/CustomListWidgetItem.h"
 #include "media/FileBrowser.h"
 #include "media/FileOps.h"
 
 #include <QCoreApplication>
+#include <QDebug>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -13,6 +16,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -239,4 +243,25 @@ void BrowserFileActions::askAndImport(const ImportTargets &targets,
                                               targets.pictureSuffixes + videoSuffixes)));
     if (!files.isEmpty())
         importFiles(files, targets);
+}
+
+void BrowserFileActions::openEntry(QListWidgetItem *item, FileBrowser *pictures,
+                                   FileBrowser *videos, const QStringList &pictureSuffixes,
+                                   const std::function<void(const QString &)> &openPicture)
+{
+    if (!item)
+        return;
+    const QString path = item->data(Qt::UserRole).toString();
+    const QFileInfo info(path);
+    qCDebug(lcMedia) << "info :" << info.fileName() << " suffix :" << info.suffix()
+                     << "path :" << info.absoluteFilePath();
+    if (info.isDir()) {
+        // A folder opens in its browser, as a double-click does.
+        (item->listWidget() == pictures->listWidget() ? pictures : videos)->setCurrentPath(path);
+    } else if (FileOps::hasSuffix(path, pictureSuffixes)) {
+        openPicture(path);
+    } else {
+        // Built from the path, not from text: names with blanks, "#" or "%" open too.
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
 }

@@ -50,6 +50,13 @@ public:
     void showEntryMenu(FileBrowser *browser, QStringList &history, QPoint pos,
                        const std::function<void(QListWidgetItem *)> &open);
 
+    /// Opens an entry as a double-click does: a folder in the browser (of `pictures` and
+    /// `videos`) listing it, a picture (of `pictureSuffixes`) through `openPicture`, anything
+    /// else in the desktop's program for it.
+    void openEntry(QListWidgetItem *item, FileBrowser *pictures, FileBrowser *videos,
+                   const QStringList &pictureSuffixes,
+                   const std::function<void(const QString &)> &openPicture);
+
     /// Where imported files go, and how: the picture suffixes, the browsers, the history lists
     /// and the window's check that a browser shows a folder a file may be stored in.
     struct ImportTargets

@@ -238,6 +238,32 @@ private slots:
         QVERIFY(QFile::exists(m_busy));
     }
 
+    // A folder opens in the browser listing it, a picture in the caller's viewer; other
+    // files go to the desktop, which the test leaves alone.
+    void openEntry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("browsed");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("folder") << "series #2"
+                                << "series #2" << QString();
+        QTest::newRow("picture") << "a 1.png" << QString() << "a 1.png";
+    }
+    void openEntry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, browsed);
+        QFETCH(QString, picture);
+        QString opened;
+        const auto open = [&opened](const QString &path) { opened = path; };
+        m_actions->openEntry(nullptr, m_pictures, m_videos, {"png"}, open);
+        m_actions->openEntry(entry(pictureList(), name), m_pictures, m_videos, {"png"}, open);
+        QCOMPARE(m_pictures->currentPath(),
+                 browsed.isEmpty() ? pictureDir() : pictureDir() + '/' + browsed);
+        QCOMPARE(m_videos->currentPath(), videoDir());
+        QCOMPARE(opened, picture.isEmpty() ? QString() : pictureDir() + '/' + picture);
+    }
+
     void importCopiesIntoTheRightListAndReports()
     {
         QTemporaryDir outside;
