@@ -1,5 +1,6 @@
 #include "media/PictureWriter.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -9,11 +10,19 @@ bool writePictureFile(const QImage &picture, const QString &path)
 {
     if (picture.isNull())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Encoded in memory first and written in one unbuffered call whose count is checked: the
+    // toolkit's file buffer reports a write cut short by a full disk as done, and so would
+    // commit a truncated picture under its final name.
+    QByteArray encoded;
+    QBuffer memory(&encoded);
+    memory.open(QIODevice::WriteOnly);
+    QImageWriter writer(&memory, QFileInfo(path).suffix().toLower().toLatin1());
+    if (!writer.write(picture))
         return false;
-    QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
-    if (!writer.write(picture)) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(encoded) != encoded.size()) {
         file.cancelWriting();
         return false;
     }
