@@ -86,8 +86,9 @@ BDFileStatus loadBDFile(const QString &path, QVector<BDInfo> &infos)
 
 BDFileStatus saveBDFile(const QString &path, const QVector<BDInfo> &infos)
 {
+    // Unbuffered, so that a write a full disk cuts short fails the stream at once.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return BDFileStatus::WriteFailed;
     if (writeBDInfos(&file, infos) != BDFileStatus::Ok) {
         file.cancelWriting();

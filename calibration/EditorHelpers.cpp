@@ -1,10 +1,8 @@
 #include "calibration/EditorHelpers.h"
 
-#include "calibration/PictureScale.h"
+#include "media/PictureWriter.h"
 
 #include <QFileInfo>
-#include <QImageWriter>
-#include <QSaveFile>
 
 QString saveAsPath(const QString &chosen, const QString &original)
 {
@@ -18,20 +16,7 @@ QString saveAsPath(const QString &chosen, const QString &original)
 
 bool writeImageFile(const QImage &image, const QString &path)
 {
-    if (image.isNull())
-        return false;
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImage stored = image;
-    PictureScale::fitDensityToFormat(stored, format);
-    QImageWriter writer(&file, format);
-    if (!writer.write(stored)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writePictureFile(image, path);
 }
 
 QRect printTargetRect(QSize picture, const QRect &page)

@@ -119,8 +119,13 @@ QImage frameToImage(const QVideoFrame &f)
         return JpegDecoder::decode(f.bits(), f.mappedBytes());
     const QImage::Format imageFormat = QVideoFrame::imageFormatFromPixelFormat(f.pixelFormat());
     if (imageFormat != QImage::Format_Invalid) {
-        const int depth = QImage::toPixelFormat(imageFormat).bitsPerPixel();
-        const int rowBytes = (w * depth + 7) / 8;
+        // Wrapping reads nothing yet. The toolkit converts whole stored pixels, so a row's bytes
+        // come from the picture's depth: the colour bits of a format leave out its padding
+        // (RGB555 counts 15 of its 16 bits), and rows measured by them end short.
+        const QImage wrapped(f.bits(), w, h, f.bytesPerLine(), imageFormat);
+        if (wrapped.isNull())
+            return QImage();
+        const int rowBytes = (w * wrapped.depth() + 7) / 8;
         if (!fitsMapping(f, 0, rowBytes, h))
             return QImage();
         // The toolkit's converters read whole 16- and 32-bit pixels: rows that do not start on
@@ -136,7 +141,6 @@ QImage frameToImage(const QVideoFrame &f)
                        ? aligned
                        : aligned.convertToFormat(QImage::Format_RGB32);
         }
-        const QImage wrapped(f.bits(), w, h, f.bytesPerLine(), imageFormat);
         // convertToFormat() shares a picture that already has the format: copy it then.
         return imageFormat == QImage::Format_RGB32 ? wrapped.copy()
                                                    : wrapped.convertToFormat(QImage::Format_RGB32);

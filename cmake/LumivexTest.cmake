@@ -13,5 +13,11 @@ function(lumivex_add_test name)
   # checkouts testing at once never wipe or fill each other's settings and files.
   set(env "QT_QPA_PLATFORM=offscreen" "LUMIVEX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
           "HOME=${CMAKE_BINARY_DIR}/test-home")
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+  # The sanitizers make a test a few times slower.
+  if(LUMIVEX_SANITIZE)
+    set(timeout 1200)
+  else()
+    set(timeout 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${timeout})
 endfunction()

@@ -8,8 +8,9 @@
 //   1, 2  frame width and height, signed bytes (negative and zero sizes included)
 //   3, 4  bytes per line, signed 16-bit little-endian, modulo 1024
 //   5, 6  buffer width and height, 1 + (byte modulo 64)
-//   7     bit 0 horizontal flip, bit 1 vertical flip, bits 2-3 offset of the frame's first byte
-//         from an aligned address, bit 4 a half-size picture wanted
+//   7     bit 0 horizontal flip, bit 1 vertical flip, bits 2-3 where the bytes lie (0: ending at
+//         an unreadable page; 1-3: in a heap block, the first byte that far off a 4-byte
+//         boundary), bit 4 a half-size picture wanted
 //   8, 9  gamma and brightness, modulo 101
 
 #include "FuzzSupport.h"
@@ -23,25 +24,47 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr size_t kHeaderBytes = 10;
 
-/// The frame's bytes in a heap block of exactly their size (plus the chosen misalignment),
-/// so that the address sanitizer sees any read past them.
-class ExactVideoBuffer final : public QAbstractVideoBuffer
+/// The frame's bytes where a read past them is seen. With an offset of 0 they end right before
+/// an unreadable page (where they start follows from their size), so that a read by code built
+/// without the sanitizers (the toolkit's converters, libyuv) faults too. Otherwise they lie in a
+/// heap block of exactly their size, the first byte that many bytes off a 4-byte boundary, where
+/// the address sanitizer also sees a read before them.
+class CheckedVideoBuffer final : public QAbstractVideoBuffer
 {
 public:
-    ExactVideoBuffer(const uint8_t *data, size_t size, int bytesPerLine, int offset)
+    CheckedVideoBuffer(const uint8_t *data, size_t size, int bytesPerLine, int offset)
         : QAbstractVideoBuffer(NoHandle)
-        , m_storage(new uchar[size + size_t(offset)])
         , m_size(int(size))
         , m_bytesPerLine(bytesPerLine)
     {
-        m_data = m_storage.get() + offset;
+        if (offset == 0) {
+            const size_t page = size_t(sysconf(_SC_PAGESIZE));
+            m_mappedLength = (size + page - 1) / page * page + page;
+            void *base = mmap(nullptr, m_mappedLength, PROT_READ | PROT_WRITE,
+                              MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (base == MAP_FAILED)
+                FuzzSupport::fail("no memory for the frame");
+            m_mapped = static_cast<uchar *>(base);
+            mprotect(m_mapped + m_mappedLength - page, page, PROT_NONE);
+            m_data = m_mapped + m_mappedLength - page - size;
+        } else {
+            m_storage.reset(new uchar[size + size_t(offset)]);
+            m_data = m_storage.get() + offset;
+        }
         if (size)
             memcpy(m_data, data, size);
+    }
+    ~CheckedVideoBuffer() override
+    {
+        if (m_mapped)
+            munmap(m_mapped, m_mappedLength);
     }
     MapMode mapMode() const override { return m_mode; }
     uchar *map(MapMode mode, int *numBytes, int *bytesPerLine) override
@@ -55,6 +78,8 @@ public:
 
 private:
     std::unique_ptr<uchar[]> m_storage;
+    uchar *m_mapped = nullptr;
+    size_t m_mappedLength = 0;
     uchar *m_data = nullptr;
     int m_size = 0;
     int m_bytesPerLine = 0;
@@ -93,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     buffer->setHalfWanted(data[7] & 16);
     grabber.setBuffer(buffer);
     const QVideoFrame frame(
-        new ExactVideoBuffer(data + kHeaderBytes, size - kHeaderBytes, bytesPerLine, offset),
+        new CheckedVideoBuffer(data + kHeaderBytes, size - kHeaderBytes, bytesPerLine, offset),
         QSize(width, height), format);
     grabber.present(frame);
     grabber.setBuffer(nullptr);

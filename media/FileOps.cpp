@@ -69,8 +69,9 @@ bool copyReplacing(const QString &source, const QString &target)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
+    // Unbuffered, so that a write a full disk cuts short shows in its count.
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     constexpr qint64 kChunk = 1 << 20;
     while (!in.atEnd()) {

@@ -3,6 +3,7 @@
 #include "calibration/PictureScale.h"
 #include "media/ResultsCsv.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -12,14 +13,22 @@ bool writePictureFile(const QImage &picture, const QString &path)
 {
     if (picture.isNull())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // Encoded in memory first and written in one unbuffered call whose count is checked: the
+    // toolkit's file buffer reports a write cut short by a full disk as done, and so would
+    // commit a truncated picture under its final name.
+    QByteArray encoded;
+    QBuffer memory(&encoded);
+    memory.open(QIODevice::WriteOnly);
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     QImage stored = picture;
     PictureScale::fitDensityToFormat(stored, format);
-    QImageWriter writer(&file, format);
-    if (!writer.write(stored)) {
+    QImageWriter writer(&memory, format);
+    if (!writer.write(stored))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(encoded) != encoded.size()) {
         file.cancelWriting();
         return false;
     }

@@ -102,8 +102,9 @@ QString csvPath(const QString &picturePath)
 
 bool writeFile(const QByteArray &csv, const QString &path)
 {
+    // Unbuffered, so that a write a full disk cuts short shows in its count.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(csv) != csv.size()) {
         file.cancelWriting();

@@ -50,12 +50,15 @@ struct VideoProbe
                 qint64 last = AV_NOPTS_VALUE;
                 const auto take = [&] {
                     while (avcodec_receive_frame(ctx, frame) >= 0) {
+                        // A frame without a time (an AVI's reordered ones) spans nothing.
                         const qint64 pts = frame->best_effort_timestamp;
-                        if (first == AV_NOPTS_VALUE || pts < first)
-                            first = pts;
-                        const qint64 end = pts + qMax<qint64>(frame->pkt_duration, 1);
-                        if (last == AV_NOPTS_VALUE || end > last)
-                            last = end;
+                        if (pts != AV_NOPTS_VALUE) {
+                            if (first == AV_NOPTS_VALUE || pts < first)
+                                first = pts;
+                            const qint64 end = pts + qMax<qint64>(frame->pkt_duration, 1);
+                            if (last == AV_NOPTS_VALUE || end > last)
+                                last = end;
+                        }
                         if (probe.frames == 0)
                             probe.firstFrame = toImage(frame);
                         ++probe.frames;
@@ -68,7 +71,7 @@ struct VideoProbe
                 }
                 avcodec_send_packet(ctx, nullptr);
                 take();
-                if (probe.frames > 0)
+                if (first != AV_NOPTS_VALUE)
                     probe.durationMs = (last - first) * av_q2d(stream->time_base) * 1000.0;
                 probe.ok = true;
             }

@@ -448,6 +448,44 @@ private slots:
         QCOMPARE(bufferImage(*m_buffer), bufferImage(*reference));
     }
 
+    void toolkitFormatRowsEndAtTheMapping_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("lastPixel"); // the last row holds its last pixel
+        const std::pair<QVideoFrame::PixelFormat, const char *> formats[] = {
+            {QVideoFrame::Format_RGB32, "RGB32"},
+            {QVideoFrame::Format_ARGB32, "ARGB32"},
+            {QVideoFrame::Format_ARGB32_Premultiplied, "ARGB32 premultiplied"},
+            {QVideoFrame::Format_RGB24, "RGB24"},
+            {QVideoFrame::Format_RGB565, "RGB565"},
+            {QVideoFrame::Format_RGB555, "RGB555"},
+            {QVideoFrame::Format_ARGB8565_Premultiplied, "ARGB8565 premultiplied"}};
+        for (const auto &[format, name] : formats) {
+            QTest::newRow(QByteArray(name) + ", last pixel cut") << int(format) << false;
+            QTest::newRow(QByteArray(name) + ", whole") << int(format) << true;
+        }
+    }
+
+    void toolkitFormatRowsEndAtTheMapping()
+    {
+        // 29 x 2 pixels in rows padded to a multiple of 4 plus 12 bytes, the bytes ending at an
+        // unreadable page. RGB555 rows were measured by its 15 colour bits: a last row two
+        // bytes short passed as whole and the toolkit's converter read into the page.
+        QFETCH(int, format);
+        QFETCH(bool, lastPixel);
+        const auto pixelFormat = QVideoFrame::PixelFormat(format);
+        const int width = 29;
+        const int pixelBytes =
+            QImage(1, 1, QVideoFrame::imageFormatFromPixelFormat(pixelFormat)).depth() / 8;
+        const int bytesPerLine = (width * pixelBytes + 3) / 4 * 4 + 12;
+        const QByteArray bytes(bytesPerLine + (lastPixel ? width : width - 1) * pixelBytes,
+                               char(0x77));
+        m_buffer->init(width, 2, QImage::Format_RGB32);
+        const QVideoFrame frame(new GuardedVideoBuffer(bytes, bytesPerLine), QSize(width, 2),
+                                pixelFormat);
+        QCOMPARE(m_grabber->present(frame), lastPixel);
+    }
+
     void otherSizeIsFitted_data()
     {
         QTest::addColumn<QSize>("frameSize");

@@ -80,7 +80,8 @@ public:
     {
         Q_ASSERT(n + slack <= kMax);
         uchar *at = m_end - slack - n;
-        memcpy(at, bytes, n);
+        if (n) // an empty row's bytes may have no address
+            memcpy(at, bytes, n);
         return at;
     }
 

@@ -4,6 +4,9 @@
 
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class tst_CaptureFiles : public QObject
 {
     Q_OBJECT
@@ -58,17 +61,22 @@ private slots:
     void writesWholeFilesOrNone_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fullDisk");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("png") << "a.png" << true;
-        QTest::newRow("jpg") << "a.jpg" << true;
-        QTest::newRow("bmp") << "a.bmp" << true;
-        QTest::newRow("unknown suffix") << "a.xyz" << false;
-        QTest::newRow("missing folder") << "gone/a.png" << false;
-        QTest::newRow("folder is a file") << "file/a.png" << false;
+        QTest::newRow("png") << "a.png" << false << true;
+        QTest::newRow("jpg") << "a.jpg" << false << true;
+        QTest::newRow("bmp") << "a.bmp" << false << true;
+        QTest::newRow("unknown suffix") << "a.xyz" << false << false;
+        QTest::newRow("missing folder") << "gone/a.png" << false << false;
+        QTest::newRow("folder is a file") << "file/a.png" << false << false;
+        QTest::newRow("png, full disk") << "a.png" << true << false;
+        QTest::newRow("jpg, full disk") << "a.jpg" << true << false;
+        QTest::newRow("bmp, full disk") << "a.bmp" << true << false;
     }
     void writesWholeFilesOrNone()
     {
         QFETCH(QString, name);
+        QFETCH(bool, fullDisk);
         QFETCH(bool, ok);
         const QString folder = m_dir.filePath("write");
         QDir().mkpath(folder);
@@ -76,7 +84,20 @@ private slots:
         QImage picture(64, 48, QImage::Format_RGB32);
         picture.fill(Qt::cyan);
         const QString path = folder + '/' + name;
-        QCOMPARE(writePictureFile(picture, path), ok);
+        // A full disk, as a limit of 16 bytes per file: writes past it fail (the signal the
+        // limit raises is ignored, as a write to a full disk raises none).
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        const auto oldHandler = signal(SIGXFSZ, fullDisk ? SIG_IGN : SIG_DFL);
+        if (fullDisk) {
+            limit.rlim_cur = 16;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        const bool written = writePictureFile(picture, path);
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, oldHandler);
+        QCOMPARE(written, ok);
         QCOMPARE(QFileInfo::exists(path), ok);
         if (ok)
             QCOMPARE(QImage(path).size(), picture.size());
