@@ -120,3 +120,17 @@ bool hasSuffix(const QString &path, const QStringList &suffixes)
 }
 
 } // namespace FileOps
+
+bool FileOps::writeReplacing(const QString &path, const QByteArray &bytes)
+{
+    // Unbuffered: the toolkit's file buffer would report a write cut short as done, and the
+    // rename would then put a truncated file under the final name.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

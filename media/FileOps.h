@@ -29,6 +29,10 @@ QString copyInto(const QString &source, const QString &folder);
 /// file onto itself changes nothing and succeeds.
 bool copyReplacing(const QString &source, const QString &target);
 
+/// Writes bytes to path whole or not at all: a temporary file, renamed over path when every
+/// byte is on disk. A write that a full disk cuts short fails and leaves path as it was.
+bool writeReplacing(const QString &path, const QByteArray &bytes);
+
 /// The results table kept beside a picture (its name with the suffix "csv") when there is
 /// one; empty for any other file.
 QString resultsOf(const QString &picture);

@@ -1,21 +1,19 @@
 #include "media/PictureWriter.h"
 
 #include "calibration/PictureScale.h"
+#include "media/FileOps.h"
 #include "media/ResultsCsv.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 bool writePictureFile(const QImage &picture, const QString &path)
 {
     if (picture.isNull())
         return false;
-    // Encoded in memory first and written in one unbuffered call whose count is checked: the
-    // toolkit's file buffer reports a write cut short by a full disk as done, and so would
-    // commit a truncated picture under its final name.
+    // Encoded in memory first, then written in one checked call (see FileOps::writeReplacing).
     QByteArray encoded;
     QBuffer memory(&encoded);
     memory.open(QIODevice::WriteOnly);
@@ -23,16 +21,7 @@ bool writePictureFile(const QImage &picture, const QString &path)
     QImage stored = picture;
     PictureScale::fitDensityToFormat(stored, format);
     QImageWriter writer(&memory, format);
-    if (!writer.write(stored))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(encoded) != encoded.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writer.write(stored) && FileOps::writeReplacing(path, encoded);
 }
 
 PictureWriter::PictureWriter(QObject *parent)

@@ -1,11 +1,11 @@
 #include "media/ResultsCsv.h"
 
+#include "media/FileOps.h"
 #include "scene/MeasureResults.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cmath>
@@ -102,15 +102,7 @@ QString csvPath(const QString &picturePath)
 
 bool writeFile(const QByteArray &csv, const QString &path)
 {
-    // Unbuffered, so that a write a full disk cuts short shows in its count.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(csv) != csv.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return FileOps::writeReplacing(path, csv);
 }
 
 } // namespace ResultsCsv
