@@ -9,7 +9,9 @@
 #include <QtPlugin>
 #include <QtTest>
 
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 Q_IMPORT_PLUGIN(VirtualScopePlugin)
 
@@ -120,6 +122,59 @@ private slots:
         session.onRecorderFinished();
         QCOMPARE(failed.count(), 1);
         QCOMPARE(stopped.count(), 1);
+    }
+
+    void writeFailureKeepsOnlyAPlayableFile_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("nothing past the header") << 4096 << false;
+        QTest::newRow("fragments before the failure") << 200 * 1024 << true;
+    }
+    void writeFailureKeepsOnlyAPlayableFile()
+    {
+        // A full disk as the process sees it: writes past the limit fail (EFBIG, not SIGXFSZ).
+        QFETCH(int, limit);
+        QFETCH(bool, kept);
+        const QString path = m_dir.filePath(QStringLiteral("full%1.mp4").arg(limit));
+        RecordSession session;
+        session.setFrameSource([this] { return claimLiveFrame(); });
+        QSignalSpy stopped(&session, &RecordSession::stopped);
+        QSignalSpy failed(&session, &RecordSession::failed);
+        rlimit old{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full = old;
+        full.rlim_cur = rlim_t(limit);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+        session.start(path, QSize(640, 480), kHeron);
+        const bool ended = QTest::qWaitFor([&] { return failed.count() > 0; }, kWait * 3);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(ended);
+        QCOMPARE(stopped.count(), 1);
+        QCOMPARE(stopped.at(0).at(0).toString(), kept ? path : QString());
+        QCOMPARE(QFileInfo::exists(path), kept);
+        QVERIFY(!kept || VideoProbe::read(path).frames > 0);
+    }
+
+    void unpluggedCameraEndsTheRecordingAsAStop()
+    {
+        RecordSession session;
+        session.setFrameSource([this] { return claimLiveFrame(); });
+        QSignalSpy stopped(&session, &RecordSession::stopped);
+        QSignalSpy lost(&session, &RecordSession::cameraLost);
+        const QString path = m_dir.filePath(QStringLiteral("unplugged.mp4"));
+        session.start(path, QSize(640, 480), kHeron);
+        QTRY_VERIFY_WITH_TIMEOUT(session.recorder().framesQueued() >= 5, kWait);
+        VirtualScope::instance()->unplug(kHeron.toLatin1());
+        QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, kWait);
+        VirtualScope::instance()->plug(kHeron.toLatin1());
+        QVERIFY(!session.isRecording());
+        QCOMPARE(stopped.count(), 1);
+        QCOMPARE(stopped.at(0).at(0).toString(), path);
+        QCOMPARE(VideoProbe::read(path).frames, session.recorder().framesEncoded());
+        QVERIFY(!session.recorder().failed());
     }
 };
 
