@@ -100,8 +100,7 @@ private slots:
 
     void failureReportedOnce_data()
     {
-        // 0: the folder is a file, nothing can be created in it; else the file size limit, as a
-        // full disk: writes past it fail (EFBIG, SIGXFSZ being ignored).
+        // 0: the folder is a file; else a full disk: writes past the limit fail (EFBIG).
         QTest::addColumn<int>("limit");
         QTest::addColumn<bool>("kept"); // only a file that plays is left and listed
         QTest::newRow("folder is a file") << 0 << false;
