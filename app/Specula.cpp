@@ -211,6 +211,10 @@ void Specula::connectSignals()
     connect(&m_record, &RecordSession::stopped, this, &Specula::finishRecordFile);
     connect(&m_record, &RecordSession::failed, this,
             [this] { MessageBox::information(this, QString(), tr("录像出错1")); });
+    connect(&m_record, &RecordSession::cameraLost, this, [this] {
+        onCameraTimer(); // the camera leaves the list now, not at the next refresh
+        MessageBox::information(this, QString(), tr("设备已断开，录像已停止。"));
+    });
     connect(m_pictureWriter, &PictureWriter::written, this, &Specula::onPictureWritten);
 
     connect(ui->btnCapture, SIGNAL(clicked()), this, SLOT(onBtnCapture()));

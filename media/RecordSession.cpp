@@ -3,9 +3,14 @@
 #include "media/RecordPolicy.h"
 #include "media/SavePath.h"
 
+#include <QCameraInfo>
+
+#include <algorithm>
+
 namespace {
 constexpr int kPacingMs = 10;
 constexpr int kDrainMs = 5000;
+constexpr int kCameraWatchMs = 1000;
 } // namespace
 
 RecordSession::RecordSession(QObject *parent)
@@ -13,6 +18,7 @@ RecordSession::RecordSession(QObject *parent)
 {
     connect(&m_pacing, &QTimer::timeout, this, &RecordSession::takeFrame);
     connect(&m_thread, &QThread::finished, this, &RecordSession::onRecorderFinished);
+    connect(&m_cameraWatch, &QTimer::timeout, this, &RecordSession::checkCamera);
 }
 
 void RecordSession::start(const QString &path, const QSize &size, const QString &cameraId)
@@ -29,6 +35,7 @@ void RecordSession::start(const QString &path, const QSize &size, const QString 
     m_lastFrameSlot = -1;
     m_clock.start();
     m_pacing.start(kPacingMs);
+    m_cameraWatch.start(kCameraWatchMs);
     emit started();
     takeFrame();
 }
@@ -40,6 +47,7 @@ void RecordSession::stop()
     m_recording = false;
     m_clock.invalidate();
     m_pacing.stop();
+    m_cameraWatch.stop();
     m_cameraId.clear();
     m_thread.waitFinish(kDrainMs);
     emit stopped(m_thread.hasVideo() ? m_thread.outputPath() : QString());
@@ -74,4 +82,17 @@ void RecordSession::onRecorderFinished()
         m_errorShown = true;
         emit failed(m_thread.errorText());
     }
+}
+
+void RecordSession::checkCamera()
+{
+    if (!m_recording || m_cameraId.isEmpty())
+        return;
+    const QList<QCameraInfo> cameras = QCameraInfo::availableCameras();
+    const QString id = m_cameraId;
+    if (std::any_of(cameras.cbegin(), cameras.cend(),
+                    [&id](const QCameraInfo &camera) { return camera.deviceName() == id; }))
+        return;
+    stop();
+    emit cameraLost();
 }

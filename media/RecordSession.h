@@ -17,10 +17,15 @@ class CameraBuffer;
 /// stamped with, and the camera being recorded. The window shows the state; this object
 /// decides it. GUI thread only.
 ///
-/// started() follows start(); stopped() follows every end, whether the user stopped or the
-/// recorder gave up, and carries the file worth listing (empty when nothing usable was
-/// written). A recorder failure is reported once with failed(), after stopped(), however many
-/// "finished" signals of earlier runs arrive late.
+/// started() follows start(); stopped() follows every end, whether the user stopped, the
+/// recorder gave up or the camera went away, and carries the file worth listing (empty when
+/// nothing playable reached the disk), always once the file is complete. A recorder failure is
+/// reported once with failed(), after stopped(), however many "finished" signals of earlier
+/// runs arrive late.
+///
+/// Once a second the session looks whether the camera is still connected: the rendered view
+/// would otherwise go on recording its last picture. An unplugged camera ends the recording as
+/// a stop does (drained, the file listed), then cameraLost() follows.
 class RecordSession final : public QObject
 {
     Q_OBJECT
@@ -60,10 +65,15 @@ signals:
     void started();
     void stopped(const QString &file);
     void failed(const QString &message);
+    /// The camera being recorded was disconnected; the recording has ended.
+    void cameraLost();
 
 private:
+    void checkCamera();
+
     RtmpThread m_thread;
     QTimer m_pacing;       // 10 ms ticks; frames go out by slot, not by tick
+    QTimer m_cameraWatch;  // looks for the camera once a second
     QElapsedTimer m_clock; // time since the start; frame timestamps
     std::function<CameraBuffer *()> m_source;
     QString m_cameraId;          // the camera being recorded

@@ -222,7 +222,7 @@ void RtmpThread::run()
     // After a write error the trailer is still worth a try: the fragments before it play.
     if (!encoder.finish() && !m_failed.load())
         setError(encoder.error());
-    m_hasVideo.store(encoder.packetsWritten() > 0);
+    m_hasVideo.store(encoder.fileKept());
 }
 
 void RtmpThread::init()

@@ -66,7 +66,7 @@ public:
     // Outcome of the current or last run; read after finished().
     bool failed() const { return m_failed.load(); }
     QString errorText() const;
-    /// The file exists and holds at least one frame.
+    /// The file was closed, read back and kept: a picture decodes from it.
     bool hasVideo() const { return m_hasVideo.load(); }
     int framesQueued() const { return m_framesQueued.load(); }
     int framesEncoded() const { return m_framesEncoded.load(); }

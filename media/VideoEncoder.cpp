@@ -1,5 +1,7 @@
 #include "media/VideoEncoder.h"
 
+#include "media/VideoThumbnail.h"
+
 #include <QFile>
 #include <QImage>
 
@@ -98,6 +100,7 @@ bool VideoEncoder::open(const Settings &settings)
     m_framesEncoded = 0;
     m_packetsWritten = 0;
     m_finished = false;
+    m_fileKept = false;
     // The whole UTF-8 path, however long: FFmpeg's file protocol takes UTF-8 names.
     const QByteArray name = settings.path.toUtf8();
     if (settings.width <= 0 || settings.height <= 0 || settings.fps <= 0)
@@ -270,8 +273,10 @@ void VideoEncoder::release()
     if (m_out && m_fileOpen) {
         avio_closep(&m_out->pb);
         m_fileOpen = false;
-        // A file that holds no frame is of no use to anyone.
-        if (m_packetsWritten == 0)
+        // What the muxer accepted is not what reached the disk: with the disk full, every
+        // fragment may be lost while each packet was taken. Only a file that plays is kept.
+        m_fileKept = m_packetsWritten > 0 && !videoThumbnail(m_settings.path).isNull();
+        if (!m_fileKept)
             QFile::remove(m_settings.path);
     }
     av_packet_free(&m_packet);

@@ -23,8 +23,10 @@ bool ImageToAVFrame(const QImage &image, AVFrame *frame, AVPixelFormat format);
 ///
 /// open() creates the file and writes its header; then, per frame, convert() the picture into
 /// the encoder's planes and encode() it with its capture time; finish() drains the encoder and
-/// writes the trailer. Every FFmpeg object is freed by the destructor on every path. A file
-/// that ends up holding no frame (a failure before the first packet) is removed again.
+/// writes the trailer. Every FFmpeg object is freed by the destructor on every path. When the
+/// file is closed it is read back: a file from which no picture decodes (a failure before the
+/// first packet, or a write error such as a full disk that cut off every fragment although the
+/// muxer took the packets) is removed again.
 ///
 /// MP4 and MOV are written fragmented, a fragment at every key frame (every ten frames), and each
 /// completed fragment is forced to the disk, so a file cut off by a crash or power loss still
@@ -66,6 +68,9 @@ public:
     QString error() const { return m_error; }
     int framesEncoded() const { return m_framesEncoded; }
     int packetsWritten() const { return m_packetsWritten; }
+    /// The closed file was read back and a picture decoded from it; false until closed, and
+    /// for a file that was removed.
+    bool fileKept() const { return m_fileKept; }
     AVRational timeBase() const;
 
 private:
@@ -83,6 +88,7 @@ private:
     bool m_fileOpen = false;
     bool m_headerWritten = false;
     bool m_finished = false;
+    bool m_fileKept = false;
     int m_framesEncoded = 0;
     int m_packetsWritten = 0;
     QString m_error;

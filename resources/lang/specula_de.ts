@@ -788,6 +788,10 @@ Für technische Unterstützung oder um ein Problem zu melden, wenden Sie sich bi
         <source>录像出错1</source>
         <translation>Die Aufnahme ist fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>Die Kamera wurde getrennt; die Aufnahme wurde beendet.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

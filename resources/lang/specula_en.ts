@@ -788,6 +788,10 @@ For technical support or to report a problem, please contact your dealer.</trans
         <source>录像出错1</source>
         <translation>The recording failed.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>The camera was disconnected; the recording has stopped.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

@@ -788,6 +788,10 @@ Para asistencia técnica o para informar de un problema, póngase en contacto co
         <source>录像出错1</source>
         <translation>La grabación ha fallado.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>La cámara se ha desconectado; la grabación se ha detenido.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

@@ -788,6 +788,10 @@ Pour toute assistance technique ou pour signaler un problème, contactez votre r
         <source>录像出错1</source>
         <translation>L&apos;enregistrement a échoué.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>La caméra a été déconnectée ; l&apos;enregistrement s&apos;est arrêté.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

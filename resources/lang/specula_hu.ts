@@ -788,6 +788,10 @@ Műszaki támogatásért vagy hiba bejelentéséhez forduljon a forgalmazójáho
         <source>录像出错1</source>
         <translation>A felvétel sikertelen.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>A kamera kapcsolata megszakadt, a felvétel leállt.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

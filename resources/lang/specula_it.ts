@@ -788,6 +788,10 @@ Per assistenza tecnica o per segnalare un problema, rivolgersi al proprio rivend
         <source>录像出错1</source>
         <translation>La registrazione non è riuscita.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>La telecamera è stata scollegata; la registrazione si è interrotta.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

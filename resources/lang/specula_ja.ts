@@ -788,6 +788,10 @@
         <source>录像出错1</source>
         <translation>録画に失敗しました。</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>カメラが切断されたため、録画を停止しました。</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

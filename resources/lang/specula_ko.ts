@@ -788,6 +788,10 @@
         <source>录像出错1</source>
         <translation>녹화에 실패했습니다.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>카메라 연결이 끊어져 녹화가 중지되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

@@ -788,6 +788,10 @@ Dėl techninės pagalbos arba norėdami pranešti apie problemą kreipkitės į 
         <source>录像出错1</source>
         <translation>Įrašyti nepavyko.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>Kamera atjungta, įrašymas sustabdytas.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

@@ -788,6 +788,10 @@ Voor technische ondersteuning of om een probleem te melden kunt u contact opneme
         <source>录像出错1</source>
         <translation>De opname is mislukt.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>De camera is losgekoppeld; de opname is gestopt.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

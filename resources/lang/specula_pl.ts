@@ -788,6 +788,10 @@ W sprawie pomocy technicznej lub zgłoszenia problemu skontaktuj się ze sprzeda
         <source>录像出错1</source>
         <translation>Nagrywanie nie powiodło się.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>Kamera została odłączona; nagrywanie zatrzymano.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

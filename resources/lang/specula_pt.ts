@@ -788,6 +788,10 @@ Para suporte técnico ou para relatar um problema, entre em contato com o seu re
         <source>录像出错1</source>
         <translation>A gravação falhou.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>A câmera foi desconectada; a gravação foi interrompida.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

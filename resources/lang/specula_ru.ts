@@ -788,6 +788,10 @@
         <source>录像出错1</source>
         <translation>Не удалось записать видео.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>Камера отключена, запись остановлена.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

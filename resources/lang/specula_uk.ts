@@ -788,6 +788,10 @@
         <source>录像出错1</source>
         <translation>Не вдалося записати відео.</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>Камеру від’єднано, запис зупинено.</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

@@ -788,6 +788,10 @@
         <source>录像出错1</source>
         <translation>錄影出錯</translation>
     </message>
+    <message>
+        <source>设备已断开，录像已停止。</source>
+        <translation>裝置已中斷連線，錄影已停止。</translation>
+    </message>
 </context>
 <context>
     <name>SpeculaClass</name>

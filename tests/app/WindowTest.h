@@ -27,6 +27,11 @@ protected:
     /// device profiles.
     static void prepare()
     {
+        // Qt's test folders lie under the home folder, named after the test program: two runs of
+        // one test at once (from two checkouts) wiped each other's settings and videos. Each run
+        // has a home of its own, removed when it ends.
+        static QTemporaryDir home;
+        qputenv("HOME", home.path().toLocal8Bit());
         QStandardPaths::setTestModeEnabled(true);
         if (g_supportDevice.isEmpty())
             initSetting();

@@ -314,6 +314,29 @@ private slots:
         QVERIFY(sceneShows(QSize(1920, 1080)));
     }
 
+    void unplugEndsATimedVideoAsAStop()
+    {
+        // One box, the window idle, the video counted, listed and playable up to the unplug.
+        const int listed = m_window->config().movieFiles.size();
+        const ModalAnswerer answer(QMessageBox::Ok);
+        const Series series = runSeries(1, 1, 10, 1, 90000, [this] {
+            QTRY_VERIFY_WITH_TIMEOUT(recorder().framesEncoded() >= 3, kWait);
+            VirtualScope::instance()->unplug(kKestrel.toLatin1());
+            VirtualScope::instance()->unplug(kHeron.toLatin1());
+        });
+        QVERIFY(series.unlocked);
+        QCOMPARE(series.shown, 1);
+        QCOMPARE(answer.texts, QStringList{Specula::tr("设备已断开，录像已停止。")});
+        verifyIdle();
+        QCOMPARE(m_window->config().movieFiles.size(), listed + 1);
+        QVERIFY(VideoProbe::read(m_window->config().movieFiles.last()).frames >= 3);
+        QVERIFY(m_window->cameraId().isEmpty());
+        VirtualScope::instance()->plug(kKestrel.toLatin1());
+        VirtualScope::instance()->plug(kHeron.toLatin1());
+        m_window->onCameraTimer();
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->isCapture(kKestrel), kWait);
+    }
+
     void closingTheWindowFinishesTheRecording()
     {
         QTest::mouseClick(recordButton(), Qt::LeftButton);

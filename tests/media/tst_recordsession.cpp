@@ -9,7 +9,9 @@
 #include <QtPlugin>
 #include <QtTest>
 
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 Q_IMPORT_PLUGIN(VirtualScopePlugin)
 
@@ -96,23 +98,45 @@ private slots:
             QVERIFY(!buffer.isLocked());
     }
 
+    void failureReportedOnce_data()
+    {
+        // 0: the folder is a file; else a full disk: writes past the limit fail (EFBIG).
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("kept"); // only a file that plays is left and listed
+        QTest::newRow("folder is a file") << 0 << false;
+        QTest::newRow("disk full past the header") << 4096 << false;
+        QTest::newRow("disk full after fragments") << 200 * 1024 << true;
+    }
     void failureReportedOnce()
     {
-        // The folder is a file: nothing can be created in it.
+        QFETCH(int, limit);
+        QFETCH(bool, kept);
         const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
         QFile file(blocker);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
+        const QString path = limit ? m_dir.filePath(QStringLiteral("full%1.mp4").arg(limit))
+                                   : blocker + QStringLiteral("/x.mp4");
 
         RecordSession session;
         session.setFrameSource([this] { return claimLiveFrame(); });
         QSignalSpy stopped(&session, &RecordSession::stopped);
         QSignalSpy failed(&session, &RecordSession::failed);
-        session.start(blocker + QStringLiteral("/x.mp4"), QSize(640, 480), kHeron);
-        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kWait);
-        // Back to idle before the failure is told; nothing worth listing.
+        rlimit old{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{limit ? rlim_t(limit) : old.rlim_cur, old.rlim_max};
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+        session.start(path, QSize(640, 480), kHeron);
+        const bool ended = QTest::qWaitFor([&] { return failed.count() > 0; }, kWait * 3);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(ended);
+        // Back to idle before the failure is told.
         QCOMPARE(stopped.count(), 1);
-        QVERIFY(stopped.at(0).at(0).toString().isEmpty());
+        QCOMPARE(stopped.at(0).at(0).toString(), kept ? path : QString());
+        QCOMPARE(QFileInfo::exists(path), kept);
+        QVERIFY(!kept || VideoProbe::read(path).frames > 0);
         QVERIFY(!session.isRecording());
         QVERIFY(!failed.at(0).at(0).toString().isEmpty());
 
