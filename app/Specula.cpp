@@ -9,7 +9,6 @@
 #include "app/LiveCameras.h"
 #include "app/LivePage.h"
 #include "app/LiveView.h"
-#include "app/LogCategories.h"
 #include "app/MessageBox.h"
 #include "app/ProgramResources.h"
 #include "app/ResultsActions.h"
@@ -22,8 +21,8 @@
 #include "capture/QSwitchButton.h"
 #include "config/ConfigFile.h"
 #include "media/BrowserFileActions.h"
-#include "media/CameraLabel.h"
 #include "media/CaptureGeometry.h"
+#include "media/CameraLabel.h"
 #include "media/FileBrowser.h"
 #include "media/PictureWriter.h"
 #include "media/SaveFolders.h"
@@ -35,13 +34,9 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDebug>
-#include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,8 +47,6 @@
 #include <QSlider>
 #include <QSplashScreen>
 #include <QThread>
-
-#include <algorithm>
 
 namespace {
 
