@@ -6,9 +6,9 @@
 #include "capture/CvCaptureCAM_DShow.h"
 #include "config/Config.h"
 #include "scene/CameraScene.h"
-#include "scene/GraphicsItem.h"
-#include "scene/MakeGraphicsItem.h"
 #include "virtualscope/VirtualScope.h"
+
+#include "SceneLines.h"
 
 #include <QtPlugin>
 #include <QtTest>
@@ -38,16 +38,6 @@ class tst_CameraChooser : public QObject
     CameraChooser *m_chooser = nullptr;
     QStringList m_log;
     bool m_answer = true;
-
-    void addLine()
-    {
-        GraphicsItem *item = MakeGraphicsItem(GraphicsType::Line);
-        GraphicsItemData data;
-        data.type = GraphicsType::Line;
-        data.points = {QPointF(10, 10), QPointF(40, 30)};
-        item->restore(data);
-        m_scene->addGraphicCommand(item);
-    }
 
 private slots:
     // The camera service lists the supported microscopes only.
@@ -168,7 +158,7 @@ private slots:
         QSize size;
         QVERIFY(parseResolution(next, &size.rwidth(), &size.rheight()));
         if (measured)
-            addLine();
+            addLine(m_scene);
         m_answer = answer;
         m_log.clear();
         m_boxResolution->setCurrentText(next);

@@ -3,11 +3,11 @@
 #include "media/FileBrowser.h"
 #include "media/SettingDialog.h"
 #include "scene/GraphicsItem.h"
-#include "scene/MakeGraphicsItem.h"
 #include "virtualscope/VirtualScope.h"
 
 #include "../media/TestVideo.h"
 #include "ModalAnswerer.h"
+#include "SceneLines.h"
 #include "WindowTest.h"
 
 #include <QPrinter>
@@ -152,12 +152,7 @@ private slots:
         // Clearing the scene drops its picture too; items drawn before the next frame would go
         // with it.
         QTRY_VERIFY_WITH_TIMEOUT(scene()->frameBufferData(), kWait);
-        GraphicsItem *line = MakeGraphicsItem(GraphicsType::Line);
-        GraphicsItemData data;
-        data.type = GraphicsType::Line;
-        data.points = {QPointF(600, 540), QPointF(1300, 540)};
-        line->restore(data);
-        scene()->addGraphicCommand(line);
+        addLine(scene(), QPointF(600, 540), QPointF(1300, 540));
 
         setFormat(suffix);
         QCOMPARE(m_window->config().imageFormat,

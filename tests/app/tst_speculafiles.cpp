@@ -2,18 +2,13 @@
 #include "media/FileBrowser.h"
 
 #include "ModalAnswerer.h"
+#include "TestFiles.h"
 #include "WindowTest.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 /// Catches what the program hands to the desktop.
 class UrlCatcher : public QObject

@@ -2,17 +2,12 @@
 #include "media/FileBrowser.h"
 
 #include "ModalAnswerer.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QStringList names(const QListWidget *list)
 {
