@@ -152,6 +152,7 @@ private slots:
         QFETCH(bool, changed);
         m_chooser->refresh();
         const QSize before = m_live.size(kKestrel);
+        const int starts = VirtualScope::instance()->startCount(kKestrel.toLatin1());
         const QString text = m_boxResolution->currentText();
         const QString next = m_boxResolution->itemText((m_boxResolution->currentIndex() + 1) %
                                                        m_boxResolution->count());
@@ -165,6 +166,9 @@ private slots:
         QCOMPARE(m_log, log);
         QCOMPARE(m_live.size(kKestrel), changed ? size : before);
         QCOMPARE(m_config.cameraInfo(kKestrel).resolution, m_live.size(kKestrel));
+        QCOMPARE(VirtualScope::instance()->streamSize(kKestrel.toLatin1()), m_live.size(kKestrel));
+        // One restart for width and height.
+        QCOMPARE(VirtualScope::instance()->startCount(kKestrel.toLatin1()), starts + int(changed));
         QCOMPARE(m_boxResolution->currentText(), changed ? next : text);
         QCOMPARE(m_scene->isEmpty(), changed || !measured);
     }

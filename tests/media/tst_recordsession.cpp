@@ -84,6 +84,7 @@ private slots:
         session.stop();
         QVERIFY(!session.isRecording());
         QVERIFY(session.cameraId().isEmpty());
+        QVERIFY(!session.isRecordingPath(path));
         QCOMPARE(stopped.count(), 1);
         QCOMPARE(stopped.at(0).at(0).toString(), path);
 
