@@ -49,10 +49,6 @@ class tst_SpeculaCapture : public WindowTest
 private:
     FileBrowser *photos() const { return child<FileBrowser>("imageBrowser"); }
     FileBrowser *videos() const { return child<FileBrowser>("cameraBrowser"); }
-    CameraLabel *tile(int i) const
-    {
-        return child<CameraLabel>(qPrintable(QStringLiteral("labelView%1").arg(i + 1)));
-    }
     QStringList listed() const
     {
         QStringList names;

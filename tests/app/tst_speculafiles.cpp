@@ -36,12 +36,7 @@ private:
     QString pictureDir() const { return pictures()->currentPath(); }
     QListWidgetItem *entry(FileBrowser *browser, const QString &name) const
     {
-        QListWidget *list = browser->listWidget();
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->item(i)->text() == name)
-                return list->item(i);
-        }
-        return nullptr;
+        return browser->listWidget()->findItems(name, Qt::MatchExactly).value(0);
     }
     /// Right-clicks an entry (or an empty point) of a browser's list.
     void rightClick(FileBrowser *browser, const QString &name)

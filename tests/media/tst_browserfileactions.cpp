@@ -20,11 +20,7 @@ QStringList names(const QListWidget *list)
 
 QListWidgetItem *entry(const QListWidget *list, const QString &name)
 {
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->text() == name)
-            return list->item(i);
-    }
-    return nullptr;
+    return list->findItems(name, Qt::MatchExactly).value(0);
 }
 
 } // namespace
