@@ -8,6 +8,7 @@
 #include "../media/TestVideo.h"
 #include "ModalAnswerer.h"
 #include "SceneLines.h"
+#include "TestFiles.h"
 #include "WindowTest.h"
 
 #include <QPrinter>
@@ -280,9 +281,7 @@ private slots:
         photos()->setCurrentPath(doomed);
         // The folder goes away behind the browser's back; a file takes its name.
         QVERIFY(QDir(doomed).removeRecursively());
-        QFile blocker(doomed);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(writeFile(doomed));
         const int history = m_window->config().imageFiles.size();
         const QStringList failed{QCoreApplication::translate("Specula", "保存图片失败")};
         ModalAnswerer answerer(QMessageBox::Ok);

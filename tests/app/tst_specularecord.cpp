@@ -5,6 +5,7 @@
 #include "virtualscope/VirtualScope.h"
 
 #include "ModalAnswerer.h"
+#include "TestFiles.h"
 #include "VideoProbe.h"
 #include "WindowTest.h"
 
@@ -213,9 +214,7 @@ private slots:
         // The video folder is a file: the recorder cannot create anything in it.
         const QString folder = videoFolder();
         QVERIFY(QDir(folder).removeRecursively());
-        QFile blocker(folder);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(writeFile(folder));
         const QStringList listed = m_window->config().movieFiles;
 
         const ModalAnswerer answer(QMessageBox::Ok);

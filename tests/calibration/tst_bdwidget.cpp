@@ -1,6 +1,7 @@
 #include "ModalAnswerer.h"
 #include "RequireChild.h"
 #include "SceneLines.h"
+#include "TestFiles.h"
 #include "app/Startup.h"
 #include "calibration/BDFile.h"
 #include "calibration/BDWidget.h"
@@ -514,10 +515,7 @@ private slots:
         QFETCH(QByteArray, data);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("damaged.bd"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(data);
-        file.close();
+        QVERIFY(writeFile(path, data));
 
         Stage stage;
         const QVector<BDInfo> mine{bd(QStringLiteral("mine"), 0.5, 0),

@@ -134,11 +134,9 @@ private slots:
         const QString good = writePicture(dir, QStringLiteral("d.png"), QSize(64, 48));
         QVERIFY(m_editer->setImage(good));
         addLine(m_editer->scene(), {1, 1}, {30, 30});
-        QFile junk(dir.filePath(QStringLiteral("junk.png")));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a picture");
-        junk.close();
-        QVERIFY(!m_editer->setImage(junk.fileName()));
+        const QString junk = dir.filePath(QStringLiteral("junk.png"));
+        QVERIFY(writeFile(junk, "not a picture"));
+        QVERIFY(!m_editer->setImage(junk));
         QVERIFY(!m_editer->setImage(dir.filePath(QStringLiteral("missing.png"))));
         QCOMPARE(m_editer->imagePath(), good);
         QCOMPARE(m_editer->scene()->graphics().size(), 1);

@@ -62,9 +62,7 @@ Config sentinelConfig()
 
 void writeAll(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    QVERIFY(writeFile(path, bytes));
 }
 
 void quietHandler(QtMsgType, const QMessageLogContext &, const QString &) {}

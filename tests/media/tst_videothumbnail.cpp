@@ -1,6 +1,7 @@
 #include "media/RtmpThread.h"
 #include "media/VideoThumbnail.h"
 
+#include "TestFiles.h"
 #include "TestVideo.h"
 
 #include <QRandomGenerator>
@@ -102,11 +103,8 @@ private slots:
         QVERIFY(RtmpThread::preview(path("missing.mp4")).isNull());
         QVERIFY(RtmpThread::preview(QString()).isNull());
 
-        QFile text(path("notes.mp4"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("these are not the frames you are looking for\n");
-        text.close();
-        QVERIFY(RtmpThread::preview(text.fileName()).isNull());
+        QVERIFY(writeFile(path("notes.mp4"), "these are not the frames you are looking for\n"));
+        QVERIFY(RtmpThread::preview(path("notes.mp4")).isNull());
 
         QImage png(64, 48, QImage::Format_RGB32);
         png.fill(Qt::red);
