@@ -108,9 +108,6 @@ private slots:
                                            requireChild<QPushButton>(m_window, "btnResever")};
         const QList<FuncWidget *> groups = m_window->findChildren<FuncWidget *>();
         QCOMPARE(groups.size(), 4);
-        // The virtual microscope offers exposure and white balance: all four groups show.
-        for (QPushButton *button : buttons)
-            QVERIFY(button->isVisible());
         const auto open = [&groups] {
             int n = 0;
             for (FuncWidget *g : groups)

@@ -77,7 +77,7 @@ private slots:
     {
         m_panel->readParams(kKestrel);
         const CameraConfig read = stored();
-        QVERIFY(read.paramsRead);
+        QVERIFY(read.paramsRead && read.brightness.valid);
         QCOMPARE(read.resolution, QSize(1280, 1024));
         QCOMPARE(read.brightness.value,
                  m_cam->getParam(kKestrel, CameraProperty::Brightness).value);
