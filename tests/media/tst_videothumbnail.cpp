@@ -127,18 +127,13 @@ private slots:
         TestVideo video;
         video.audioFirst = true;
         QVERIFY(writeTestVideo(path("seed.mp4"), video));
-        QFile seed(path("seed.mp4"));
-        QVERIFY(seed.open(QIODevice::ReadOnly));
-        const QByteArray bytes = seed.readAll();
+        const QByteArray bytes = readFile(path("seed.mp4"));
         QVERIFY(bytes.size() > 1000);
 
         const QString damaged = path("damaged.mp4");
         const auto check = [&](const QByteArray &content) {
-            QFile file(damaged);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            if (!writeFile(damaged, content))
                 return false;
-            file.write(content);
-            file.close();
             const QImage picture = RtmpThread::preview(damaged);
             return picture.isNull() || picture.size() == QSize(320, 240);
         };

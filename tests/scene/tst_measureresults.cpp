@@ -8,6 +8,7 @@
 
 #include "ModalAnswerer.h"
 #include "SceneLines.h"
+#include "TestFiles.h"
 
 #include <QTableView>
 #include <QtTest>
@@ -321,9 +322,8 @@ private slots:
         QVERIFY(exported.wait());
         QCOMPARE(exported.first().at(0).toString(), dir.filePath(QStringLiteral("probe 3.csv")));
         QCOMPARE(exported.first().at(1).toBool(), true);
-        QFile file(dir.filePath(QStringLiteral("probe 3.csv")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), ResultsCsv::csv(*m_results));
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("probe 3.csv"))),
+                 ResultsCsv::csv(*m_results));
     }
 
     void csvReadsBackInEveryLanguage()
