@@ -2,6 +2,7 @@
 
 #include "app/DeviceProfile.h"
 #include "app/Specula.h"
+#include "media/CameraLabel.h"
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 
@@ -75,6 +76,11 @@ protected:
         return requireChild<T>(m_window, name);
     }
     CameraScene *scene() const { return child<CameraViewer>("camViewer")->scene(); }
+    /// The four-view page's tiles, 0 to 3.
+    CameraLabel *tile(int i) const
+    {
+        return child<CameraLabel>(qPrintable(QStringLiteral("labelView%1").arg(i + 1)));
+    }
     /// Waits until the scene shows a frame of that size.
     bool sceneShows(QSize size) const
     {

@@ -6,9 +6,9 @@
 #include "capture/CvCaptureCAM_DShow.h"
 #include "config/Config.h"
 #include "scene/CameraScene.h"
-#include "scene/GraphicsItem.h"
-#include "scene/MakeGraphicsItem.h"
 #include "virtualscope/VirtualScope.h"
+
+#include "SceneLines.h"
 
 #include <QtPlugin>
 #include <QtTest>
@@ -38,16 +38,6 @@ class tst_CameraChooser : public QObject
     CameraChooser *m_chooser = nullptr;
     QStringList m_log;
     bool m_answer = true;
-
-    void addLine()
-    {
-        GraphicsItem *item = MakeGraphicsItem(GraphicsType::Line);
-        GraphicsItemData data;
-        data.type = GraphicsType::Line;
-        data.points = {QPointF(10, 10), QPointF(40, 30)};
-        item->restore(data);
-        m_scene->addGraphicCommand(item);
-    }
 
 private slots:
     // The camera service lists the supported microscopes only.
@@ -162,19 +152,23 @@ private slots:
         QFETCH(bool, changed);
         m_chooser->refresh();
         const QSize before = m_live.size(kKestrel);
+        const int starts = VirtualScope::instance()->startCount(kKestrel.toLatin1());
         const QString text = m_boxResolution->currentText();
         const QString next = m_boxResolution->itemText((m_boxResolution->currentIndex() + 1) %
                                                        m_boxResolution->count());
         QSize size;
         QVERIFY(parseResolution(next, &size.rwidth(), &size.rheight()));
         if (measured)
-            addLine();
+            addLine(m_scene);
         m_answer = answer;
         m_log.clear();
         m_boxResolution->setCurrentText(next);
         QCOMPARE(m_log, log);
         QCOMPARE(m_live.size(kKestrel), changed ? size : before);
         QCOMPARE(m_config.cameraInfo(kKestrel).resolution, m_live.size(kKestrel));
+        QCOMPARE(VirtualScope::instance()->streamSize(kKestrel.toLatin1()), m_live.size(kKestrel));
+        // One restart for width and height.
+        QCOMPARE(VirtualScope::instance()->startCount(kKestrel.toLatin1()), starts + int(changed));
         QCOMPARE(m_boxResolution->currentText(), changed ? next : text);
         QCOMPARE(m_scene->isEmpty(), changed || !measured);
     }

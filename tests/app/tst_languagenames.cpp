@@ -1,5 +1,7 @@
 #include "app/LanguageNames.h"
 
+#include "TestFiles.h"
+
 #include <QtTest>
 
 class tst_LanguageNames : public QObject
@@ -66,13 +68,9 @@ private slots:
         const QString beside = bin + "/lang/specula_de.qm";
 
         QCOMPARE(translationFilePath(bin, "de"), beside); // neither exists
-        QFile installed(share + "/specula_de.qm");
-        QVERIFY(installed.open(QIODevice::WriteOnly));
-        installed.close();
-        QCOMPARE(translationFilePath(bin, "de"), installed.fileName());
-        QFile local(beside);
-        QVERIFY(local.open(QIODevice::WriteOnly));
-        local.close();
+        QVERIFY(writeFile(share + "/specula_de.qm"));
+        QCOMPARE(translationFilePath(bin, "de"), share + "/specula_de.qm");
+        QVERIFY(writeFile(beside));
         QCOMPARE(translationFilePath(bin, "de"), beside);
         QCOMPARE(translationFilePath(bin, "ja"), bin + "/lang/specula_ja.qm");
     }

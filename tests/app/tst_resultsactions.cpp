@@ -3,9 +3,9 @@
 #include "media/PictureWriter.h"
 #include "scene/CameraScene.h"
 #include "scene/GraphicsType.h"
-#include "scene/MakeGraphicsItem.h"
 
 #include "ModalAnswerer.h"
+#include "SceneLines.h"
 
 #include <QAction>
 #include <QMenu>
@@ -66,11 +66,8 @@ private slots:
         QImage picture(64, 48, QImage::Format_RGB32);
         picture.fill(Qt::gray);
         scene.setBaseImage(picture);
-        if (measured) {
-            GraphicsItem *line = MakeGraphicsItem(GraphicsType::Line);
-            line->restore({GraphicsType::Line, {{1, 1}, {10, 1}}, StyleInfo(), QString()});
-            scene.addGraphicCommand(line);
-        }
+        if (measured)
+            addLine(&scene, QPointF(1, 1), QPointF(10, 1));
         ResultsActions actions(&host, &scene);
         PictureWriter writer;
         actions.watch(&writer);

@@ -3,11 +3,12 @@
 #include "media/FileBrowser.h"
 #include "media/SettingDialog.h"
 #include "scene/GraphicsItem.h"
-#include "scene/MakeGraphicsItem.h"
 #include "virtualscope/VirtualScope.h"
 
 #include "../media/TestVideo.h"
 #include "ModalAnswerer.h"
+#include "SceneLines.h"
+#include "TestFiles.h"
 #include "WindowTest.h"
 
 #include <QPrinter>
@@ -49,10 +50,6 @@ class tst_SpeculaCapture : public WindowTest
 private:
     FileBrowser *photos() const { return child<FileBrowser>("imageBrowser"); }
     FileBrowser *videos() const { return child<FileBrowser>("cameraBrowser"); }
-    CameraLabel *tile(int i) const
-    {
-        return child<CameraLabel>(qPrintable(QStringLiteral("labelView%1").arg(i + 1)));
-    }
     QStringList listed() const
     {
         QStringList names;
@@ -152,12 +149,7 @@ private slots:
         // Clearing the scene drops its picture too; items drawn before the next frame would go
         // with it.
         QTRY_VERIFY_WITH_TIMEOUT(scene()->frameBufferData(), kWait);
-        GraphicsItem *line = MakeGraphicsItem(GraphicsType::Line);
-        GraphicsItemData data;
-        data.type = GraphicsType::Line;
-        data.points = {QPointF(600, 540), QPointF(1300, 540)};
-        line->restore(data);
-        scene()->addGraphicCommand(line);
+        addLine(scene(), QPointF(600, 540), QPointF(1300, 540));
 
         setFormat(suffix);
         QCOMPARE(m_window->config().imageFormat,
@@ -289,9 +281,7 @@ private slots:
         photos()->setCurrentPath(doomed);
         // The folder goes away behind the browser's back; a file takes its name.
         QVERIFY(QDir(doomed).removeRecursively());
-        QFile blocker(doomed);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(writeFile(doomed));
         const int history = m_window->config().imageFiles.size();
         const QStringList failed{QCoreApplication::translate("Specula", "保存图片失败")};
         ModalAnswerer answerer(QMessageBox::Ok);

@@ -2,18 +2,13 @@
 #include "media/FileBrowser.h"
 
 #include "ModalAnswerer.h"
+#include "TestFiles.h"
 #include "WindowTest.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 /// Catches what the program hands to the desktop.
 class UrlCatcher : public QObject
@@ -41,12 +36,7 @@ private:
     QString pictureDir() const { return pictures()->currentPath(); }
     QListWidgetItem *entry(FileBrowser *browser, const QString &name) const
     {
-        QListWidget *list = browser->listWidget();
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->item(i)->text() == name)
-                return list->item(i);
-        }
-        return nullptr;
+        return browser->listWidget()->findItems(name, Qt::MatchExactly).value(0);
     }
     /// Right-clicks an entry (or an empty point) of a browser's list.
     void rightClick(FileBrowser *browser, const QString &name)
@@ -176,9 +166,7 @@ private slots:
                               pressButton(QMessageBox::Yes)};
         rightClick(pictures(), QStringLiteral("broken.png"));
         QCOMPARE(answers.pending(), 0);
-        QFile copy(target);
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), QByteArray("not a picture"));
+        QCOMPARE(readFile(target), QByteArray("not a picture"));
     }
 
     void importAndDeleteThroughTheMenu()

@@ -2,9 +2,9 @@
 #include "capture/FuncWidget.h"
 #include "capture/QSwitchButton.h"
 #include "scene/GraphicsItem.h"
-#include "scene/MakeGraphicsItem.h"
 #include "virtualscope/VirtualScope.h"
 
+#include "SceneLines.h"
 #include "WindowTest.h"
 
 #include <QtPlugin>
@@ -108,9 +108,6 @@ private slots:
                                            requireChild<QPushButton>(m_window, "btnResever")};
         const QList<FuncWidget *> groups = m_window->findChildren<FuncWidget *>();
         QCOMPARE(groups.size(), 4);
-        // The virtual microscope offers exposure and white balance: all four groups show.
-        for (QPushButton *button : buttons)
-            QVERIFY(button->isVisible());
         const auto open = [&groups] {
             int n = 0;
             for (FuncWidget *g : groups)
@@ -188,28 +185,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!near(shownPixel(), before, 6), kWait);
     }
 
-    void refreshWritesNothingBack()
-    {
-        // Values away from the defaults, manual white balance.
-        slider(QStringLiteral("亮度"))->setValue(70);
-        click(switchNamed(QStringLiteral("自动白平衡")));
-        slider(QStringLiteral("红增益"))->setValue(90);
-        const CameraConfig before = stored();
-        const int brightness = m_cam->getParam(kKestrel, 10).value;
-        m_window->syncCameraParam(kKestrel);
-        const CameraConfig after = stored();
-        QCOMPARE(after.brightness.value, before.brightness.value);
-        QCOMPARE(after.exposure.value, before.exposure.value);
-        QCOMPARE(after.redGain, before.redGain);
-        QCOMPARE(after.autoWhiteBalance, before.autoWhiteBalance);
-        QCOMPARE(m_cam->getParam(kKestrel, 10).value, brightness);
-        // The controls show the stored values.
-        QCOMPARE(slider(QStringLiteral("亮度"))->value(), before.brightness.value);
-        QCOMPARE(slider(QStringLiteral("红增益"))->value(), int(before.redGain));
-        QVERIFY(!switchNamed(QStringLiteral("自动白平衡"))->IsSelected());
-        QCOMPARE(before.brightness.value, 70);
-    }
-
     void wheelChangesNothing()
     {
         QSlider *s = slider(QStringLiteral("亮度"));
@@ -252,12 +227,7 @@ private slots:
 
     void blackWhiteShowsGreyAndKeepsMeasurements()
     {
-        GraphicsItem *item = MakeGraphicsItem(GraphicsType::Line);
-        GraphicsItemData data;
-        data.type = GraphicsType::Line;
-        data.points = {QPointF(100, 100), QPointF(400, 300)};
-        item->restore(data);
-        scene()->addGraphicCommand(item);
+        addLine(scene(), QPointF(100, 100), QPointF(400, 300));
         const int items = scene()->items().size();
 
         click(switchNamed(QStringLiteral("黑白")));
@@ -295,20 +265,6 @@ private slots:
         QCoreApplication::removeTranslator(&extra);
         m_window->switchLang(0);
         QVERIFY(labelShown(QStringLiteral("黑白")));
-    }
-
-    void refusedSwitchSpringsBack()
-    {
-        // No camera capturing: the selection shows none.
-        QComboBox *box = requireChild<QComboBox>(m_window, "boxCam");
-        const QSignalBlocker block(box);
-        box->setCurrentIndex(-1);
-        QSwitchButton *flip = switchNamed(QStringLiteral("水平翻转"));
-        const bool was = flip->IsSelected();
-        click(flip);
-        QCOMPARE(flip->IsSelected(), was);
-        QCOMPARE(stored().flipHorizontal, was);
-        box->setCurrentIndex(0);
     }
 
     void flipShowsAtOnceAndSurvivesRestart()

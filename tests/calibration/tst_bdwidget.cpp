@@ -1,5 +1,7 @@
 #include "ModalAnswerer.h"
 #include "RequireChild.h"
+#include "SceneLines.h"
+#include "TestFiles.h"
 #include "app/Startup.h"
 #include "calibration/BDFile.h"
 #include "calibration/BDWidget.h"
@@ -8,7 +10,6 @@
 #include "scene/CameraViewer.h"
 #include "scene/GraphicsItem.h"
 #include "scene/GraphicsMeasureItem.h"
-#include "scene/MakeGraphicsItem.h"
 #include "virtualscope/ScopePicture.h"
 
 #include <QtTest>
@@ -56,16 +57,6 @@ public:
     void click(const char *button) { child<QAbstractButton>(button)->click(); }
     QComboBox *box(const char *name) const { return child<QComboBox>(name); }
     int page() const { return child<QStackedWidget>("BiaoDingPage")->currentIndex(); }
-
-    void addItem(int type, const QVector<QPointF> &points)
-    {
-        GraphicsItemData data;
-        data.type = type;
-        data.points = points;
-        GraphicsItem *item = MakeGraphicsItem(type);
-        item->restore(data);
-        scene->addGraphicCommand(item);
-    }
 
     // A viewer mouse click at picture point p (the view shows the picture at 1:1).
     void clickAt(const QPointF &p)
@@ -201,8 +192,8 @@ private slots:
     void undoRedoClear()
     {
         Stage stage;
-        stage.addItem(0x10003, {{10, 10}, {100, 10}});
-        stage.addItem(0x10003, {{10, 50}, {100, 50}});
+        addLine(stage.scene, {10, 10}, {100, 10});
+        addLine(stage.scene, {10, 50}, {100, 50});
         stage.click("toolButtonUndo");
         QCOMPARE(stage.scene->graphics().size(), 1);
         stage.click("toolButtonRedo");
@@ -524,10 +515,7 @@ private slots:
         QFETCH(QByteArray, data);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("damaged.bd"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(data);
-        file.close();
+        QVERIFY(writeFile(path, data));
 
         Stage stage;
         const QVector<BDInfo> mine{bd(QStringLiteral("mine"), 0.5, 0),

@@ -1,5 +1,7 @@
 #include "ModalAnswerer.h"
 #include "RequireChild.h"
+#include "SceneLines.h"
+#include "TestFiles.h"
 #include "app/DeviceProfile.h"
 #include "app/LiveView.h"
 #include "app/Specula.h"
@@ -12,7 +14,6 @@
 #include "scene/CameraViewer.h"
 #include "scene/GraphicsItem.h"
 #include "scene/GraphicsMeasureItem.h"
-#include "scene/MakeGraphicsItem.h"
 
 #include <QPrinter>
 #include <QtTest>
@@ -27,22 +28,6 @@ QString writePicture(const QTemporaryDir &dir, const QString &name, QSize size,
     picture.fill(QColor(200, 200, 200));
     const QString path = dir.filePath(name);
     return picture.save(path, format) ? path : QString();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void addLine(CameraScene *scene, QPointF a, QPointF b)
-{
-    GraphicsItemData data;
-    data.type = 0x10003;
-    data.points = {a, b};
-    GraphicsItem *item = MakeGraphicsItem(data.type);
-    item->restore(data);
-    scene->addGraphicCommand(item);
 }
 
 } // namespace
@@ -149,11 +134,9 @@ private slots:
         const QString good = writePicture(dir, QStringLiteral("d.png"), QSize(64, 48));
         QVERIFY(m_editer->setImage(good));
         addLine(m_editer->scene(), {1, 1}, {30, 30});
-        QFile junk(dir.filePath(QStringLiteral("junk.png")));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a picture");
-        junk.close();
-        QVERIFY(!m_editer->setImage(junk.fileName()));
+        const QString junk = dir.filePath(QStringLiteral("junk.png"));
+        QVERIFY(writeFile(junk, "not a picture"));
+        QVERIFY(!m_editer->setImage(junk));
         QVERIFY(!m_editer->setImage(dir.filePath(QStringLiteral("missing.png"))));
         QCOMPARE(m_editer->imagePath(), good);
         QCOMPARE(m_editer->scene()->graphics().size(), 1);
@@ -185,7 +168,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = writePicture(dir, QStringLiteral("f.png"), QSize(320, 240));
-        const QByteArray original = fileBytes(path);
+        const QByteArray original = readFile(path);
         QVERIFY(m_editer->setImage(path));
         m_editer->show();
         addLine(m_editer->scene(), {10, 120}, {310, 120});
@@ -196,7 +179,7 @@ private slots:
             QCOMPARE(no.texts.size(), 1);
         }
         QCOMPARE(saved.count(), 0);
-        QCOMPARE(fileBytes(path), original);
+        QCOMPARE(readFile(path), original);
         {
             const ModalAnswerer yes(QMessageBox::Yes);
             child<QAbstractButton>("btnSave")->click();
@@ -223,7 +206,7 @@ private slots:
         QTemporaryDir dir;
         // A PNG under a suffix no writer knows: it opens, but cannot be saved as "xyz".
         const QString path = writePicture(dir, QStringLiteral("g.xyz"), QSize(80, 60), "png");
-        const QByteArray original = fileBytes(path);
+        const QByteArray original = readFile(path);
         QVERIFY(m_editer->setImage(path));
         addLine(m_editer->scene(), {1, 30}, {79, 30});
         QSignalSpy saved(m_editer, &MeasureEditer::imageSaved);
@@ -232,7 +215,7 @@ private slots:
         QVERIFY(saved.wait(10000));
         QVERIFY(!saved.first().at(1).toBool());
         QTRY_COMPARE(yes.texts.size(), 2); // the question, then the failure
-        QCOMPARE(fileBytes(path), original);
+        QCOMPARE(readFile(path), original);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("g.xyz")});
     }
 

@@ -77,21 +77,32 @@ private slots:
     {
         m_panel->readParams(kKestrel);
         const CameraConfig read = stored();
-        QVERIFY(read.paramsRead);
+        QVERIFY(read.paramsRead && read.brightness.valid);
         QCOMPARE(read.resolution, QSize(1280, 1024));
         QCOMPARE(read.brightness.value,
                  m_cam->getParam(kKestrel, CameraProperty::Brightness).value);
 
-        // Refreshing the controls writes nothing back.
+        // Refreshing the controls writes nothing back, to the record or the camera; they show
+        // the record, here away from the defaults with manual white balance.
+        CameraConfig chosen = read;
+        chosen.brightness.value = 60;
+        chosen.autoWhiteBalance = false;
+        chosen.redGain = 90;
+        m_config.setCameraInfo(kKestrel, chosen);
         m_cam->setProperty(kKestrel, CameraProperty::Brightness, 70);
         m_panel->sync(kKestrel);
-        QCOMPARE(m_panel->sliderNamed(QStringLiteral("亮度"))->value(), read.brightness.value);
-        QCOMPARE(stored().brightness.value, read.brightness.value);
+        QCOMPARE(m_panel->sliderNamed(QStringLiteral("亮度"))->value(), 60);
+        QCOMPARE(m_panel->sliderNamed(QStringLiteral("红增益"))->value(), 90);
+        QVERIFY(!m_panel->switchNamed(QStringLiteral("自动白平衡"))->IsSelected());
+        const CameraConfig after = stored();
+        QCOMPARE(after.brightness.value, 60);
+        QCOMPARE(after.exposure.value, read.exposure.value);
+        QCOMPARE(after.redGain, 90.0);
+        QVERIFY(!after.autoWhiteBalance);
         QCOMPARE(m_cam->getParam(kKestrel, CameraProperty::Brightness).value, 70);
 
         m_panel->writeParams(kKestrel);
-        QCOMPARE(m_cam->getParam(kKestrel, CameraProperty::Brightness).value,
-                 read.brightness.value);
+        QCOMPARE(m_cam->getParam(kKestrel, CameraProperty::Brightness).value, 60);
     }
 
     void controlsReachRecordAndCamera_data()

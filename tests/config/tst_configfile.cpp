@@ -1,4 +1,5 @@
 #include "ByteList.h"
+#include "TestFiles.h"
 #include "config/Config.h"
 #include "config/ConfigFile.h"
 
@@ -59,17 +60,9 @@ Config sentinelConfig()
     return c;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void writeAll(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    QVERIFY(writeFile(path, bytes));
 }
 
 void quietHandler(QtMsgType, const QMessageLogContext &, const QString &) {}
@@ -120,7 +113,7 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("new/deeper/Measure.config"));
         const Config written = richConfig();
         QVERIFY(ConfigFile::save(path, written));
-        QCOMPARE(readAll(path), signatureBytes() + encode(written));
+        QCOMPARE(readFile(path), signatureBytes() + encode(written));
 
         Config read;
         QCOMPARE(ConfigFile::load(path, read), ConfigFile::LoadResult::Loaded);
@@ -134,7 +127,7 @@ private slots:
         QVERIFY(ConfigFile::save(m_path, richConfig()));
         const Config small;
         QVERIFY(ConfigFile::save(m_path, small));
-        QCOMPARE(readAll(m_path), signatureBytes() + encode(small));
+        QCOMPARE(readFile(m_path), signatureBytes() + encode(small));
     }
 
     void saveFailureKeepsOldFile()
@@ -185,7 +178,7 @@ private slots:
         QCOMPARE(ConfigFile::load(m_path, config), ConfigFile::LoadResult::Rejected);
         QCOMPARE(encode(config), encode(sentinelConfig()));
         // The rejected file is kept for the user, out of the next save's way.
-        QCOMPARE(readAll(m_path + ".bad"), content);
+        QCOMPARE(readFile(m_path + ".bad"), content);
         QVERIFY(!QFile::exists(m_path));
     }
 
@@ -204,7 +197,7 @@ private slots:
             Config config = sentinelConfig();
             const auto result = ConfigFile::load(m_path, config);
             if (result != ConfigFile::LoadResult::Rejected || encode(config) != untouched ||
-                readAll(m_path + ".bad") != full.left(cut))
+                readFile(m_path + ".bad") != full.left(cut))
                 failures.append(QString::number(cut));
         }
         qInstallMessageHandler(previous);
@@ -391,8 +384,8 @@ private slots:
         QCOMPARE(WEXITSTATUS(status), 0);
 
         QVERIFY(QFile::setPermissions(path + ".bad", QFileDevice::ReadOwner));
-        QCOMPARE(readAll(path + ".bad"), original);
-        QCOMPARE(readAll(path), signatureBytes() + encode(Config()));
+        QCOMPARE(readFile(path + ".bad"), original);
+        QCOMPARE(readFile(path), signatureBytes() + encode(Config()));
     }
 
     void saveRefusesUnreadableFile()
@@ -404,7 +397,7 @@ private slots:
         QVERIFY(QFile::setPermissions(m_path, QFileDevice::WriteOwner));
         QVERIFY(!ConfigFile::save(m_path, Config()));
         QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-        QCOMPARE(readAll(m_path), original);
+        QCOMPARE(readFile(m_path), original);
     }
 
     void everyDamagedFileIsKept()
@@ -420,9 +413,9 @@ private slots:
         }
         QCOMPARE(setAsideCopies(m_path), QStringList({"Measure.config.bad", "Measure.config.bad.2",
                                                       "Measure.config.bad.3"}));
-        QCOMPARE(readAll(m_path + ".bad"), first);
-        QCOMPARE(readAll(m_path + ".bad.2"), second);
-        QCOMPARE(readAll(m_path + ".bad.3"), third);
+        QCOMPARE(readFile(m_path + ".bad"), first);
+        QCOMPARE(readFile(m_path + ".bad.2"), second);
+        QCOMPARE(readFile(m_path + ".bad.3"), third);
     }
 
     void interruptedSaveIsCleanedUp()
@@ -437,7 +430,7 @@ private slots:
         Config config;
         QCOMPARE(ConfigFile::load(m_path, config), ConfigFile::LoadResult::Loaded);
         QVERIFY(!QFile::exists(stale));
-        QCOMPARE(readAll(userFile), QByteArray("the user's own copy"));
+        QCOMPARE(readFile(userFile), QByteArray("the user's own copy"));
         QVERIFY(!QFile::exists(ConfigFile::temporaryPath(m_path)));
         QFile::remove(userFile);
     }

@@ -1,5 +1,7 @@
 #include "config/Preferences.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,20 +11,6 @@
 class TestPreferences : public QObject
 {
     Q_OBJECT
-
-private:
-    static void writeFile(const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(Preferences::filePath()).path());
-        QFile file(Preferences::filePath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-    static QByteArray readFile()
-    {
-        QFile file(Preferences::filePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -41,7 +29,7 @@ private slots:
         QVERIFY(Preferences::saveResultsWithCaptures());
         QVERIFY(Preferences::scaleBarEnabled());
         QCOMPARE(Preferences::scaleBarCorner(), Preferences::Corner::TopLeft);
-        QVERIFY(readFile().contains("[scalebar]"));
+        QVERIFY(readFile(Preferences::filePath()).contains("[scalebar]"));
     }
 
     void damagedValuesGiveDefaults_data()
@@ -56,11 +44,13 @@ private slots:
     void damagedValuesGiveDefaults()
     {
         QFETCH(QByteArray, bytes);
-        writeFile(bytes);
+        QVERIFY(QDir().mkpath(QFileInfo(Preferences::filePath()).path()));
+        QVERIFY(writeFile(Preferences::filePath(), bytes));
         QVERIFY(!Preferences::saveResultsWithCaptures());
         QVERIFY(!Preferences::scaleBarEnabled());
         QCOMPARE(Preferences::scaleBarCorner(), Preferences::Corner::BottomRight);
-        QCOMPARE(readFile(), bytes); // left alone until a preference is changed
+        QCOMPARE(readFile(Preferences::filePath()),
+                 bytes); // left alone until a preference is changed
     }
 };
 

@@ -2,17 +2,12 @@
 #include "media/FileBrowser.h"
 
 #include "ModalAnswerer.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QStringList names(const QListWidget *list)
 {
@@ -25,11 +20,7 @@ QStringList names(const QListWidget *list)
 
 QListWidgetItem *entry(const QListWidget *list, const QString &name)
 {
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->text() == name)
-            return list->item(i);
-    }
-    return nullptr;
+    return list->findItems(name, Qt::MatchExactly).value(0);
 }
 
 } // namespace

@@ -1,19 +1,8 @@
 #include "media/FileOps.h"
 
-#include <QtTest>
+#include "TestFiles.h"
 
-namespace {
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-} // namespace
+#include <QtTest>
 
 // File operations on temporary folders; the trash is the one of a test home.
 class tst_FileOps : public QObject

@@ -4,6 +4,7 @@
 #include "media/RecordSession.h"
 #include "virtualscope/VirtualScope.h"
 
+#include "TestFiles.h"
 #include "VideoProbe.h"
 
 #include <QtPlugin>
@@ -84,6 +85,7 @@ private slots:
         session.stop();
         QVERIFY(!session.isRecording());
         QVERIFY(session.cameraId().isEmpty());
+        QVERIFY(!session.isRecordingPath(path));
         QCOMPARE(stopped.count(), 1);
         QCOMPARE(stopped.at(0).at(0).toString(), path);
 
@@ -112,9 +114,7 @@ private slots:
         QFETCH(int, limit);
         QFETCH(bool, kept);
         const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(writeFile(blocker));
         const QString path = limit ? m_dir.filePath(QStringLiteral("full%1.mp4").arg(limit))
                                    : blocker + QStringLiteral("/x.mp4");
 

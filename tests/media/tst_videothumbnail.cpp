@@ -1,6 +1,7 @@
 #include "media/RtmpThread.h"
 #include "media/VideoThumbnail.h"
 
+#include "TestFiles.h"
 #include "TestVideo.h"
 
 #include <QRandomGenerator>
@@ -102,11 +103,8 @@ private slots:
         QVERIFY(RtmpThread::preview(path("missing.mp4")).isNull());
         QVERIFY(RtmpThread::preview(QString()).isNull());
 
-        QFile text(path("notes.mp4"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("these are not the frames you are looking for\n");
-        text.close();
-        QVERIFY(RtmpThread::preview(text.fileName()).isNull());
+        QVERIFY(writeFile(path("notes.mp4"), "these are not the frames you are looking for\n"));
+        QVERIFY(RtmpThread::preview(path("notes.mp4")).isNull());
 
         QImage png(64, 48, QImage::Format_RGB32);
         png.fill(Qt::red);
@@ -129,18 +127,13 @@ private slots:
         TestVideo video;
         video.audioFirst = true;
         QVERIFY(writeTestVideo(path("seed.mp4"), video));
-        QFile seed(path("seed.mp4"));
-        QVERIFY(seed.open(QIODevice::ReadOnly));
-        const QByteArray bytes = seed.readAll();
+        const QByteArray bytes = readFile(path("seed.mp4"));
         QVERIFY(bytes.size() > 1000);
 
         const QString damaged = path("damaged.mp4");
         const auto check = [&](const QByteArray &content) {
-            QFile file(damaged);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            if (!writeFile(damaged, content))
                 return false;
-            file.write(content);
-            file.close();
             const QImage picture = RtmpThread::preview(damaged);
             return picture.isNull() || picture.size() == QSize(320, 240);
         };

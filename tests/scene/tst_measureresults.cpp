@@ -3,11 +3,12 @@
 #include "scene/CameraViewer.h"
 #include "scene/GraphicsTextItem.h"
 #include "scene/GraphicsType.h"
-#include "scene/MakeGraphicsItem.h"
 #include "scene/MeasureResults.h"
 #include "scene/ResultsWindow.h"
 
 #include "ModalAnswerer.h"
+#include "SceneLines.h"
+#include "TestFiles.h"
 
 #include <QTableView>
 #include <QtTest>
@@ -62,14 +63,7 @@ class tst_MeasureResults : public QObject
 
     GraphicsItem *add(int kind, const Points &points, const QString &note = QString())
     {
-        GraphicsItem *item = MakeGraphicsItem(kind);
-        GraphicsItemData data;
-        data.type = kind;
-        data.points = points;
-        data.text = note;
-        item->restore(data);
-        m_scene->addGraphicCommand(item);
-        return item;
+        return addShape(m_scene, kind, points, note);
     }
     void mouse(QEvent::Type type, QPointF p, Qt::MouseButtons buttons)
     {
@@ -322,14 +316,14 @@ private slots:
         ResultsWindow window(m_results, nullptr);
         QTemporaryDir dir;
         QSignalSpy exported(&window, &ResultsWindow::exported);
-        ModalAnswerer answer({chooseFile(dir.filePath(QStringLiteral("probe 3")))}); // no suffix typed
+        ModalAnswerer answer(
+            {chooseFile(dir.filePath(QStringLiteral("probe 3")))}); // no suffix typed
         window.exportCsv();
         QVERIFY(exported.wait());
         QCOMPARE(exported.first().at(0).toString(), dir.filePath(QStringLiteral("probe 3.csv")));
         QCOMPARE(exported.first().at(1).toBool(), true);
-        QFile file(dir.filePath(QStringLiteral("probe 3.csv")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), ResultsCsv::csv(*m_results));
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("probe 3.csv"))),
+                 ResultsCsv::csv(*m_results));
     }
 
     void csvReadsBackInEveryLanguage()
