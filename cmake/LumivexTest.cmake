@@ -9,10 +9,11 @@ function(lumivex_add_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name})
-  # A home of the build's own: Qt's test folders (~/.qttest) then belong to one build, so two
-  # checkouts testing at once never wipe or fill each other's settings and files.
+  # A home of each test's own: Qt's test folders (~/.qttest/share, where the trash lives too)
+  # then belong to one test of one build, so tests run side by side, or two checkouts testing
+  # at once, never wipe or fill each other's settings and files.
   set(env "QT_QPA_PLATFORM=offscreen" "LUMIVEX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
-          "HOME=${CMAKE_BINARY_DIR}/test-home")
+          "HOME=${CMAKE_BINARY_DIR}/test-home/${name}")
   # The sanitizers make a test a few times slower.
   if(LUMIVEX_SANITIZE)
     set(timeout 1200)
