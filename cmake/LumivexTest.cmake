@@ -14,6 +14,7 @@ function(lumivex_add_test name)
   # at once, never wipe or fill each other's settings and files.
   set(env "QT_QPA_PLATFORM=offscreen" "LUMIVEX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
           "HOME=${CMAKE_BINARY_DIR}/test-home/${name}")
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-home/${name})
   # The sanitizers make a test a few times slower.
   if(LUMIVEX_SANITIZE)
     set(timeout 1200)
