@@ -52,9 +52,9 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Trash"))
-            .removeRecursively();
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QDir(data + QStringLiteral("/Trash")).removeRecursively();
+        QVERIFY(QDir().mkpath(data)); // the working folders are made inside it
         m_pictures = new FileBrowser(&m_window);
         m_pictures->setMode(0);
         m_videos = new FileBrowser(&m_window);
