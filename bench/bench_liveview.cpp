@@ -7,6 +7,8 @@
 //   e.g. xvfb-run -a -s "-screen 0 1600x1000x24" build/bench/bench_liveview 0 "1920 x 1080" MJPG 0
 //   20
 //
+// With MJPG it first measures the floor, a plain decode of the same frames, and reports the
+// program's cost per painted frame as a multiple of it.
 // Zoom index 0 is "Scale" (fit the page), 2 is "1.0x"; "four" measures the four-view page (its
 // live tile's paints are counted). "shot=" saves the viewer at the end, and beside it the same
 // frame scaled to the viewer's size by nearest-pixel sampling ("-nearest.png", how the view was
@@ -19,13 +21,18 @@
 #include "scene/CameraScene.h"
 #include "scene/CameraViewer.h"
 #include "scene/DisplayPicture.h"
+#include "virtualscope/ScopePicture.h"
 #include "virtualscope/VirtualScope.h"
 
 #include <QtPlugin>
 #include <QtWidgets>
 
+#include <turbojpeg.h>
+
 #include <cstdio>
+#include <ctime>
 #include <unistd.h>
+#include <vector>
 
 Q_IMPORT_PLUGIN(VirtualScopePlugin)
 
@@ -42,6 +49,61 @@ double processCpuMs()
     const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
     const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
     return ticks * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
+/// User plus system time of each thread of the process, in milliseconds, by thread id.
+QMap<int, QPair<QString, double>> threadCpuMsById()
+{
+    QMap<int, QPair<QString, double>> threads;
+    const QString taskDir = QStringLiteral("/proc/self/task");
+    for (const QString &tid : QDir(taskDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(taskDir + QLatin1Char('/') + tid + QStringLiteral("/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const int open = line.indexOf('(');
+        const int close = line.lastIndexOf(')');
+        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+        const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
+        threads.insert(tid.toInt(), {QString::fromLatin1(line.mid(open + 1, close - open - 1)),
+                                     ticks * 1000.0 / double(sysconf(_SC_CLK_TCK))});
+    }
+    return threads;
+}
+
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+}
+
+/// The floor of an MJPG live view, measured in the same run: the CPU time of a plain TurboJPEG
+/// decode (BGRX, default settings) of the frames the virtual microscope streams at this size.
+double decodeFloorMs(const QSize &size)
+{
+    const int margin = ScopePicture::driftMargin(size);
+    const QImage canvas = ScopePicture::renderSpecimen(size, margin);
+    constexpr int kFrames = 12; // the virtual microscope's ring
+    std::vector<QByteArray> jpegs;
+    for (int i = 0; i < kFrames; ++i)
+        jpegs.push_back(ScopePicture::encodeJpeg(
+            ScopePicture::specimenFrame(canvas, size, margin, i, kFrames), 85));
+    std::vector<uchar> pixels(size_t(size.width()) * size.height() * 4);
+    tjhandle tj = tjInitDecompress();
+    auto decode = [&](const QByteArray &jpeg) {
+        tjDecompress2(tj, reinterpret_cast<const uchar *>(jpeg.constData()),
+                      (unsigned long)jpeg.size(), pixels.data(), size.width(), size.width() * 4,
+                      size.height(), TJPF_BGRX, 0);
+    };
+    decode(jpegs[0]);
+    int decoded = 0;
+    const double start = threadCpuMs();
+    while (threadCpuMs() - start < 3000.0)
+        decode(jpegs[size_t(decoded++) % jpegs.size()]);
+    const double ms = (threadCpuMs() - start) / decoded;
+    tjDestroy(tj);
+    return ms;
 }
 
 class PaintCounter : public QObject
@@ -88,6 +150,10 @@ int main(int argc, char **argv)
             shotPath = arg.mid(5);
     }
 
+    const QStringList sizeParts = resolution.split(QLatin1Char('x'));
+    const QSize frameSize(sizeParts.value(0).trimmed().toInt(), sizeParts.value(1).trimmed().toInt());
+    const double floorMs = format == QLatin1String("MJPG") ? decodeFloorMs(frameSize) : 0.0;
+
     initSetting();
     Specula window;
     window.resize(1400, 900);
@@ -120,12 +186,14 @@ int main(int argc, char **argv)
     const int paints0 = counter.paints;
     const int routed0 = routed;
     const int presented0 = scope->presentedFrames(scopeId);
+    const auto threads0 = threadCpuMsById();
     const double cpu0 = processCpuMs();
     QElapsedTimer clock;
     clock.start();
     waitMs(seconds * 1000);
     const double wallMs = clock.elapsed();
     const double cpuMs = processCpuMs() - cpu0;
+    const auto threads1 = threadCpuMsById();
     const int paints = counter.paints - paints0;
     const int frames = routed - routed0;
     const int presented = scope->presentedFrames(scopeId) - presented0;
@@ -142,6 +210,18 @@ int main(int argc, char **argv)
                 presented * 1000.0 / wallMs, frames * 1000.0 / wallMs, paints * 1000.0 / wallMs);
     std::printf("CPU of the whole program: %.1f %% of one core, %.2f ms per painted frame\n",
                 cpuMs * 100.0 / wallMs, paints > 0 ? cpuMs / paints : 0.0);
+    // Per thread: the GUI thread is the process's own id; the grabber runs on the camera's.
+    for (auto it = threads1.cbegin(); it != threads1.cend(); ++it) {
+        const double ms = it.value().second - threads0.value(it.key()).second;
+        if (paints > 0 && ms >= 0.02 * cpuMs)
+            std::printf("  thread %d %s%s: %.2f ms per painted frame\n", it.key(),
+                        qPrintable(it.value().first), it.key() == getpid() ? " (GUI)" : "",
+                        ms / paints);
+    }
+    if (floorMs > 0.0 && paints > 0)
+        std::printf("TurboJPEG decode alone of the same frames: %.2f ms; the program per painted "
+                    "frame: %.2fx the decode\n",
+                    floorMs, cpuMs / paints / floorMs);
     if (!shotPath.isEmpty() && !fourView) {
         viewer->grab().save(shotPath);
         const QImage frame = viewer->scene()->baseImage();
