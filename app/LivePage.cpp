@@ -88,8 +88,8 @@ double LivePage::renderScale() const
 bool LivePage::showFrame(const QString &camId)
 {
     // The frame itself, not a copy: the grabber keeps off its memory while the picture lives.
-    QImage half;
-    QImage picture = m_cam->shareFrame(camId, &half);
+    QImage view;
+    QImage picture = m_cam->shareFrame(camId, &view);
     if (picture.isNull()) {
         // The grabber is storing the next frame this instant: this one is dropped, never queued.
         qCDebug(lcApp) << "onLocalCamera lost frame";
@@ -98,24 +98,23 @@ bool LivePage::showFrame(const QString &camId)
     const bool fourView = isFourView();
     const int viewIndex = m_live->viewIndex(camId);
     if ((!fourView && camId != m_live->current()) || viewIndex < 0) {
-        m_cam->setHalfWanted(camId, false);
+        m_cam->setViewWanted(camId, QSize());
         return false;
     }
 
     const auto stored = m_config->cameras.constFind(camId);
     if (stored != m_config->cameras.cend() && stored->blackWhite) {
         picture = liveFramePicture(picture, true);
-        half = QImage(); // in colour
+        view = QImage(); // in colour
     }
     if (fourView) {
         if (viewIndex < m_widgets.tiles.size())
             m_widgets.tiles.at(viewIndex)->setImage(picture);
     } else {
-        scene()->setBaseFrame(picture, half);
+        scene()->setBaseFrame(picture, view);
     }
-    // The grabber halves the next frames while their rows are in its cache when the view
-    // would start by halving them.
-    m_cam->setHalfWanted(camId, !fourView && scene()->wantsHalfFrames());
+    // The grabber scales the next frames for the view while their rows are in its cache.
+    m_cam->setViewWanted(camId, fourView ? QSize() : scene()->preparedViewSize());
     return true;
 }
 

@@ -13,8 +13,9 @@
 struct CameraBuffer::Storage
 {
     std::unique_ptr<uchar[]> blocks[MaxBlocks];
-    std::unique_ptr<uchar[]> halves[MaxBlocks]; // allocated when first wanted
-    bool halfWritten[MaxBlocks] = {};           // set by the writer before it publishes the block
+    std::unique_ptr<uchar[]> views[MaxBlocks]; // allocated when first wanted
+    size_t viewBytes[MaxBlocks] = {};          // what views[] holds room for
+    QSize viewWritten[MaxBlocks];              // set by the writer before it publishes the block
     std::atomic<int> uses[MaxBlocks];
     QSize size;
     int front = 0;
@@ -32,11 +33,6 @@ struct CameraBuffer::Storage
         free.store(((1u << MaxBlocks) - 1) & ~1u);
     }
     size_t bytes() const { return size_t(size.width()) * size_t(size.height()) * 4; }
-    QSize halfSize() const { return size / 2; }
-    size_t halfBytes() const
-    {
-        return size_t(halfSize().width()) * size_t(halfSize().height()) * 4;
-    }
 
     void giveBack(int index) { free.fetch_or(1u << index, std::memory_order_release); }
     void release(int index, int count)
@@ -76,9 +72,10 @@ CameraBuffer::BackBuffer &CameraBuffer::BackBuffer::operator=(BackBuffer &&other
         m_storage = std::move(other.m_storage);
         m_index = std::exchange(other.m_index, -1);
         m_data = std::exchange(other.m_data, nullptr);
-        m_half = std::exchange(other.m_half, nullptr);
-        m_halfWritten = std::exchange(other.m_halfWritten, false);
+        m_view = std::exchange(other.m_view, nullptr);
+        m_viewWritten = std::exchange(other.m_viewWritten, false);
         m_size = other.m_size;
+        m_viewSize = other.m_viewSize;
     }
     return *this;
 }
@@ -90,8 +87,8 @@ void CameraBuffer::BackBuffer::giveBack()
     m_storage.reset();
     m_index = -1;
     m_data = nullptr;
-    m_half = nullptr;
-    m_halfWritten = false;
+    m_view = nullptr;
+    m_viewWritten = false;
 }
 
 qsizetype CameraBuffer::byteCount() const
@@ -202,12 +199,17 @@ CameraBuffer::BackBuffer CameraBuffer::beginWrite()
         storage->allocated = std::max(storage->allocated, index + 1);
     }
     frame.m_data = block.get();
-    storage->halfWritten[index] = false;
-    if (halfWanted() && !storage->halfSize().isEmpty()) {
-        std::unique_ptr<uchar[]> &half = storage->halves[index];
-        if (!half)
-            half.reset(new uchar[storage->halfBytes()]);
-        frame.m_half = half.get();
+    storage->viewWritten[index] = QSize();
+    const QSize view = viewWanted();
+    if (!view.isEmpty()) {
+        // No reader sees this block now, so its view memory may be replaced.
+        const size_t bytes = size_t(view.width()) * size_t(view.height()) * 4;
+        if (storage->viewBytes[index] < bytes) {
+            storage->views[index].reset(new uchar[bytes]);
+            storage->viewBytes[index] = bytes;
+        }
+        frame.m_view = storage->views[index].get();
+        frame.m_viewSize = view;
     }
     frame.m_size = storage->size;
     frame.m_index = index;
@@ -222,8 +224,9 @@ bool CameraBuffer::commitWrite(BackBuffer &frame)
     std::shared_ptr<Storage> storage = std::move(frame.m_storage);
     const int index = std::exchange(frame.m_index, -1);
     frame.m_data = nullptr;
-    frame.m_half = nullptr;
-    storage->halfWritten[index] = std::exchange(frame.m_halfWritten, false);
+    frame.m_view = nullptr;
+    storage->viewWritten[index] = std::exchange(frame.m_viewWritten, false) ? frame.m_viewSize
+                                                                            : QSize();
     if (std::atomic_load(&m_owner) != storage)
         return false; // reallocated or cleared while the frame was written
     // A frame still waiting from before is superseded: its block is free again.
@@ -246,7 +249,20 @@ QImage CameraBuffer::toImage() const
     return QImage(m_data, m_size.width(), m_size.height(), bytesPerLine(), format());
 }
 
-QImage CameraBuffer::shareFrame(QImage *half)
+void CameraBuffer::setViewWanted(QSize size)
+{
+    const bool none = size.isEmpty();
+    m_viewWanted.store(none ? 0 : quint64(quint32(size.width())) << 32 | quint32(size.height()),
+                       std::memory_order_relaxed);
+}
+
+QSize CameraBuffer::viewWanted() const
+{
+    const quint64 v = m_viewWanted.load(std::memory_order_relaxed);
+    return QSize(int(v >> 32), int(v & 0xffffffffu));
+}
+
+QImage CameraBuffer::shareFrame(QImage *view)
 {
     // What a shared picture keeps alive: the storage (even past a reallocation) and the use of
     // its block.
@@ -272,16 +288,17 @@ QImage CameraBuffer::shareFrame(QImage *half)
         return picture;
     };
 
-    if (half)
-        *half = QImage();
+    if (view)
+        *view = QImage();
     if (!tryLock())
         return QImage();
     Storage *storage = m_owner.get();
     QImage frame;
     if (storage && m_data && hasFrame()) {
         frame = share(m_data, m_size);
-        if (half && storage->halfWritten[storage->front])
-            *half = share(storage->halves[storage->front].get(), storage->halfSize());
+        const QSize viewSize = storage->viewWritten[storage->front];
+        if (view && !viewSize.isEmpty())
+            *view = share(storage->views[storage->front].get(), viewSize);
     }
     releaseBuffer();
     return frame;

@@ -41,12 +41,14 @@ public:
 
         explicit operator bool() const { return m_data != nullptr; }
         uchar *data() const { return m_data; }
-        /// The block's half-size picture (width / 2 x height / 2, rows of halfBytesPerLine()),
-        /// present when a reader asked for one (setHalfWanted()); null otherwise. A writer
-        /// that fills it says so with setHalfWritten(), or the frame goes without one.
-        uchar *halfData() const { return m_half; }
-        int halfBytesPerLine() const { return (m_size.width() / 2) * 4; }
-        void setHalfWritten(bool written) { m_halfWritten = written && m_half; }
+        /// The block's view picture (viewSize(), rows of viewBytesPerLine()), present when a
+        /// reader asked for one (setViewWanted()); null otherwise. A writer that fills it says
+        /// so with setViewWritten(), or the frame goes without one.
+        uchar *viewData() const { return m_view; }
+        QSize viewSize() const { return m_viewSize; }
+        int viewBytesPerLine() const { return m_viewSize.width() * 4; }
+        void setViewWritten(bool written) { m_viewWritten = written && m_view; }
+        QSize size() const { return m_size; }
         int width() const { return m_size.width(); }
         int height() const { return m_size.height(); }
         int bytesPerLine() const { return m_size.width() * 4; }
@@ -58,9 +60,10 @@ public:
         std::shared_ptr<Storage> m_storage;
         int m_index = -1;
         uchar *m_data = nullptr;
-        uchar *m_half = nullptr;
-        bool m_halfWritten = false;
+        uchar *m_view = nullptr;
+        bool m_viewWritten = false;
         QSize m_size;
+        QSize m_viewSize;
     };
 
     CameraBuffer() = default;
@@ -97,14 +100,15 @@ public:
     QImage toImage() const;
     /// The current frame as a read-only picture on the buffer's own memory, valid for as long as
     /// any copy of it lives (writing to a copy detaches it). Null when there is no frame yet or
-    /// the buffer is busy this instant. Does not keep the buffer locked. `half`, when given,
-    /// receives the frame's half-size picture the same way (null when it has none): the view
-    /// shrinks frames by 2 x 2 averages first, and a writer that makes that half while the rows
-    /// are in its cache saves reading the whole frame again.
-    QImage shareFrame(QImage *half = nullptr);
-    /// Whether writers should make half-size pictures (blocks of 2 x 2 averages) from now on.
-    void setHalfWanted(bool wanted) { m_halfWanted.store(wanted, std::memory_order_relaxed); }
-    bool halfWanted() const { return m_halfWanted.load(std::memory_order_relaxed); }
+    /// the buffer is busy this instant. Does not keep the buffer locked. `view`, when given,
+    /// receives the frame's view picture the same way (null when it has none): a writer that
+    /// scales the rows to the view's size while they are in its cache saves the GUI thread
+    /// reading the whole frame again.
+    QImage shareFrame(QImage *view = nullptr);
+    /// The size writers should also scale frames to from now on (StripScaler); an empty size
+    /// for none.
+    void setViewWanted(QSize size);
+    QSize viewWanted() const;
     /// Releases the pixel memory (waits for a holder of the lock, like init()).
     void clear();
 
@@ -135,5 +139,5 @@ private:
     std::atomic<int> m_lock{0};
     std::atomic<bool> m_notifyPending{false};
     std::atomic<bool> m_hasFrame{false};
-    std::atomic<bool> m_halfWanted{false};
+    std::atomic<quint64> m_viewWanted{0}; // width << 32 | height
 };

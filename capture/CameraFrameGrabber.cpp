@@ -154,48 +154,6 @@ QImage frameToImage(const QVideoFrame &f)
     return JpegDecoder::decodeReference(f.bits(), f.mappedBytes());
 }
 
-/// Makes the half-size picture of the rows a JPEG decode has just placed, strip by strip, while
-/// they are in cache: 2 x 2 averages, as the view's own first halving (libyuv's exact box).
-/// Strips must start and end on even buffer rows; one that does not spoils the half.
-class HalfWriter
-{
-public:
-    HalfWriter(CameraBuffer::BackBuffer &back, bool vflip)
-        : m_back(back)
-        , m_vflip(vflip)
-        , m_ok(back.halfData() && back.height() % 2 == 0 && back.width() >= 2)
-    {}
-    bool wanted() const { return m_ok; }
-    /// Picture rows first .. first + count - 1 are in the buffer now.
-    void rowsPlaced(int first, int count)
-    {
-        if (!m_ok)
-            return;
-        const int y = m_vflip ? m_back.height() - first - count : first;
-        if (y % 2 != 0 || count % 2 != 0) {
-            m_ok = false;
-            return;
-        }
-        const int halfWidth = m_back.width() / 2;
-        libyuv::ARGBScale(m_back.data() + qptrdiff(y) * m_back.bytesPerLine(),
-                          m_back.bytesPerLine(), 2 * halfWidth, count,
-                          m_back.halfData() + qptrdiff(y / 2) * m_back.halfBytesPerLine(),
-                          m_back.halfBytesPerLine(), halfWidth, count / 2, libyuv::kFilterBox);
-        m_rows += count;
-    }
-    /// Every row placed and halved: the frame carries its half.
-    void finish(bool frameWritten)
-    {
-        m_back.setHalfWritten(frameWritten && m_ok && m_rows == m_back.height());
-    }
-
-private:
-    CameraBuffer::BackBuffer &m_back;
-    bool m_vflip;
-    bool m_ok;
-    int m_rows = 0;
-};
-
 /// libyuv's quarter-size box shortcut is taken whenever the width shrinks exactly 4x and the
 /// height by an even whole factor, but it assumes the height shrinks 4x too: a one-row or tiny
 /// target (8x6 into 2x1, say) trips it. Bilinear takes the general path for those sizes.
@@ -294,8 +252,18 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
 
     // Written outside the lock into the buffer's second block; the lock is taken only to swap.
     bool stored = false;
-    if (CameraBuffer::BackBuffer back = buffer->beginWrite())
-        stored = writeFrame(mapped, back, hflip, vflip, adjust) && buffer->commitWrite(back);
+    if (CameraBuffer::BackBuffer back = buffer->beginWrite()) {
+        // The view picture is made in picture order: a frame stored bottom-up goes without.
+        StripScaler *view = !vflip && m_viewScaler.start(back.size(), back.viewSize(),
+                                                         back.viewData(), back.viewBytesPerLine())
+                                ? &m_viewScaler
+                                : nullptr;
+        stored = writeFrame(mapped, back, hflip, vflip, adjust, view);
+        if (stored && view)
+            view->rowsPlaced(back.data(), back.bytesPerLine(), back.height());
+        back.setViewWritten(stored && view && view->finished());
+        stored = stored && buffer->commitWrite(back);
+    }
     mapped.unmap();
 
     if (!stored)
@@ -307,7 +275,8 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
 }
 
 bool CameraFrameGrabber::writeFrame(const QVideoFrame &f, CameraBuffer::BackBuffer &back,
-                                    bool hflip, bool vflip, const PixelAdjust &adjust)
+                                    bool hflip, bool vflip, const PixelAdjust &adjust,
+                                    StripScaler *view)
 {
     uchar *dst = back.data();
     const int width = back.width();
@@ -326,40 +295,46 @@ bool CameraFrameGrabber::writeFrame(const QVideoFrame &f, CameraBuffer::BackBuff
     }
     if (format == QVideoFrame::Format_Jpeg &&
         JpegDecoder::headerSize(f.bits(), f.mappedBytes()) == QSize(width, height)) {
-        HalfWriter half(back, vflip);
-        bool written = false;
-        if (!hflip && !adjust.hasTable() && !half.wanted()) {
+        // Strips arrive in picture order: the rows placed so far are those above the strip's
+        // end (no view picture is made for a bottom-up frame). A decode that falls back to the
+        // toolkit's reader starts again from the top.
+        const auto placed = [view, dst, stride](int first, int count) {
+            if (!view)
+                return;
+            if (first == 0)
+                view->restart();
+            view->rowsPlaced(dst, stride, first + count);
+        };
+        if (!hflip && !adjust.hasTable() && !view) {
             // Straight into the buffer, bottom-up for a vertical flip.
-            written = JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height,
-                                              vflip);
-        } else if (!hflip || !adjust.hasTable()) {
-            // The same, each strip adjusted or mirrored in place (and halved) while it is still
-            // in cache: the buffer is written while the decoder works, not in bursts between its
-            // strips.
+            return JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height,
+                                           vflip);
+        }
+        if (!hflip || !adjust.hasTable()) {
+            // The same, each strip adjusted or mirrored in place (and scaled for the view) while
+            // it is still in cache: the buffer is written while the decoder works, not in bursts
+            // between its strips.
             const bool inPlace = hflip || adjust.hasTable();
-            written = JpegDecoder::decodeInto(
+            return JpegDecoder::decodeInto(
                 f.bits(), f.mappedBytes(), dst, stride, width, height, vflip,
                 [&](uchar *rows, int rowStride, int first, int count) {
                     if (inPlace)
                         adjust.applyInPlace(rows, rowStride, width, count, hflip, true);
-                    half.rowsPlaced(first, count);
+                    placed(first, count);
                 });
-        } else {
-            // Mirrored and adjusted: 24-bit strips through a small buffer that stays in cache,
-            // each mirrored, adjusted and widened on its way into the buffer. In place, the
-            // mirror needs a copy of every row and measured slower.
-            written = JpegDecoder::decodeStrips(
-                f.bits(), f.mappedBytes(), width, height,
-                [&](const uchar *rows, int rowStride, int first, int count) {
-                    const int to = vflip ? height - first - count : first;
-                    adjust.copyFrom24(rows, rowStride, dst + qptrdiff(stride) * to, stride, width,
-                                      count, hflip, vflip);
-                    half.rowsPlaced(first, count);
-                },
-                JpegDecoder::Bgr);
         }
-        half.finish(written);
-        return written;
+        // Mirrored and adjusted: 24-bit strips through a small buffer that stays in cache,
+        // each mirrored, adjusted and widened on its way into the buffer. In place, the
+        // mirror needs a copy of every row and measured slower.
+        return JpegDecoder::decodeStrips(
+            f.bits(), f.mappedBytes(), width, height,
+            [&](const uchar *rows, int rowStride, int first, int count) {
+                const int to = vflip ? height - first - count : first;
+                adjust.copyFrom24(rows, rowStride, dst + qptrdiff(stride) * to, stride, width,
+                                  count, hflip, vflip);
+                placed(first, count);
+            },
+            JpegDecoder::Bgr);
     }
     if (sameSize && convertWithLibyuv(f, dst, stride, vflip)) {
         adjust.applyInPlace(dst, stride, width, height, hflip);

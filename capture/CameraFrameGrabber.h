@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/CameraBuffer.h"
+#include "capture/StripScaler.h"
 
 #include <QAbstractVideoSurface>
 #include <QMutex>
@@ -56,10 +57,11 @@ public:
     void processBright(uchar *pixels, int width, int height) const;
 
 private:
-    /// Writes the frame into the writer's block, and its half-size picture when the block has
-    /// one and the rows pass through the cache strip by strip (JPEG).
+    /// Writes the frame into the writer's block. `view`, when given, is started on the block's
+    /// view picture and receives the rows of a JPEG decode strip by strip, while they are in
+    /// cache; the caller scales whatever else remains.
     bool writeFrame(const QVideoFrame &frame, CameraBuffer::BackBuffer &back, bool hflip,
-                    bool vflip, const PixelAdjust &adjust);
+                    bool vflip, const PixelAdjust &adjust, StripScaler *view);
 
     const QString m_camId;
     std::atomic<int> m_brightness{50};
@@ -69,4 +71,5 @@ private:
     std::atomic<QObject *> m_receiver{nullptr};
     mutable QMutex m_bufferMutex;
     std::shared_ptr<CameraBuffer> m_buffer;
+    StripScaler m_viewScaler; // the presenting thread's alone
 };

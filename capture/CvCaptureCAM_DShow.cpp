@@ -473,16 +473,16 @@ void CvCaptureCAM_DShow::releaseBuffer(const QString &id)
     state->buffer->releaseBuffer();
 }
 
-QImage CvCaptureCAM_DShow::shareFrame(const QString &id, QImage *half)
+QImage CvCaptureCAM_DShow::shareFrame(const QString &id, QImage *view)
 {
     DeviceState *state = m_devices.value(id);
-    return state ? state->buffer->shareFrame(half) : QImage();
+    return state ? state->buffer->shareFrame(view) : QImage();
 }
 
-void CvCaptureCAM_DShow::setHalfWanted(const QString &id, bool wanted)
+void CvCaptureCAM_DShow::setViewWanted(const QString &id, QSize size)
 {
     if (DeviceState *state = m_devices.value(id))
-        state->buffer->setHalfWanted(wanted);
+        state->buffer->setViewWanted(size);
 }
 
 QSize CvCaptureCAM_DShow::getBufferSize(const QString &id) const

@@ -60,10 +60,11 @@ public:
     QSize getBufferSize(const QString &id) const;
     /// The camera's latest frame without a copy (CameraBuffer::shareFrame()); null when the
     /// camera is not open, has no frame yet or is storing one this instant.
-    /// `half`, when asked for, receives the frame's half-size picture if the grabber made one.
-    QImage shareFrame(const QString &id, QImage *half = nullptr);
-    /// Whether the camera's grabber should make half-size pictures (CameraBuffer::setHalfWanted).
-    void setHalfWanted(const QString &id, bool wanted);
+    /// `view`, when asked for, receives the frame's view picture if the grabber made one.
+    QImage shareFrame(const QString &id, QImage *view = nullptr);
+    /// The size the camera's grabber should also scale frames to (CameraBuffer::setViewWanted);
+    /// an empty size for none.
+    void setViewWanted(const QString &id, QSize size);
 
     /// Where Linux device nodes are looked up (tests point it at a fake tree).
     void setSysfsRoot(const QString &root) { m_sysfsRoot = root; }

@@ -115,7 +115,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     auto buffer = std::make_shared<CameraBuffer>();
     buffer->init(bufferWidth, bufferHeight, QImage::Format_RGB32);
-    buffer->setHalfWanted(data[7] & 16);
+    // A view picture of some smaller size when bit 4 asks for one (data[5], data[6] again).
+    if (data[7] & 16)
+        buffer->setViewWanted(QSize(1 + data[6] % bufferWidth, 1 + data[5] % bufferHeight));
     grabber.setBuffer(buffer);
     const QVideoFrame frame(
         new CheckedVideoBuffer(data + kHeaderBytes, size - kHeaderBytes, bytesPerLine, offset),

@@ -3,6 +3,7 @@
 #include "app/LogCategories.h"
 
 #include "calibration/StyleInfo.h"
+#include "capture/StripScaler.h"
 #include "config/Config.h"
 #include "scene/GraphicsItem.h"
 #include "scene/GraphicsMeasureItem.h"
@@ -117,17 +118,21 @@ void CameraScene::setBaseImage(const QImage &image)
     showPicture(image, false);
 }
 
-void CameraScene::setBaseFrame(const QImage &frame, const QImage &half)
+void CameraScene::setBaseFrame(const QImage &frame, const QImage &view)
 {
-    showPicture(frame, true, half);
+    showPicture(frame, true, view);
 }
 
-bool CameraScene::wantsHalfFrames() const
+QSize CameraScene::preparedViewSize() const
 {
-    return DisplayPicture::startsWithHalf(m_baseImage.size(), viewSize());
+    const QSize size = viewSize();
+    return DisplayPicture::wanted(m_baseImage, size) &&
+                   StripScaler::handles(m_baseImage.size(), size)
+               ? size
+               : QSize();
 }
 
-void CameraScene::showPicture(const QImage &image, bool share, const QImage &half)
+void CameraScene::showPicture(const QImage &image, bool share, const QImage &view)
 {
     if (image.isNull()) {
         if (m_frameBufferSize != 0)
@@ -153,11 +158,11 @@ void CameraScene::showPicture(const QImage &image, bool share, const QImage &hal
         m_frameBufferSize = bytes;
     }
 
-    m_baseHalf = QImage();
+    m_baseView = QImage();
     if (share && !convert) {
         // The pixmap below takes over from the one on the scene's buffer before that goes.
         m_baseImage = source;
-        m_baseHalf = half;
+        m_baseView = view;
     } else {
         if (!m_frameBuffer) {
             m_frameBuffer.reset(new uchar[size_t(bytes)]);
@@ -189,7 +194,7 @@ void CameraScene::clear()
     m_pixmap = QPixmap();
     m_display.clear();
     m_baseImage = QImage();
-    m_baseHalf = QImage();
+    m_baseView = QImage();
     m_frameBuffer.reset();
     m_frameBufferSize = 0;
 
@@ -675,7 +680,7 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
                                                          : view->palette().brush(QPalette::Base));
     } else if (!m_rendering && DisplayPicture::wanted(m_baseImage, size)) {
         // Filtered, and made once per frame however often the view repaints.
-        painter->drawImage(QPoint(0, 0), m_display.image(m_baseImage, size, m_baseHalf));
+        painter->drawImage(QPoint(0, 0), m_display.image(m_baseImage, size, m_baseView));
     } else {
         // Views too big for a scaled copy (deep zoom) show only a part: the painter scales just
         // that. Smoothing pays off only close to 1:1, where skipped or doubled rows and columns

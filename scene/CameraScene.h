@@ -65,11 +65,13 @@ public:
     /// Shows a frame without copying it, with the rules of setBaseImage(). For pictures nobody
     /// writes to while a copy of them lives: a camera's shared frames, whose memory stays out
     /// of the grabber's reach until the scene lets go of it at the next frame.
-    /// `half` is the frame's 2 x 2 halving when the grabber made one (see wantsHalfFrames()).
-    void setBaseFrame(const QImage &frame, const QImage &half = QImage());
-    /// Whether the view, at its present size, would start by halving the frames: then a half
-    /// made by the grabber while the rows were in its cache saves the view that step.
-    bool wantsHalfFrames() const;
+    /// `view` is the frame already scaled for the view when the grabber made it (see
+    /// preparedViewSize()).
+    void setBaseFrame(const QImage &frame, const QImage &view = QImage());
+    /// The size the grabber should scale frames to for the view at its present size, while
+    /// their rows are in its cache (StripScaler), so the GUI thread only draws; empty when the
+    /// view does not draw from a scaled copy or scales it some other way.
+    QSize preparedViewSize() const;
     /// A deep copy of the picture (the scene's own buffer is overwritten by the next frame).
     QImage baseImage() const;
     /// Drops the picture, every item and the undo history.
@@ -223,7 +225,7 @@ protected:
 
 private:
     /// setBaseImage() (`share` false: copied into the scene's buffer) and setBaseFrame().
-    void showPicture(const QImage &image, bool share, const QImage &half = QImage());
+    void showPicture(const QImage &image, bool share, const QImage &view = QImage());
     QSize targetSize() const;
     QSize renderSize() const;
     void renderInto(QImage &image);
@@ -258,7 +260,7 @@ private:
     int m_commandIndex = -1;
     int m_graphicType = 0x10011;
     QImage m_baseImage;
-    QImage m_baseHalf; // the shared frame's halving, when it came with one
+    QImage m_baseView; // the shared frame scaled for the view, when it came with it
     QPixmap m_pixmap;
     DisplayPicture m_display; // the picture at the view's size, made once per frame
     BDInfo m_bdInfo;

@@ -23,9 +23,6 @@ public:
     /// Benchmarks switch the scaled copy off with setEnabled(false) to compare with the
     /// painter's nearest-pixel scaling.
     static bool wanted(const QImage &picture, QSize view);
-    /// True when the scaled copy for `view` starts with a 2 x 2 halving of the picture, so a
-    /// half-size picture made beforehand (by the camera's grabber) saves that step.
-    static bool startsWithHalf(QSize picture, QSize view);
     /// The picture scaled to `size` (same format); null for an empty size or picture.
     static QImage scaled(const QImage &picture, QSize size);
     static void setEnabled(bool enabled);
@@ -33,10 +30,10 @@ public:
     /// A new frame: the next image() scales again.
     void invalidate() { m_valid = false; }
     /// The picture scaled to `size`; made only when the frame or the size changed since the
-    /// last call. The picture must be the one shown since the last invalidate(). `half`, when
-    /// given, is the picture's own 2 x 2 halving (size / 2, same format) and is used in its
-    /// place.
-    const QImage &image(const QImage &picture, QSize size, const QImage &half = QImage());
+    /// last call. The picture must be the one shown since the last invalidate(). `prepared`,
+    /// when given, is the picture already scaled to `size` (by the camera's grabber) and is
+    /// shown as it is; one of another size is ignored.
+    const QImage &image(const QImage &picture, QSize size, const QImage &prepared = QImage());
     /// Drops the scaled copy and its memory.
     void clear();
 
@@ -53,8 +50,7 @@ private:
     QImage m_half[2];     // intermediate halvings, kept between frames
     FilterCheck m_filter; // checked once per pair of sizes
     bool m_valid = false;
-    bool m_adopted = false; // m_image is a given half, not our own memory
+    bool m_adopted = false; // m_image is a prepared picture, not our own memory
 
-    static void scaleInto(const QImage &picture, QImage &out, QImage *half, FilterCheck *filter,
-                          const QImage *given = nullptr);
+    static void scaleInto(const QImage &picture, QImage &out, QImage *half, FilterCheck *filter);
 };

@@ -228,30 +228,37 @@ private slots:
         QCOMPARE(wholeFrame(held.first().constBits(), 32), 21u);
     }
 
-    void halfPictureOnlyWhenWantedAndWritten()
+    void viewPictureOnlyWhenWantedAndWritten()
     {
         CameraBuffer buffer;
         buffer.init(8, 4);
-        QVERIFY(!buffer.beginWrite().halfData());
-        buffer.setHalfWanted(true);
-        for (quint32 v : {1u, 2u}) {
+        QVERIFY(!buffer.beginWrite().viewData());
+        // Frame 1 carries a view picture, frame 2's writer could not make one, frame 3 comes
+        // after the view changed size.
+        const QSize sizes[] = {{4, 2}, {4, 2}, {6, 3}};
+        for (quint32 v : {1u, 2u, 3u}) {
+            buffer.setViewWanted(sizes[v - 1]);
             CameraBuffer::BackBuffer frame = buffer.beginWrite();
-            QVERIFY(frame.halfData());
+            QVERIFY(frame.viewData());
+            QCOMPARE(frame.viewSize(), sizes[v - 1]);
             fill(frame, v);
-            auto *half = reinterpret_cast<quint32 *>(frame.halfData());
-            std::fill(half, half + 4 * 2, v + 100);
-            frame.setHalfWritten(v == 1); // the second frame's writer could not make one
+            auto *view = reinterpret_cast<quint32 *>(frame.viewData());
+            std::fill(view, view + frame.viewSize().width() * frame.viewSize().height(), v + 100);
+            frame.setViewWritten(v != 2);
             QVERIFY(buffer.commitWrite(frame));
-            QImage shownHalf;
-            const QImage shown = buffer.shareFrame(&shownHalf);
+            QImage shownView;
+            const QImage shown = buffer.shareFrame(&shownView);
             QCOMPARE(wholeFrame(shown.constBits(), 32), v);
-            if (v == 1) {
-                QCOMPARE(shownHalf.size(), QSize(4, 2));
-                QCOMPARE(wholeFrame(shownHalf.constBits(), 8), 101u);
+            if (v == 2) {
+                QVERIFY(shownView.isNull()); // no stale view picture from an earlier frame
             } else {
-                QVERIFY(shownHalf.isNull()); // no stale half from an earlier frame
+                QCOMPARE(shownView.size(), sizes[v - 1]);
+                QCOMPARE(wholeFrame(shownView.constBits(), shownView.width() * shownView.height()),
+                         v + 100);
             }
         }
+        buffer.setViewWanted(QSize());
+        QVERIFY(!buffer.beginWrite().viewData());
     }
 
     void readerHoldingWhileFramesArrive_data()

@@ -214,21 +214,24 @@ private slots:
         const QImage stored = bufferImage(*m_buffer);
         QVERIFY(sameColours(stored, expectedPicture(converted, hflip, vflip, gamma, brightness)));
 
-        // Asked for, a JPEG frame comes with its 2 x 2 halving, made strip by strip as decoded
-        // and placed: the same pixels as halving the stored frame. Other frames come without.
-        m_buffer->setHalfWanted(true);
+        // Asked for, a frame comes with its view picture (a JPEG one made strip by strip as
+        // decoded and placed): the pixels the view makes of the stored frame. Frames stored
+        // bottom-up come without.
+        for (const QSize view : {QSize(32, 24), QSize(40, 30), QSize(15, 11)}) {
+            m_buffer->setViewWanted(view);
+            QVERIFY(m_grabber->present(frame));
+            QImage shown;
+            QCOMPARE(m_buffer->shareFrame(&shown), stored);
+            if (vflip)
+                QVERIFY(shown.isNull());
+            else
+                QCOMPARE(shown, DisplayPicture::scaled(stored, view));
+        }
+        m_buffer->setViewWanted(QSize());
         QVERIFY(m_grabber->present(frame));
-        QImage half;
-        const QImage shared = m_buffer->shareFrame(&half);
-        QCOMPARE(shared, stored);
-        if (jpeg)
-            QCOMPARE(half, DisplayPicture::scaled(stored, stored.size() / 2));
-        else
-            QVERIFY(half.isNull());
-        m_buffer->setHalfWanted(false);
-        QVERIFY(m_grabber->present(frame));
-        QVERIFY(!m_buffer->shareFrame(&half).isNull());
-        QVERIFY(half.isNull());
+        QImage none;
+        QVERIFY(!m_buffer->shareFrame(&none).isNull());
+        QVERIFY(none.isNull());
 
         if (hflip || vflip || gamma != 50 || brightness != 50)
             return;

@@ -157,31 +157,22 @@ private slots:
         QCOMPARE(display.image(picture, QSize(16, 12)).pixel(5, 5), qRgb(1, 2, 3));
     }
 
-    void givenHalfStandsInForTheFirstHalving()
+    void preparedPictureOfTheViewsSizeIsShownAsItIs()
     {
         const QImage picture = finelines(400, 300);
-        const QImage half = DisplayPicture::scaled(picture, QSize(200, 150));
-        QVERIFY(DisplayPicture::startsWithHalf(picture.size(), QSize(200, 150)));
-        QVERIFY(DisplayPicture::startsWithHalf(picture.size(), QSize(90, 70)));
-        QVERIFY(!DisplayPicture::startsWithHalf(picture.size(), QSize(250, 150)));
-        QVERIFY(!DisplayPicture::startsWithHalf(picture.size(), QSize()));
-
-        // The same pixels as halving the picture itself, for every view size.
-        for (const QSize view : {QSize(200, 150), QSize(130, 98), QSize(90, 70)}) {
-            DisplayPicture own;
-            DisplayPicture withHalf;
-            QCOMPARE(withHalf.image(picture, view, half), own.image(picture, view));
-        }
-        // A view of exactly half size shows the given half as it is; a later frame at another
-        // size is scaled into memory of the display's own, never into the half.
+        const QImage prepared = DisplayPicture::scaled(picture, QSize(130, 98));
+        // Shown as it is; a later frame at another size is scaled into memory of the display's
+        // own, never into the prepared picture.
         DisplayPicture display;
-        const QImage readOnly(half.constBits(), 200, 150, half.bytesPerLine(), half.format());
-        QCOMPARE(display.image(picture, QSize(200, 150), readOnly).constBits(), half.constBits());
+        const QImage readOnly(prepared.constBits(), 130, 98, prepared.bytesPerLine(),
+                              prepared.format());
+        QCOMPARE(display.image(picture, QSize(130, 98), readOnly).constBits(),
+                 prepared.constBits());
         display.invalidate();
         const QImage &smaller = display.image(picture, QSize(90, 70), readOnly);
-        QVERIFY(smaller.constBits() != half.constBits());
-        QCOMPARE(half, DisplayPicture::scaled(picture, QSize(200, 150)));
-        // A half of the wrong size is ignored.
+        QVERIFY(smaller.constBits() != prepared.constBits());
+        QCOMPARE(prepared, DisplayPicture::scaled(picture, QSize(130, 98)));
+        // One of the wrong size is ignored.
         DisplayPicture other;
         QCOMPARE(other.image(picture, QSize(90, 70), QImage(100, 50, QImage::Format_RGB32)),
                  DisplayPicture().image(picture, QSize(90, 70)));

@@ -1,0 +1,227 @@
+#include "capture/StripScaler.h"
+
+#include "capture/PixelKernels.h"
+
+#include <libyuv/scale_argb.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+/// libyuv's exact 2 x 2 halving of rows first .. last - 1 of a picture `width` pixels wide
+/// (an odd last column and row of the source are left out). Row by row, a strip gives the
+/// bytes the whole picture would.
+void halveRows(const uchar *from, int fromStride, uchar *to, int toStride, int width, int first,
+               int last)
+{
+    const int count = last - first;
+    libyuv::ARGBScale(from + qptrdiff(2 * first) * fromStride, fromStride, 2 * width, 2 * count,
+                      to + qptrdiff(first) * toStride, toStride, width, count, libyuv::kFilterBox);
+}
+
+/// The size a halving step leaves, or an empty size when the ladder to `to` stops before it.
+QSize nextHalf(QSize source, QSize to)
+{
+    if (source.width() < 2 * to.width() || source.height() < 2 * to.height() ||
+        source.width() < 4 || source.height() < 4)
+        return QSize();
+    const QSize half(source.width() / 2, source.height() / 2);
+    return half == to ? QSize() : half;
+}
+
+/// The picture the last step starts from: the picture halved as long as it stays at least
+/// twice the target.
+QSize lastSource(QSize from, QSize to)
+{
+    for (QSize half = nextHalf(from, to); !half.isEmpty(); half = nextHalf(half, to))
+        from = half;
+    return from;
+}
+
+bool isHalf(QSize source, QSize to)
+{
+    return source.width() / 2 == to.width() && source.height() / 2 == to.height();
+}
+
+} // namespace
+
+bool StripScaler::handles(QSize from, QSize to)
+{
+    if (to.isEmpty() || from.isEmpty() || to.width() >= from.width() ||
+        to.height() >= from.height() || to.width() > 32768 || to.height() > 32768)
+        return false;
+    // libyuv scales a picture of equal width or height by other routines, whose row clipping
+    // differs from the whole picture's at the bottom edge: those stay with the view.
+    const QSize source = lastSource(from, to);
+    return isHalf(source, to) || (to.width() < source.width() && to.height() < source.height());
+}
+
+const uchar *StripScaler::undarkenTable()
+{
+    static const auto table = [] {
+        std::array<uchar, 256> t{};
+        for (int v = 0; v < 256; ++v)
+            t[size_t(v)] = uchar(std::min(255, int(std::lround(v * 128.0 / 127.0))));
+        return t;
+    }();
+    return table.data();
+}
+
+// Some of libyuv's SIMD column filters weigh two neighbours by 7-bit fractions that add up to
+// 127 rather than 128, so the picture comes out darker by 1/128 (white turns 253, a flat grey
+// of 128 turns 127). Which filter runs depends on the two sizes, so each pair is tried once on
+// a white picture; a darkening one is undone by undarkenTable() (exact for black, white and
+// most values, one level off for two of them).
+bool StripScaler::filterDarkens(QSize from, QSize to)
+{
+    QImage white(from, QImage::Format_RGB32);
+    white.fill(0xffffffffu);
+    QImage out(to, QImage::Format_RGB32);
+    libyuv::ARGBScale(white.constBits(), white.bytesPerLine(), from.width(), from.height(),
+                      out.bits(), out.bytesPerLine(), to.width(), to.height(), libyuv::kFilterBox);
+    return qRed(out.pixel(to.width() / 2, to.height() / 2)) != 255;
+}
+
+const uchar *StripScaler::Stage::base() const
+{
+    // Rows are addressed from the top: the window's first row lands where it belongs.
+    return reinterpret_cast<const uchar *>(reinterpret_cast<quintptr>(window.data()) -
+                                           quintptr(first) * quintptr(stride()));
+}
+
+void StripScaler::Stage::makeRoom(int keep, int more)
+{
+    keep = std::clamp(keep, first, made);
+    const size_t row = size_t(stride());
+    if (keep > first) {
+        std::memmove(window.data(), window.data() + size_t(keep - first) * row,
+                     size_t(made - keep) * row);
+        first = keep;
+    }
+    const size_t needed = size_t(made - first + more) * row;
+    if (window.size() < needed)
+        window.resize(needed);
+}
+
+bool StripScaler::start(QSize from, QSize to, uchar *out, int outStride)
+{
+    m_out = nullptr;
+    if (!out || !handles(from, to))
+        return false;
+    if (from != m_from || to != m_to) {
+        m_stages.clear();
+        QSize source = from;
+        for (QSize half = nextHalf(from, to); !half.isEmpty(); half = nextHalf(half, to)) {
+            m_stages.push_back(Stage{half, {}, 0, 0});
+            source = half;
+        }
+        m_filterFrom = source;
+        m_lastHalves = isHalf(source, to);
+        m_darkens = !m_lastHalves && filterDarkens(source, to);
+        m_from = from;
+        m_to = to;
+    }
+    m_out = out;
+    m_outStride = outStride;
+    restart();
+    return true;
+}
+
+void StripScaler::restart()
+{
+    for (Stage &stage : m_stages)
+        stage.first = stage.made = 0;
+    m_outRows = 0;
+    m_placed = 0;
+}
+
+bool StripScaler::finished() const
+{
+    return m_out && m_outRows == m_to.height();
+}
+
+void StripScaler::rowsPlaced(const uchar *picture, int stride, int rows)
+{
+    if (!m_out)
+        return;
+    // A few rows at a time, so the halvings' windows stay small and in cache even when a
+    // whole picture arrives at once.
+    constexpr int kChunkRows = 32;
+    const int target = std::min(rows, m_from.height());
+    while (m_placed < target) {
+        m_placed = std::min(target, m_placed + kChunkRows);
+        feed(picture, stride, m_placed);
+    }
+}
+
+int StripScaler::neededFrom(size_t stage) const
+{
+    if (stage + 1 < m_stages.size())
+        return 2 * m_stages[stage + 1].made;
+    if (m_lastHalves || m_outRows >= m_to.height())
+        return 2 * m_outRows;
+    return int(std::max<qint64>(0, filterPosition(m_outRows) >> 16));
+}
+
+void StripScaler::feed(const uchar *picture, int stride, int rows)
+{
+    const uchar *source = picture;
+    int sourceStride = stride;
+    int available = rows;
+    int sourceRows = m_from.height();
+    for (size_t i = 0; i < m_stages.size(); ++i) {
+        Stage &stage = m_stages[i];
+        const int ready = std::min(available / 2, stage.size.height());
+        if (ready > stage.made) {
+            stage.makeRoom(neededFrom(i), ready - stage.made);
+            halveRows(source, sourceStride, const_cast<uchar *>(stage.base()), stage.stride(),
+                      stage.size.width(), stage.made, ready);
+            stage.made = ready;
+        }
+        source = stage.base();
+        sourceStride = stage.stride();
+        available = stage.made;
+        sourceRows = stage.size.height();
+    }
+    if (m_lastHalves) {
+        const int ready = std::min(available / 2, m_to.height());
+        if (ready > m_outRows) {
+            halveRows(source, sourceStride, m_out, m_outStride, m_to.width(), m_outRows, ready);
+            m_outRows = ready;
+        }
+        return;
+    }
+    filterRows(source, sourceStride, available, available == sourceRows);
+}
+
+qint64 StripScaler::filterPosition(int j) const
+{
+    const qint64 dy = (qint64(m_filterFrom.height()) << 16) / m_to.height();
+    return (dy >> 1) - 32768 + j * dy;
+}
+
+void StripScaler::filterRows(const uchar *source, int stride, int available, bool all)
+{
+    // Target row j samples source rows y >> 16 and the one below, y being libyuv's 16.16
+    // position for it. A row more is waited for, in case a libyuv build rounds differently.
+    int last = m_outRows;
+    while (last < m_to.height() && (all || (filterPosition(last) >> 16) + 3 <= available))
+        ++last;
+    if (last == m_outRows)
+        return;
+    // Clipped to the new rows, libyuv computes each from the same positions as for the whole.
+    libyuv::ARGBScaleClip(source, stride, m_filterFrom.width(), m_filterFrom.height(), m_out,
+                          m_outStride, m_to.width(), m_to.height(), 0, m_outRows, m_to.width(),
+                          last - m_outRows, libyuv::kFilterBox);
+    if (m_darkens) {
+        static const PixelKernels::Row undarken = PixelKernels::row();
+        for (int y = m_outRows; y < last; ++y) {
+            uchar *line = m_out + qptrdiff(y) * m_outStride;
+            undarken(line, line, m_to.width(), undarkenTable(), false, 0);
+        }
+    }
+    m_outRows = last;
+}
