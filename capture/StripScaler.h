@@ -58,6 +58,8 @@ private:
     void filterRows(const uchar *source, int stride, int available, bool all);
     /// libyuv's 16.16 source position of target row j in the filtered step.
     qint64 filterPosition(int j) const;
+    /// Prepares the AVX2 form of the filtered step for the present sizes, where it applies.
+    void planColumns();
 
     QSize m_from;
     QSize m_to;
@@ -69,4 +71,12 @@ private:
     int m_outRows = 0;
     int m_placed = 0; // picture rows fed so far
     QSize m_filterFrom;
+
+    // The filtered step's own AVX2 form (see the .cpp): per group of 8 target columns, the
+    // first source column, each column's offset from it and the weights of its two sources.
+    bool m_columnsPlanned = false;
+    std::vector<int> m_groupBase;
+    std::vector<quint32> m_groupOffsets;
+    std::vector<uchar> m_groupWeights;
+    std::vector<uchar> m_blendedRow; // one source row blended vertically, with slack
 };

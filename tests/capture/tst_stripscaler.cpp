@@ -28,6 +28,7 @@ private slots:
         QTest::newRow("two halvings, filter") << QSize(3264, 2448) << QSize(400, 300) << 16;
         QTest::newRow("odd sizes, odd strips") << QSize(641, 479) << QSize(301, 203) << 7;
         QTest::newRow("row by row") << QSize(333, 201) << QSize(170, 99) << 1;
+        QTest::newRow("a third of the height") << QSize(1920, 1080) << QSize(1000, 360) << 16;
         QTest::newRow("one strip") << QSize(200, 150) << QSize(120, 90) << 150;
         QTest::newRow("to one row") << QSize(64, 48) << QSize(30, 1) << 16;
     }
