@@ -151,7 +151,8 @@ int main(int argc, char **argv)
     }
 
     const QStringList sizeParts = resolution.split(QLatin1Char('x'));
-    const QSize frameSize(sizeParts.value(0).trimmed().toInt(), sizeParts.value(1).trimmed().toInt());
+    const QSize frameSize(sizeParts.value(0).trimmed().toInt(),
+                          sizeParts.value(1).trimmed().toInt());
     const double floorMs = format == QLatin1String("MJPG") ? decodeFloorMs(frameSize) : 0.0;
 
     initSetting();

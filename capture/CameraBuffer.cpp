@@ -225,8 +225,8 @@ bool CameraBuffer::commitWrite(BackBuffer &frame)
     const int index = std::exchange(frame.m_index, -1);
     frame.m_data = nullptr;
     frame.m_view = nullptr;
-    storage->viewWritten[index] = std::exchange(frame.m_viewWritten, false) ? frame.m_viewSize
-                                                                            : QSize();
+    storage->viewWritten[index] =
+        std::exchange(frame.m_viewWritten, false) ? frame.m_viewSize : QSize();
     if (std::atomic_load(&m_owner) != storage)
         return false; // reallocated or cleared while the frame was written
     // A frame still waiting from before is superseded: its block is free again.

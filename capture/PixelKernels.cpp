@@ -269,8 +269,7 @@ __attribute__((target("avx2"), always_inline)) inline __m256i load8(const uchar 
                                                                     int j, __m256i reverse)
 {
     if (Mirror)
-        return _mm256_permutevar8x32_epi32(loadu(src + qptrdiff(w - 8 * (j + 1) - x) * 4),
-                                           reverse);
+        return _mm256_permutevar8x32_epi32(loadu(src + qptrdiff(w - 8 * (j + 1) - x) * 4), reverse);
     return loadu(src + qptrdiff(x + 8 * j) * 4);
 }
 
@@ -292,10 +291,9 @@ __attribute__((target("avx2"))) void avx2Rows32(const uchar *src, uchar *dst, in
     for (; x + 32 <= w; x += 32) {
         // Each register loaded by a call of its own: a loop filling the array, at -O2, left it
         // on the stack, stored in 16-byte halves and reloaded whole, which stalls every load.
-        const __m256i p[4] = {load8<Mirror>(src, w, x, 0, reverse),
-                              load8<Mirror>(src, w, x, 1, reverse),
-                              load8<Mirror>(src, w, x, 2, reverse),
-                              load8<Mirror>(src, w, x, 3, reverse)};
+        const __m256i p[4] = {
+            load8<Mirror>(src, w, x, 0, reverse), load8<Mirror>(src, w, x, 1, reverse),
+            load8<Mirror>(src, w, x, 2, reverse), load8<Mirror>(src, w, x, 3, reverse)};
         __m256i c0 = _mm256_blendv_epi8(p[0], _mm256_shuffle_epi8(p[3], spread[0]), slots);
         __m256i c1 = _mm256_blendv_epi8(p[1], _mm256_shuffle_epi8(p[3], spread[1]), slots);
         __m256i c2 = _mm256_blendv_epi8(p[2], _mm256_shuffle_epi8(p[3], spread[2]), slots);

@@ -84,20 +84,22 @@ __attribute__((target("avx2"))) void filterColumnsAvx2(const uchar *row, uchar *
         const __m256i i0 =
             _mm256_loadu_si256(reinterpret_cast<const __m256i *>(offsets + kGroup * g));
         const __m256i i1 = _mm256_add_epi32(i0, one);
-        const __m256i a = _mm256_blendv_epi8(_mm256_permutevar8x32_epi32(lo, i0),
-                                             _mm256_permutevar8x32_epi32(hi, i0),
-                                             _mm256_cmpgt_epi32(i0, seven));
-        const __m256i b = _mm256_blendv_epi8(_mm256_permutevar8x32_epi32(lo, i1),
-                                             _mm256_permutevar8x32_epi32(hi, i1),
-                                             _mm256_cmpgt_epi32(i1, seven));
+        const __m256i a =
+            _mm256_blendv_epi8(_mm256_permutevar8x32_epi32(lo, i0),
+                               _mm256_permutevar8x32_epi32(hi, i0), _mm256_cmpgt_epi32(i0, seven));
+        const __m256i b =
+            _mm256_blendv_epi8(_mm256_permutevar8x32_epi32(lo, i1),
+                               _mm256_permutevar8x32_epi32(hi, i1), _mm256_cmpgt_epi32(i1, seven));
         // Per lane, unpacking pairs each byte of a with its byte of b: pixels 0, 1 (lane 0) and
         // 4, 5 (lane 1) in the low half, 2, 3 and 6, 7 in the high half; packing restores the
         // order.
         const uchar *w = weights + 64 * g;
         const __m256i wlo = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(w));
         const __m256i whi = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(w + 32));
-        const __m256i l = _mm256_srli_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(a, b), wlo), 7);
-        const __m256i h = _mm256_srli_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(a, b), whi), 7);
+        const __m256i l =
+            _mm256_srli_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(a, b), wlo), 7);
+        const __m256i h =
+            _mm256_srli_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(a, b), whi), 7);
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + 4 * kGroup * g),
                             _mm256_packus_epi16(l, h));
     }
@@ -291,8 +293,8 @@ void StripScaler::planColumns()
             m_groupOffsets[size_t(g * kGroup + k)] = quint32(offset);
             const int f = int(pos >> 9) & 0x7f;
             // Pixel k's slot among the unpacked pairs: half k / 2 % 2, lane k / 4, place k % 2.
-            uchar *w = m_groupWeights.data() + 64 * g + 32 * ((k / 2) % 2) + 16 * (k / 4) +
-                       8 * (k % 2);
+            uchar *w =
+                m_groupWeights.data() + 64 * g + 32 * ((k / 2) % 2) + 16 * (k / 4) + 8 * (k % 2);
             for (int c = 0; c < 4; ++c) {
                 w[2 * c] = uchar(127 - f);
                 w[2 * c + 1] = uchar(f);
@@ -338,8 +340,8 @@ void StripScaler::filterRows(const uchar *source, int stride, int available, boo
         // Clipped to the new rows, libyuv computes each from the same positions as for the
         // whole picture.
         libyuv::ARGBScaleClip(source, stride, m_filterFrom.width(), m_filterFrom.height(), m_out,
-                              m_outStride, m_to.width(), m_to.height(), 0, m_outRows,
-                              m_to.width(), last - m_outRows, libyuv::kFilterBox);
+                              m_outStride, m_to.width(), m_to.height(), 0, m_outRows, m_to.width(),
+                              last - m_outRows, libyuv::kFilterBox);
     }
     if (m_darkens) {
         static const PixelKernels::Row undarken = PixelKernels::row();

@@ -12,7 +12,7 @@
 /// bilinear step, its darkening undone.
 ///
 /// Only shrinking in both directions is handled (handles()); the view scales anything else
-/// itself. One thread at a time; the scaler keeps its intermediate halvings between frames.
+/// itself. One thread at a time; the scaler keeps its plan for a pair of sizes between frames.
 class StripScaler final
 {
 public:
