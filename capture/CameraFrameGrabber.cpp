@@ -253,12 +253,13 @@ bool CameraFrameGrabber::present(const QVideoFrame &frame)
     // Written outside the lock into the buffer's second block; the lock is taken only to swap.
     bool stored = false;
     if (CameraBuffer::BackBuffer back = buffer->beginWrite()) {
-        // The view picture is made in picture order: a frame stored bottom-up goes without.
-        StripScaler *view = !vflip && m_viewScaler.start(back.size(), back.viewSize(),
-                                                         back.viewData(), back.viewBytesPerLine())
+        StripScaler *view = m_viewScaler.start(back.size(), back.viewSize(), back.viewData(),
+                                               back.viewBytesPerLine())
                                 ? &m_viewScaler
                                 : nullptr;
         stored = writeFrame(mapped, back, hflip, vflip, adjust, view);
+        // Whatever the strips did not scale (frames of other formats, frames stored bottom-up)
+        // is scaled from the whole frame now, still off the GUI thread.
         if (stored && view)
             view->rowsPlaced(back.data(), back.bytesPerLine(), back.height());
         back.setViewWritten(stored && view && view->finished());
@@ -296,16 +297,17 @@ bool CameraFrameGrabber::writeFrame(const QVideoFrame &f, CameraBuffer::BackBuff
     if (format == QVideoFrame::Format_Jpeg &&
         JpegDecoder::headerSize(f.bits(), f.mappedBytes()) == QSize(width, height)) {
         // Strips arrive in picture order: the rows placed so far are those above the strip's
-        // end (no view picture is made for a bottom-up frame). A decode that falls back to the
-        // toolkit's reader starts again from the top.
-        const auto placed = [view, dst, stride](int first, int count) {
-            if (!view)
+        // end. A frame stored bottom-up fills the buffer from the end, so it is scaled once
+        // whole. A decode that falls back to the toolkit's reader starts again from the top.
+        StripScaler *strips = vflip ? nullptr : view;
+        const auto placed = [strips, dst, stride](int first, int count) {
+            if (!strips)
                 return;
             if (first == 0)
-                view->restart();
-            view->rowsPlaced(dst, stride, first + count);
+                strips->restart();
+            strips->rowsPlaced(dst, stride, first + count);
         };
-        if (!hflip && !adjust.hasTable() && !view) {
+        if (!hflip && !adjust.hasTable() && !strips) {
             // Straight into the buffer, bottom-up for a vertical flip.
             return JpegDecoder::decodeInto(f.bits(), f.mappedBytes(), dst, stride, width, height,
                                            vflip);

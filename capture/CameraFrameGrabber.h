@@ -58,8 +58,8 @@ public:
 
 private:
     /// Writes the frame into the writer's block. `view`, when given, is started on the block's
-    /// view picture and receives the rows of a JPEG decode strip by strip, while they are in
-    /// cache; the caller scales whatever else remains.
+    /// view picture and receives the rows of a top-down JPEG decode strip by strip, while they
+    /// are in cache; the caller scales whatever else remains.
     bool writeFrame(const QVideoFrame &frame, CameraBuffer::BackBuffer &back, bool hflip,
                     bool vflip, const PixelAdjust &adjust, StripScaler *view);
 
