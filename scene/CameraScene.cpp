@@ -806,7 +806,17 @@ void CameraScene::drawDateTime(QPainter *painter, QSize size)
     const QRect rect(size.width() - 200, size.height() - 24, 196, 20);
     const int flags = Qt::AlignRight | Qt::AlignHCenter | Qt::AlignVCenter;
     painter->save();
-    const QRect used = painter->boundingRect(rect, flags, text);
+    // The text changes once a second: its extent is laid out then, not for every frame.
+    const int dpi = painter->device() ? painter->device()->logicalDpiY() : 0;
+    if (text != m_stampText || rect != m_stampRect || dpi != m_stampDpi ||
+        painter->font() != m_stampFont) {
+        m_stampUsed = painter->boundingRect(rect, flags, text);
+        m_stampText = text;
+        m_stampRect = rect;
+        m_stampDpi = dpi;
+        m_stampFont = painter->font();
+    }
+    const QRect used = m_stampUsed;
     painter->fillRect(used.adjusted(-3, -1, 3, 1), TextBacking);
     painter->setPen(Qt::red);
     painter->drawText(rect, flags, text);

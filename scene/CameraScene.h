@@ -9,6 +9,7 @@
 #include "scene/GraphicsItemData.h"
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QList>
@@ -276,6 +277,12 @@ private:
     QImage m_scaleBarSprite; // the bar as the view shows it, remade when its key changes
     QPoint m_scaleBarSpriteAt;
     QString m_scaleBarSpriteKey;
+    // The date and time stamp's extent, measured when its text or font changes.
+    QString m_stampText;
+    QRect m_stampRect;
+    QRect m_stampUsed;
+    QFont m_stampFont;
+    int m_stampDpi = 0;
     QElapsedTimer m_recordTimer;
     Config *m_config = nullptr;
     std::unique_ptr<uchar[]> m_frameBuffer;
