@@ -498,9 +498,21 @@ QGraphicsView *CameraScene::firstView() const
 QSize CameraScene::viewSize() const
 {
     QGraphicsView *view = firstView();
+    if (!view)
+        return QSize();
     // Computed from the widget size, so it is right even before a hidden view has laid out
-    // its viewport.
-    return view ? view->maximumViewportSize() : QSize();
+    // its viewport. The toolkit asks the style for the scroll bars' extent every time, which
+    // showed in the live view's profile: the answer is kept while nothing it depends on moves.
+    const ViewSizeKey key{view,
+                          view->size(),
+                          view->frameWidth(),
+                          int(view->horizontalScrollBarPolicy()),
+                          int(view->verticalScrollBarPolicy())};
+    if (!(key == m_viewSizeKey)) {
+        m_viewSizeKey = key;
+        m_viewSize = view->maximumViewportSize();
+    }
+    return m_viewSize;
 }
 
 void CameraScene::updateCameraViewSize(QSize size)

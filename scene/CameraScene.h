@@ -277,6 +277,22 @@ private:
     QImage m_scaleBarSprite; // the bar as the view shows it, remade when its key changes
     QPoint m_scaleBarSpriteAt;
     QString m_scaleBarSpriteKey;
+    // The view's size and what it was measured for.
+    struct ViewSizeKey
+    {
+        const QGraphicsView *view = nullptr;
+        QSize widget;
+        int frame = 0;
+        int horizontalPolicy = 0;
+        int verticalPolicy = 0;
+        bool operator==(const ViewSizeKey &o) const
+        {
+            return view == o.view && widget == o.widget && frame == o.frame &&
+                   horizontalPolicy == o.horizontalPolicy && verticalPolicy == o.verticalPolicy;
+        }
+    };
+    mutable ViewSizeKey m_viewSizeKey;
+    mutable QSize m_viewSize;
     // The date and time stamp's extent, measured when its text or font changes.
     QString m_stampText;
     QRect m_stampRect;
