@@ -28,28 +28,14 @@ void halveRows(const uchar *from, int fromStride, uchar *to, int toStride, int w
                       to + qptrdiff(first) * toStride, toStride, width, count, libyuv::kFilterBox);
 }
 
-/// The size a halving step leaves, or an empty size when the ladder to `to` stops before it.
-QSize nextHalf(QSize source, QSize to)
-{
-    if (source.width() < 2 * to.width() || source.height() < 2 * to.height() ||
-        source.width() < 4 || source.height() < 4)
-        return QSize();
-    const QSize half(source.width() / 2, source.height() / 2);
-    return half == to ? QSize() : half;
-}
-
 /// The picture the last step starts from: the picture halved as long as it stays at least
 /// twice the target.
 QSize lastSource(QSize from, QSize to)
 {
-    for (QSize half = nextHalf(from, to); !half.isEmpty(); half = nextHalf(half, to))
+    for (QSize half = StripScaler::nextHalf(from, to); !half.isEmpty();
+         half = StripScaler::nextHalf(half, to))
         from = half;
     return from;
-}
-
-bool isHalf(QSize source, QSize to)
-{
-    return source.width() / 2 == to.width() && source.height() / 2 == to.height();
 }
 
 /// Target columns per step of the AVX2 column filter.
@@ -107,6 +93,22 @@ __attribute__((target("avx2"))) void filterColumnsAvx2(const uchar *row, uchar *
 #endif
 
 } // namespace
+
+QSize StripScaler::nextHalf(QSize source, QSize to)
+{
+    // libyuv averages 2 x 2 pixels for an exact halving; at other factors its filter samples
+    // 2 x 2 neighbours, which would skip rows and columns beyond a factor of 2.
+    if (source.width() < 2 * to.width() || source.height() < 2 * to.height() ||
+        source.width() < 4 || source.height() < 4)
+        return QSize();
+    const QSize half(source.width() / 2, source.height() / 2);
+    return half == to ? QSize() : half;
+}
+
+bool StripScaler::isHalf(QSize source, QSize to)
+{
+    return source.width() / 2 == to.width() && source.height() / 2 == to.height();
+}
 
 bool StripScaler::handles(QSize from, QSize to)
 {

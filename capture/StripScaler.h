@@ -30,6 +30,14 @@ public:
     /// Every row of the target is made.
     bool finished() const;
 
+    /// The halving ladder the view follows (DisplayPicture too): the size the next 2 x 2
+    /// halving of a `source` picture leaves on the way to `to`, or an empty size when the
+    /// ladder stops (the picture is no longer twice the target, or the halving is the last
+    /// step, isHalf()).
+    static QSize nextHalf(QSize source, QSize to);
+    /// Whether the last step from `source` to `to` is a halving rather than the filter.
+    static bool isHalf(QSize source, QSize to);
+
     /// The table that undoes the darkening of libyuv's 7-bit column filters (see the .cpp),
     /// and whether the filter step between two sizes darkens.
     static const uchar *undarkenTable();

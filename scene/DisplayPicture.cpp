@@ -110,22 +110,18 @@ void DisplayPicture::clear()
 void DisplayPicture::scaleInto(const QImage &picture, QImage &out, QImage *half,
                                FilterCheck *filter)
 {
-    // libyuv averages 2 x 2 pixels for an exact halving; at other factors its filter samples
-    // 2 x 2 neighbours, which would skip rows and columns beyond a factor of 2.
+    // The grabber's StripScaler takes the same steps, so a frame it scaled looks the same.
     const QImage *source = &picture;
     int next = 0;
-    while (source->width() >= 2 * out.width() && source->height() >= 2 * out.height() &&
-           source->width() >= 4 && source->height() >= 4) {
-        const QSize halfSize(source->width() / 2, source->height() / 2);
-        if (halfSize == out.size())
-            break;
+    for (QSize halfSize = StripScaler::nextHalf(picture.size(), out.size()); !halfSize.isEmpty();
+         halfSize = StripScaler::nextHalf(halfSize, out.size())) {
         QImage &h = half[next];
         next = 1 - next;
         ensure(h, halfSize, picture.format());
         halve(*source, h);
         source = &h;
     }
-    if (source->width() / 2 == out.width() && source->height() / 2 == out.height()) {
+    if (StripScaler::isHalf(source->size(), out.size())) {
         halve(*source, out);
         return;
     }
