@@ -1,4 +1,5 @@
 #include "ByteList.h"
+#include "Calibrations.h"
 #include "calibration/BDFile.h"
 #include "calibration/CalibrationMath.h"
 
@@ -11,15 +12,6 @@
 Q_DECLARE_METATYPE(BDFileStatus)
 
 namespace {
-
-BDInfo bd(const QString &name, double ratio, int unit)
-{
-    BDInfo info;
-    info.name = name;
-    info.ratio = ratio;
-    info.unit = unit;
-    return info;
-}
 
 bool sameBits(double a, double b)
 {

@@ -1,3 +1,4 @@
+#include "Calibrations.h"
 #include "ModalAnswerer.h"
 #include "RequireChild.h"
 #include "SceneLines.h"
@@ -20,15 +21,6 @@
 #include <memory>
 
 namespace {
-
-BDInfo bd(const QString &name, double ratio, int unit)
-{
-    BDInfo info;
-    info.name = name;
-    info.ratio = ratio;
-    info.unit = unit;
-    return info;
-}
 
 // A panel driving the scene of a viewer that shows a picture at 1:1, as a host sets it up.
 class Stage

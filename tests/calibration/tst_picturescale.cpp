@@ -1,3 +1,4 @@
+#include "Calibrations.h"
 #include "calibration/PictureScale.h"
 #include "media/CaptureGeometry.h"
 #include "media/PictureWriter.h"
@@ -7,15 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-BDInfo bd(const QString &name, double ratio, int unit)
-{
-    BDInfo info;
-    info.name = name;
-    info.ratio = ratio;
-    info.unit = unit;
-    return info;
-}
 
 // biXPelsPerMeter of a BMP file: a little-endian int32 after the 14-byte file header and the
 // first 24 bytes of the info header.
