@@ -29,6 +29,7 @@
 
 #include <turbojpeg.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <unistd.h>
@@ -38,17 +39,28 @@ Q_IMPORT_PLUGIN(VirtualScopePlugin)
 
 namespace {
 
+/// User plus system time from a /proc stat file, in milliseconds; `name`, when given, receives
+/// the command name. -1 when the file cannot be read (a thread that ended meanwhile).
+double statCpuMs(const QString &path, QString *name = nullptr)
+{
+    QFile stat(path);
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1.0;
+    const QByteArray line = stat.readAll();
+    // Fields after the command name (which may hold blanks) start behind the last ')'.
+    const int open = line.indexOf('(');
+    const int close = line.lastIndexOf(')');
+    if (name)
+        *name = QString::fromLatin1(line.mid(open + 1, close - open - 1));
+    const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
+    return ticks * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
 /// User plus system time of the whole process, in milliseconds.
 double processCpuMs()
 {
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0.0;
-    const QByteArray line = stat.readAll();
-    // Fields after the command name (which may hold blanks) start behind the last ')'.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
-    return ticks * 1000.0 / double(sysconf(_SC_CLK_TCK));
+    return std::max(0.0, statCpuMs(QStringLiteral("/proc/self/stat")));
 }
 
 /// User plus system time of each thread of the process, in milliseconds, by thread id.
@@ -57,16 +69,11 @@ QMap<int, QPair<QString, double>> threadCpuMsById()
     QMap<int, QPair<QString, double>> threads;
     const QString taskDir = QStringLiteral("/proc/self/task");
     for (const QString &tid : QDir(taskDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile stat(taskDir + QLatin1Char('/') + tid + QStringLiteral("/stat"));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const int open = line.indexOf('(');
-        const int close = line.lastIndexOf(')');
-        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
-        const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
-        threads.insert(tid.toInt(), {QString::fromLatin1(line.mid(open + 1, close - open - 1)),
-                                     ticks * 1000.0 / double(sysconf(_SC_CLK_TCK))});
+        QString name;
+        const double ms =
+            statCpuMs(taskDir + QLatin1Char('/') + tid + QStringLiteral("/stat"), &name);
+        if (ms >= 0.0)
+            threads.insert(tid.toInt(), {name, ms});
     }
     return threads;
 }
